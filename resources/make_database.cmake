@@ -1,0 +1,11 @@
+# Builds a fresh database file from the SQL scripts; a half-built file is never left behind.
+file(REMOVE ${OUT} ${OUT}.tmp)
+foreach(script IN LISTS SCRIPTS)
+  execute_process(COMMAND ${SQLITE3} -bail ${OUT}.tmp ".read ${script}"
+                  RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    file(REMOVE ${OUT}.tmp)
+    message(FATAL_ERROR "${script}: ${err}")
+  endif()
+endforeach()
+file(RENAME ${OUT}.tmp ${OUT})

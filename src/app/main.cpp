@@ -1,0 +1,36 @@
+#include "shell/AppContext.h"
+#include "shell/Dialogs.h"
+#include "shell/HelpWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/Splash.h"
+
+#include <QApplication>
+#include <memory>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillory"));
+    QApplication::setOrganizationName(QStringLiteral("Quillory"));
+
+    quillory::AppState state;
+    state.programFolder = QCoreApplication::applicationDirPath();
+    quillory::QtDialogs dialogs;
+    quillory::QtHelpViewer help;
+    quillory::AppContext ctx{state, dialogs, help};
+
+    std::unique_ptr<quillory::MDIForm1> mainWindow;
+    std::unique_ptr<quillory::Splash> splash;
+    splash = std::make_unique<quillory::Splash>(state, [&] {
+        mainWindow = std::make_unique<quillory::MDIForm1>(ctx);
+        dialogs.setParent(mainWindow.get());
+        help.setOwner(mainWindow.get());
+        ctx.statusText = [w = mainWindow.get()](const QString &text) { w->setStatusText(text); };
+        if (!mainWindow->load([&] { splash->hide(); }))
+            QCoreApplication::exit(0);
+    });
+    splash->show();
+    const int rc = app.exec();
+    mainWindow.reset();
+    return rc;
+}

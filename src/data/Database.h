@@ -1,0 +1,61 @@
+#pragma once
+
+#include "data/TableInfo.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+#include <memory>
+
+namespace quillory {
+
+// One connection to the program's database file. Several may be open on the same file.
+class Database {
+public:
+    Database();
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Opens an existing database file for reading and writing and checks that it can be
+    // written. Never creates a file; throws DbError with the engine's text on failure.
+    void open(const QString &path);
+    void close();
+    bool isOpen() const;
+    const QString &path() const { return path_; }
+    QSqlDatabase connection() const;
+
+    // Runs a statement with bound parameters; throws DbError on failure.
+    QSqlQuery exec(const QString &sql, const QVariantList &params = {});
+    // The first column of the first row, or an invalid QVariant when there is no row.
+    QVariant scalar(const QString &sql, const QVariantList &params = {});
+
+    // Column metadata of a table, by name without regard to case (cached).
+    const TableInfo &table(const QString &name);
+
+    // Quotes a table or column name for SQL ("1099Misc" -> "\"1099Misc\"").
+    static QString quoted(const QString &identifier);
+
+private:
+    QString connectionName_;
+    QString path_;
+    QHash<QString, std::shared_ptr<TableInfo>> tables_;
+};
+
+// Rolls back unless committed; one store is one transaction.
+class Transaction {
+public:
+    explicit Transaction(Database &db);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    void commit();
+
+private:
+    Database &db_;
+    bool done_ = false;
+};
+
+} // namespace quillory

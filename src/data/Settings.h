@@ -1,0 +1,33 @@
+#pragma once
+
+#include "data/Money.h"
+
+#include <QString>
+
+namespace quillory {
+
+class Database;
+
+// The one row of the Settings table: the tax year, its limits and rates, and the W-2
+// auto-number switch with its counter.
+struct Settings {
+    QString year;
+    int w2AutoNo = 0;
+    int w2ctr = 0;
+    Money ssWages;
+    Money ssTaxMax;
+    double ssTaxPct = 0;
+    double mdTaxPct = 0;
+    Money eicMax;
+    Money w2box12;
+
+    // Throws DbError when the table has no row or Year / W2AutoNo is Null.
+    static Settings read(Database &db);
+    // Writes W2AutoNo (-1 on, 0 off) into the first row.
+    static void storeAutoNumber(Database &db, bool on);
+};
+
+// The caption of the "what's changed" help item for a tax year text.
+QString whatsChangedCaption(const QString &year);
+
+} // namespace quillory

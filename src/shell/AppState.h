@@ -1,0 +1,31 @@
+#pragma once
+
+#include "data/Database.h"
+
+#include <QString>
+
+namespace quillory {
+
+// The program-wide state: made once by the application and handed to every screen.
+struct AppState {
+    QString gAppTitle;
+    QString gDatabasePath;
+    Database gDatabase;
+    // The chosen filer.
+    QString gFedIDNo;
+    QString gEstNo;
+    QString gFilerType;
+    int gTfid = 0;
+    // W-2 switches: edits on at every start; auto-numbering mirrors Settings.W2AutoNo.
+    bool gW2EditsOn = true;
+    bool gW2AutoNumber = false;
+
+    // The folder that holds the database and help files, and the help file's path.
+    QString programFolder;
+    QString helpFile;
+
+    QString databaseFile() const { return programFolder + QStringLiteral("/Quillory.mdb"); }
+    QString helpFilePath() const { return programFolder + QStringLiteral("/Quillory.HLP"); }
+};
+
+} // namespace quillory

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace quillory {
+
+// Every message box, question, input box, printer dialog and beep of the program goes
+// through this seam, so that tests can answer them.
+class Dialogs {
+public:
+    enum class Icon { None, Information, Question, Exclamation, Critical };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, AbortRetryIgnore, RetryCancel };
+    enum class Answer { Ok, Cancel, Yes, No, Abort, Retry, Ignore };
+
+    virtual ~Dialogs() = default;
+    virtual Answer message(const QString &text, const QString &title, Icon icon = Icon::None,
+                           Buttons buttons = Buttons::Ok) = 0;
+    // The typed text, or nothing when the user cancels.
+    virtual std::optional<QString> input(const QString &prompt, const QString &title, const QString &initial = {}) = 0;
+    // Lets the user choose and set up the printer; false when cancelled.
+    virtual bool printerDialog(QPrinter &printer) = 0;
+    virtual void beep() = 0;
+};
+
+// The real dialogs on screen, owned by the given window.
+class QtDialogs : public Dialogs {
+public:
+    void setParent(QWidget *parent) { parent_ = parent; }
+    Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    std::optional<QString> input(const QString &prompt, const QString &title, const QString &initial) override;
+    bool printerDialog(QPrinter &printer) override;
+    void beep() override;
+
+private:
+    QWidget *parent_ = nullptr;
+};
+
+} // namespace quillory

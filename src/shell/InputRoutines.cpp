@@ -1,0 +1,59 @@
+#include "shell/InputRoutines.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace quillory {
+
+void SelectComboEntry(QComboBox *combo, const QString &text)
+{
+    const int count = combo->count();
+    for (int step = 1; step <= count; ++step) {
+        const int i = step % count; // 1, 2, ..., count-1, then 0
+        if (combo->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+            combo->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+void FilterNumericKey(int &code)
+{
+    if (code == 8 || code == 0 || (code >= 45 && code <= 59))
+        return;
+    code = 0;
+}
+
+void CentreInParent(QWidget *child)
+{
+    // A screen inside the main window sits in a sub-window of the MDI area.
+    QWidget *frame = child;
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(child->parentWidget()))
+        frame = sub;
+    QWidget *area = frame->parentWidget();
+    if (!area)
+        return;
+    const double left = area->width() / 2.0 - frame->width() / 2.0;
+    const double top = area->height() / 2.0 - frame->height() / 2.0;
+    frame->move(static_cast<int>(left), static_cast<int>(top));
+}
+
+bool NumericKeyFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        // Navigation and editing keys carry no text (or a control character) and pass.
+        if (text.size() == 1 && text.at(0).unicode() >= 32) {
+            int code = text.at(0).unicode() < 256 ? text.at(0).unicode() : 0xFFFF;
+            FilterNumericKey(code);
+            if (code == 0)
+                return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quillory

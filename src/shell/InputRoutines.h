@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QComboBox;
+class QWidget;
+
+namespace quillory {
+
+// Selects the first entry that begins with the text (ignoring case), searching from entry 1
+// to the end and then entry 0. Nothing changes when no entry matches.
+void SelectComboEntry(QComboBox *combo, const QString &text);
+
+// Keeps Backspace, 0 and the codes of "-" to ";" (the digits, "-", ".", "/", ":", ";");
+// sets any other key code to 0 so that the key is dropped without a sound.
+void FilterNumericKey(int &code);
+
+// Centres a child screen in the main window's client area without changing its size.
+void CentreInParent(QWidget *child);
+
+// Applies FilterNumericKey to the typed characters of the widgets it is installed on.
+class NumericKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+} // namespace quillory

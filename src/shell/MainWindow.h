@@ -1,0 +1,95 @@
+#pragma once
+
+#include "shell/AppContext.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace quillory {
+
+class MDIForm1;
+
+// How the main window opens the screens of the other parts of the program; the
+// application fills these in, so that the shell does not depend on the screens.
+struct ScreenOpeners {
+    std::function<void(MDIForm1 &)> filerInfo;
+    std::function<void(MDIForm1 &)> w2;
+    std::function<void(MDIForm1 &)> misc1099;
+    // target "W2" or "1099": the entry screen that the pick opens.
+    std::function<void(MDIForm1 &, const QString &target)> employerList;
+    std::function<void(MDIForm1 &)> prtSelW2;
+    std::function<void(MDIForm1 &)> prtSel1099;
+};
+
+// The main window: menus, status bar and the area in which every screen opens.
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIForm1(AppContext &ctx);
+
+    // The start-up: disclaimer, database, first filer, settings. unloadSplash is called
+    // before the disclaimer shows. Returns false when the user does not agree, and the
+    // program is then to end.
+    bool load(const std::function<void()> &unloadSplash = {});
+
+    AppContext &context() { return ctx_; }
+    void setScreenOpeners(ScreenOpeners openers) { openers_ = std::move(openers); }
+    QMdiArea *mdiArea() const { return area_; }
+    // Opens a screen as a child window centred in the client area.
+    QMdiSubWindow *showChild(QWidget *screen);
+    // The "Text" panel of the status bar.
+    void setStatusText(const QString &text);
+    QString statusText() const;
+
+    // Menu commands.
+    void mnuFile_Exit_Click();
+    void mnuForms_TaxPayer_Click();
+    void mnuForms_W2_Click();
+    void mnuForms_1099_Click();
+    void mnuPrint_W2_Click();
+    void mnuPrint_1099Misc_Click();
+    void mnuNagger_Click();
+    void mnuAuto_Click();
+    void mnuHelp_Contents_Click();
+    void mnuWhat_Click();
+    void mnuHelp_About_Click();
+
+    QAction *mnuNagger;
+    QAction *mnuAuto;
+    QAction *mnuWhat;
+    QAction *mnuHelp_Contents;
+
+    static constexpr int kHelpContents = 1005;
+    static constexpr int kHelpWhatsChanged = 1032;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QMenu *addMenu(const QString &name, const QString &caption);
+    QAction *addItem(QMenu *menu, const QString &name, const QString &caption, void (MDIForm1::*slot)());
+    void buildStatusBar();
+    void updateClock();
+    void showHelp(int topic);
+    // The filers with an identification number; shows the given message when there are none.
+    bool chooseFiler(const QString &noFilerMessage, bool withFilerType, const QString &target);
+    // Whether the second connection finds something to print; shows the message otherwise.
+    bool somethingToPrint(bool (*lookup)(Database &), const QString &nothingMessage);
+
+    void open(const std::function<void(MDIForm1 &)> &opener);
+
+    AppContext &ctx_;
+    ScreenOpeners openers_;
+    QMdiArea *area_;
+    QLabel *statusPanels_[5];
+};
+
+} // namespace quillory

@@ -1,0 +1,70 @@
+#include "support/FakeDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace quillory::test {
+
+FakeDialogs::~FakeDialogs()
+{
+    if (expectAllUsed && (!answers_.isEmpty() || !inputs_.isEmpty() || !printers_.isEmpty()))
+        ADD_FAILURE() << "queued dialog answers were never asked for: " << answers_.size() << " messages, "
+                      << inputs_.size() << " inputs, " << printers_.size() << " printer dialogs";
+}
+
+FakeDialogs &FakeDialogs::answer(Answer a)
+{
+    answers_.enqueue(a);
+    return *this;
+}
+
+FakeDialogs &FakeDialogs::answerInput(std::optional<QString> text)
+{
+    inputs_.enqueue(std::move(text));
+    return *this;
+}
+
+FakeDialogs &FakeDialogs::answerPrinter(bool accepted)
+{
+    printers_.enqueue(accepted);
+    return *this;
+}
+
+Dialogs::Answer FakeDialogs::message(const QString &text, const QString &title, Icon icon, Buttons buttons)
+{
+    calls.append({QStringLiteral("message"), text, title, icon, buttons});
+    if (answers_.isEmpty()) {
+        ADD_FAILURE() << "unexpected message box: " << text.toStdString();
+        return buttons == Buttons::AbortRetryIgnore ? Answer::Abort : Answer::Cancel;
+    }
+    return answers_.dequeue();
+}
+
+std::optional<QString> FakeDialogs::input(const QString &prompt, const QString &title, const QString &)
+{
+    calls.append({QStringLiteral("input"), prompt, title, Icon::None, Buttons::OkCancel});
+    if (inputs_.isEmpty()) {
+        ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
+        return std::nullopt;
+    }
+    return inputs_.dequeue();
+}
+
+bool FakeDialogs::printerDialog(QPrinter &)
+{
+    calls.append({QStringLiteral("printer"), QString(), QString(), Icon::None, Buttons::OkCancel});
+    if (printers_.isEmpty()) {
+        ADD_FAILURE() << "unexpected printer dialog";
+        return false;
+    }
+    return printers_.dequeue();
+}
+
+QStringList FakeDialogs::texts() const
+{
+    QStringList out;
+    for (const Call &c : calls)
+        out.append(c.text);
+    return out;
+}
+
+} // namespace quillory::test

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shell/Dialogs.h"
+
+#include <QQueue>
+#include <QStringList>
+#include <QVector>
+
+namespace quillory::test {
+
+// Records every dialog and answers from a queue; a dialog with no queued answer fails the test.
+class FakeDialogs : public Dialogs {
+public:
+    struct Call {
+        QString kind; // "message", "input", "printer"
+        QString text;
+        QString title;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
+    };
+
+    ~FakeDialogs() override;
+
+    // Queues the answer of the next message box.
+    FakeDialogs &answer(Answer a);
+    // Queues the text of the next input box (nothing: Cancel).
+    FakeDialogs &answerInput(std::optional<QString> text);
+    // Queues the outcome of the next printer dialog.
+    FakeDialogs &answerPrinter(bool accepted);
+
+    Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    std::optional<QString> input(const QString &prompt, const QString &title, const QString &initial) override;
+    bool printerDialog(QPrinter &printer) override;
+    void beep() override { ++beeps; }
+
+    QStringList texts() const;
+    QVector<Call> calls;
+    int beeps = 0;
+    // Unanswered queue entries at destruction fail the test as well.
+    bool expectAllUsed = true;
+
+private:
+    QQueue<Answer> answers_;
+    QQueue<std::optional<QString>> inputs_;
+    QQueue<bool> printers_;
+};
+
+} // namespace quillory::test

@@ -1,0 +1,25 @@
+#include "support/TestDatabase.h"
+
+#include "data/Database.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace quillory::test {
+
+TestFolder::TestFolder() : folder_(dir_.path())
+{
+    if (!QFile::copy(QStringLiteral(QUILLORY_SHIPPED_DB), databasePath()))
+        ADD_FAILURE() << "cannot copy the shipped database " << QUILLORY_SHIPPED_DB;
+    QFile::copy(QStringLiteral(QUILLORY_SHIPPED_HELP), helpPath());
+    QFile::setPermissions(databasePath(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void TestFolder::exec(const QString &sql) const
+{
+    Database db;
+    db.open(databasePath());
+    db.exec(sql);
+}
+
+} // namespace quillory::test

@@ -45,15 +45,15 @@ void Database::open(const QString &path)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
         // mode=rw: a missing file is an error, never a new empty database.
-        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)
-                           + QStringLiteral("?mode=rw"));
+        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=rw"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=3000"));
         if (!db.open()) {
             const QString text = errorText(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(connectionName_);
-            throw DbError(QStringLiteral("Could not open the database file '%1': %2")
-                              .arg(QDir::toNativeSeparators(path), text));
+            throw DbError(
+                QStringLiteral("Could not open the database file '%1': %2").arg(QDir::toNativeSeparators(path), text));
         }
     }
     path_ = info.absoluteFilePath();

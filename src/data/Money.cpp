@@ -46,8 +46,8 @@ std::optional<int64_t> parsePlain(const QString &s)
     for (int i = std::min(fracDigits, 4); i < 4; ++i)
         frac *= 10;
     int64_t units = 0;
-    if (__builtin_mul_overflow(whole, Money::kScale, &units) || __builtin_add_overflow(units, frac, &units)
-        || __builtin_add_overflow(units, roundUp ? 1 : 0, &units))
+    if (__builtin_mul_overflow(whole, Money::kScale, &units) || __builtin_add_overflow(units, frac, &units) ||
+        __builtin_add_overflow(units, roundUp ? 1 : 0, &units))
         return std::nullopt;
     return units;
 }

@@ -68,9 +68,9 @@ void RecordSet::load(const QString &sql, const QVariantList &params, bool withRo
             ColumnInfo c;
             c.name = record.fieldName(i);
             const auto type = record.field(i).metaType().id();
-            c.kind = (type == QMetaType::Double) ? ColumnKind::Number
+            c.kind = (type == QMetaType::Double)                               ? ColumnKind::Number
                      : (type == QMetaType::LongLong || type == QMetaType::Int) ? ColumnKind::Integer
-                                                                                : ColumnKind::Text;
+                                                                               : ColumnKind::Text;
             cols.append(c);
         }
         columns_ = cols;

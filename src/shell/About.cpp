@@ -14,8 +14,8 @@ namespace quillory {
 
 QString aboutDescription(const QString &appTitle, int major, int revision)
 {
-    return QStringLiteral("Welcome to %1  %2.%3").arg(appTitle).arg(major).arg(revision)
-           + QStringLiteral(" Specifically designed to help you with entry and printing of W-2 and 1099 Misc tax forms.");
+    return QStringLiteral("Welcome to %1  %2.%3").arg(appTitle).arg(major).arg(revision) +
+           QStringLiteral(" Specifically designed to help you with entry and printing of W-2 and 1099 Misc tax forms.");
 }
 
 frmAbout::frmAbout(const AppState &state, QWidget *parent) : QWidget(parent)

@@ -75,7 +75,8 @@ Disclaimer::Disclaimer(QWidget *owner) : QDialog(owner)
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(static_cast<int>(area.width() / 2.0 - width() / 2.0), static_cast<int>(area.height() / 2.0 - height() / 2.0));
+        move(static_cast<int>(area.width() / 2.0 - width() / 2.0),
+             static_cast<int>(area.height() / 2.0 - height() / 2.0));
     }
 }
 

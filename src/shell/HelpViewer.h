@@ -24,6 +24,4 @@ struct HelpTopic {
 // with an <h1> title. An unreadable file gives no topics.
 QMap<int, HelpTopic> readHelpTopics(const QString &helpFile);
 
-
-
 } // namespace quillory

@@ -15,9 +15,8 @@ QMap<int, HelpTopic> readHelpTopics(const QString &helpFile)
     if (!file.open(QIODevice::ReadOnly))
         return topics;
     const QString text = QString::fromUtf8(file.readAll());
-    static const QRegularExpression section(
-        QStringLiteral("<section\\s+data-topic=\"(\\d+)\"\\s*>(.*?)</section>"),
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression section(QStringLiteral("<section\\s+data-topic=\"(\\d+)\"\\s*>(.*?)</section>"),
+                                            QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression heading(QStringLiteral("<h1[^>]*>(.*?)</h1>"),
                                             QRegularExpression::DotMatchesEverythingOption);
     for (auto it = section.globalMatch(text); it.hasNext();) {

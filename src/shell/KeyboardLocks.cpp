@@ -11,9 +11,12 @@ namespace quillory {
 std::optional<LockState> keyboardLocks()
 {
 #ifdef QUILLORY_HAVE_X11
-    if (auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return std::nullopt;
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (Display *display = x11 ? x11->display() : nullptr) {
         unsigned int state = 0;
-        if (XkbGetIndicatorState(x11->display(), XkbUseCoreKbd, &state) == Success)
+        if (XkbGetIndicatorState(display, XkbUseCoreKbd, &state) == Success)
             return LockState{(state & 0x01) != 0, (state & 0x02) != 0};
     }
 #endif

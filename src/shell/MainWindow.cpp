@@ -52,8 +52,8 @@ MDIForm1::MDIForm1(AppContext &ctx) : ctx_(ctx)
     mnuAuto->setCheckable(true);
 
     QMenu *help = addMenu(QStringLiteral("mnuHelp"), tr("&Help"));
-    mnuHelp_Contents = addItem(help, QStringLiteral("mnuHelp_Contents"), tr("&Contents"),
-                               &MDIForm1::mnuHelp_Contents_Click);
+    mnuHelp_Contents =
+        addItem(help, QStringLiteral("mnuHelp_Contents"), tr("&Contents"), &MDIForm1::mnuHelp_Contents_Click);
     addItem(help, QStringLiteral("mnuHelp_About"), tr("&About"), &MDIForm1::mnuHelp_About_Click);
     mnuWhat = addItem(help, QStringLiteral("mnuWhat"), tr("What's changed?"), &MDIForm1::mnuWhat_Click);
     // F1 on a highlighted help item opens that item's topic.
@@ -131,7 +131,8 @@ bool MDIForm1::load(const std::function<void()> &unloadSplash)
     mnuNagger->setChecked(true);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(static_cast<int>(area.width() / 2.0 - width() / 2.0), static_cast<int>(area.height() / 2.0 - height() / 2.0));
+        move(static_cast<int>(area.width() / 2.0 - width() / 2.0),
+             static_cast<int>(area.height() / 2.0 - height() / 2.0));
     }
     if (unloadSplash)
         unloadSplash();

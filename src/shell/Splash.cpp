@@ -59,7 +59,8 @@ Splash::Splash(AppState &state, std::function<void()> onFirstTick)
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(static_cast<int>(area.width() / 2.0 - width() / 2.0), static_cast<int>(area.height() / 2.0 - height() / 2.0));
+        move(static_cast<int>(area.width() / 2.0 - width() / 2.0),
+             static_cast<int>(area.height() / 2.0 - height() / 2.0));
     }
 
     Timer1 = new QTimer(this);

@@ -73,7 +73,7 @@ TEST(Money, ArithmeticOverflowIsAnErrorNotAWrap)
 TEST(Money, PercentRoundsToTheCent)
 {
     EXPECT_EQ(Money::fromCents(8040000).percentOf(6.2), Money::fromCents(498480));
-    EXPECT_EQ(Money::fromCents(100).percentOf(1.45), Money::fromCents(1)); // 0.0145
+    EXPECT_EQ(Money::fromCents(100).percentOf(1.45), Money::fromCents(1));   // 0.0145
     EXPECT_EQ(Money::fromCents(1000).percentOf(1.45), Money::fromCents(15)); // 0.145 rounds up
 }
 

@@ -1,6 +1,6 @@
+#include "data/RecordSet.h"
 #include "data/Database.h"
 #include "data/DbError.h"
-#include "data/RecordSet.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>

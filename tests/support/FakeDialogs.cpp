@@ -11,9 +11,9 @@ FakeDialogs::~FakeDialogs()
                       << inputs_.size() << " inputs, " << printers_.size() << " printer dialogs";
 }
 
-FakeDialogs &FakeDialogs::answer(Answer a)
+FakeDialogs &FakeDialogs::answer(Answer a, std::function<void()> whileShown)
 {
-    answers_.enqueue(a);
+    answers_.enqueue({a, std::move(whileShown)});
     return *this;
 }
 
@@ -36,7 +36,10 @@ Dialogs::Answer FakeDialogs::message(const QString &text, const QString &title, 
         ADD_FAILURE() << "unexpected message box: " << text.toStdString();
         return buttons == Buttons::AbortRetryIgnore ? Answer::Abort : Answer::Cancel;
     }
-    return answers_.dequeue();
+    auto [answer, whileShown] = answers_.dequeue();
+    if (whileShown)
+        whileShown();
+    return answer;
 }
 
 std::optional<QString> FakeDialogs::input(const QString &prompt, const QString &title, const QString &)

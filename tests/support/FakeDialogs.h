@@ -2,9 +2,11 @@
 
 #include "shell/Dialogs.h"
 
+#include <QPair>
 #include <QQueue>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 namespace quillory::test {
 
@@ -21,8 +23,9 @@ public:
 
     ~FakeDialogs() override;
 
-    // Queues the answer of the next message box.
-    FakeDialogs &answer(Answer a);
+    // Queues the answer of the next message box; the action runs while that box is shown
+    // (for example to put right the cause of a failure before answering Retry).
+    FakeDialogs &answer(Answer a, std::function<void()> whileShown = {});
     // Queues the text of the next input box (nothing: Cancel).
     FakeDialogs &answerInput(std::optional<QString> text);
     // Queues the outcome of the next printer dialog.
@@ -40,7 +43,7 @@ public:
     bool expectAllUsed = true;
 
 private:
-    QQueue<Answer> answers_;
+    QQueue<QPair<Answer, std::function<void()>>> answers_;
     QQueue<std::optional<QString>> inputs_;
     QQueue<bool> printers_;
 };

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace quillory {
+
+class Database;
+
+// Rebuilds the table W3 from W2: one row per employer group (employer identification number,
+// kind of employer, establishment number) with the group's count and totals, the employer's
+// name and address from its first W-2 and its contact details from the filer. The whole
+// rebuild is one transaction: a failure leaves W3 as it was. Returns the number of rows.
+int buildW3Summaries(Database &db);
+
+// The W3 kind-of-payer column that a filer type marks, or nothing. Besides the short codes the
+// filer screen's own texts count ("Household Employer", "Medicare Govt Employer").
+const char *kindOfPayerColumn(const QString &filerType);
+
+} // namespace quillory

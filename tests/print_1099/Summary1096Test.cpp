@@ -1,6 +1,7 @@
 #include "print_1099/Summary1096.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
+#include "print_1099/Report1096.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -85,4 +86,20 @@ TEST_F(Summary1096, AmountsAreSummedExactly)
         add1099(tfid, "99-9999999", 10, 0); // ten times 0.10
     build1096Summaries(db);
     EXPECT_EQ(RecordSet::table(db, "1096").money("Box5"), Money::fromCents(100));
+}
+
+TEST_F(Summary1096, ReportBlockNamesTheIdentificationAndTotals)
+{
+    const int tfid = addFiler("123-45-6789");
+    add1099(tfid, "123-45-6789", 123450, 1000);
+    build1096Summaries(db);
+    RecordSet rs = RecordSet::table(db, "1096");
+    const QVector<ReportLine> lines = report1096Block(rs, QLocale(QLocale::English, QLocale::UnitedStates));
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[0].left, QStringLiteral("  SSN: 123-45-6789"));
+    EXPECT_EQ(lines[1].left, QStringLiteral("Employer: Payer"));
+    EXPECT_EQ(lines[3].right, QStringLiteral("  Box 4:  $10.00"));
+    EXPECT_EQ(lines[4].right, QStringLiteral("  Box 5:  $1,234.50"));
+    EXPECT_EQ(lines[5].left, QStringLiteral("No of 1099s: 1"));
+    EXPECT_TRUE(lines[6].left.isEmpty() && lines[7].left.isEmpty());
 }

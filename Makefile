@@ -34,8 +34,9 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
 
 bench: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DQUILLORY_BUILD_BENCH=ON
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DQUILLORY_BUILD_BENCH=ON -DQUILLORY_BUILD_TESTS=OFF
+	cmake --build $(BUILD)-bench -j $(JOBS)
+	for b in $(BUILD)-bench/bin/*_bench; do QT_QPA_PLATFORM=offscreen $$b; done
 
 clean:
 	rm -rf $(BUILD)

@@ -220,4 +220,14 @@ int PreviewPrinter::exec(QWidget *parent, const QString &title, bool outlineFiel
     return dialog.exec();
 }
 
+int ShowPrintPreview(QWidget *parent, const QString &title, bool outlineFields,
+                     const std::function<void(Printer &)> &run)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareFormPrinter(printer);
+    PreviewPrinter preview(printer);
+    run(preview);
+    return preview.exec(parent, title, outlineFields);
+}
+
 } // namespace quillory

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <functional>
 
 class QPaintDevice;
 class QPrinter;
@@ -79,5 +80,10 @@ public:
 private:
     QPrinter &printer_;
 };
+
+// What a print screen's "Preview" button does: runs the print run into a preview on a form
+// printer and shows it. Whatever the run throws reaches the caller; nothing is shown then.
+int ShowPrintPreview(QWidget *parent, const QString &title, bool outlineFields,
+                     const std::function<void(Printer &)> &run);
 
 } // namespace quillory

@@ -174,20 +174,20 @@ TEST(QtPrinter, APrinterThatFailsEndsTheRunThroughTheFailureDialog)
     EXPECT_EQ(dialogs.calls[0].title, "Quillory Error");
 }
 
-TEST(QtPrinter, ThePreviewShowsEachSheetAsAPage)
+TEST(QtPrinter, ThePreviewShowsEachSheetAsAPageMeasuredAsOnPaper)
 {
-    std::unique_ptr<QPrinter> qprinter(formPrinter());
-    PreviewPrinter preview(*qprinter);
-    SetFormFont(preview);
     LayoutField field;
     field.xPos1 = 100;
     field.fieldLength = 1440;
-    for (int sheet = 0; sheet < 3; ++sheet) {
-        PlaceFieldText(preview, field, "1234.5", 0, 0, true);
-        EndPrintJob(preview);
-    }
-    // Measured at the printer's resolution, as the paper would get it.
-    EXPECT_EQ(preview.placed().at(0).x, 1540 - 7 * 144);
+    int placedAt = -1;
+    auto run = [&](Printer &printer) {
+        SetFormFont(printer);
+        for (int sheet = 0; sheet < 3; ++sheet) {
+            PlaceFieldText(printer, field, "1234.5", 0, 0, true);
+            EndPrintJob(printer);
+        }
+        placedAt = static_cast<RecordingPrinter &>(printer).placed().at(0).x;
+    };
 
     int pages = -1;
     QTimer::singleShot(0, [&] {
@@ -197,6 +197,7 @@ TEST(QtPrinter, ThePreviewShowsEachSheetAsAPage)
         pages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
         dialog->reject();
     });
-    preview.exec(nullptr, "Preview", true);
+    ShowPrintPreview(nullptr, "Preview", true, run);
     EXPECT_EQ(pages, 3);
+    EXPECT_EQ(placedAt, 1540 - 7 * 144);
 }

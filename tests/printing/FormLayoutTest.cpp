@@ -157,26 +157,6 @@ TEST_F(Layout, OnlyColumnsWithALayoutRowPrintAndTheFirstRowOfAFieldWins)
     EXPECT_EQ(other.placed().at(0).y, 600);
 }
 
-TEST_F(Layout, TheColumnRuleDecidesTextAndAmount)
-{
-    addFormat("T", "Box13a", 10, 10);
-    addFormat("T", "Box1", 100, 100, 1440, 0);
-    addFormat("T", "Boxb", 10, 300);
-    RecordSet row = w2Row();
-    RecordingPrinter printer;
-    PrintRowOnForm(printer, row, OpenFieldLayout(db, "T", 0), 0, 0, [](const ColumnValue &c) {
-        if (c.column.kind == ColumnKind::Flag)
-            return std::optional<PrintedValue>({c.value.toInt() ? "x" : " ", false});
-        if (c.index == 2)
-            return std::optional<PrintedValue>();
-        return std::optional<PrintedValue>({c.text, c.column.kind == ColumnKind::Money});
-    });
-    ASSERT_EQ(printer.placed().size(), 2);
-    EXPECT_EQ(printer.placed().at(0).text, "1234.50");
-    EXPECT_EQ(printer.placed().at(0).x, 1540 - 7 * 144);
-    EXPECT_EQ(printer.placed().at(1).text, " ");
-}
-
 TEST_F(Layout, BadMarginsAndLayoutRowsAreErrorsNotWrapArounds)
 {
     EXPECT_THROW(GetFormOrigin(db, "W2-X"), DbError);

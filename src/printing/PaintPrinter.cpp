@@ -1,11 +1,8 @@
-#include "printing/QtPrinter.h"
+#include "printing/PaintPrinter.h"
 
 #include <QDir>
 #include <QFontMetricsF>
-#include <QMap>
 #include <QPageLayout>
-#include <QPaintEngine>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <cmath>
 
@@ -23,14 +20,15 @@ int toTwips(double pixels, const QPaintDevice *device)
     return static_cast<int>(std::lround(pixels / pixelsPerTwip(device)));
 }
 
-int pageHeightTwips(const QPrinter &printer)
+} // namespace
+
+int PageHeightTwips(const QPrinter &printer)
 {
     const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Point);
     return static_cast<int>(std::lround(paper.height() * Printer::kTwipsPerPoint));
 }
 
-// Draws in twips on a painter that is open on a device.
-void drawText(QPainter &painter, int x, int y, const QString &text, const PrinterFont &font)
+void DrawTwipsText(QPainter &painter, int x, int y, const QString &text, const PrinterFont &font)
 {
     const QPaintDevice *device = painter.device();
     const QFont qfont = ToQFont(font);
@@ -40,20 +38,6 @@ void drawText(QPainter &painter, int x, int y, const QString &text, const Printe
     const double ascent = QFontMetricsF(qfont, device).ascent();
     painter.drawText(QPointF(x * scale, y * scale + ascent), text);
 }
-
-void drawOutline(QPainter &painter, const QRect &box)
-{
-    const double scale = pixelsPerTwip(painter.device());
-    painter.save();
-    QPen pen(QColor(40, 110, 220, 110));
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.setBrush(QColor(40, 110, 220, 18));
-    painter.drawRect(QRectF(box.x() * scale, box.y() * scale, box.width() * scale, box.height() * scale));
-    painter.restore();
-}
-
-} // namespace
 
 void PrepareFormPrinter(QPrinter &printer)
 {
@@ -126,7 +110,7 @@ int PaintPrinter::lineHeight(const PrinterFont &font)
 
 int PaintPrinter::pageHeight()
 {
-    return pageHeightTwips(printer_);
+    return PageHeightTwips(printer_);
 }
 
 void PaintPrinter::begin()
@@ -157,7 +141,7 @@ void PaintPrinter::draw(int x, int y, const QString &text, const PrinterFont &fo
         newPage();
     }
     begin();
-    drawText(painter_, x, y, text, font);
+    DrawTwipsText(painter_, x, y, text, font);
 }
 
 void PaintPrinter::newPage()
@@ -172,62 +156,6 @@ void PaintPrinter::endJob()
         pageEnded_ = true;
     else
         end();
-}
-
-PreviewPrinter::PreviewPrinter(QPrinter &printer)
-    : RecordingPrinter(std::make_shared<DeviceMetrics>(&printer), pageHeightTwips(printer)), printer_(printer)
-{
-}
-
-void PreviewPrinter::render(QPrinter &printer, bool outlineFields) const
-{
-    struct Page {
-        QVector<const Placed *> texts;
-        QVector<QRect> boxes;
-    };
-    QMap<QPair<int, int>, Page> pages; // by job, then page
-    for (const Placed &p : placed())
-        pages[{p.job, p.page}].texts.append(&p);
-    if (outlineFields) {
-        for (const FieldBox &b : fieldBoxes())
-            pages[{b.job, b.page}].boxes.append(b.box);
-    }
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw PrinterError(QStringLiteral("The print preview could not be drawn."));
-    bool first = true;
-    for (const Page &page : pages) {
-        if (!first)
-            printer.newPage();
-        first = false;
-        for (const QRect &box : page.boxes)
-            drawOutline(painter, box);
-        for (const Placed *p : page.texts)
-            drawText(painter, p->x, p->y, p->text, p->font);
-    }
-    painter.end();
-}
-
-int PreviewPrinter::exec(QWidget *parent, const QString &title, bool outlineFields)
-{
-    QPrintPreviewDialog dialog(&printer_, parent);
-    dialog.setWindowTitle(title);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this, outlineFields](QPrinter *p) {
-        // The preview draws through a picture engine; paper printed from the dialog gets no outlines.
-        const bool onScreen = p->paintEngine() && p->paintEngine()->type() == QPaintEngine::Picture;
-        render(*p, outlineFields && onScreen);
-    });
-    return dialog.exec();
-}
-
-int ShowPrintPreview(QWidget *parent, const QString &title, bool outlineFields,
-                     const std::function<void(Printer &)> &run)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    PrepareFormPrinter(printer);
-    PreviewPrinter preview(printer);
-    run(preview);
-    return preview.exec(parent, title, outlineFields);
 }
 
 } // namespace quillory

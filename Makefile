@@ -4,9 +4,10 @@ JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Build and run time: compiler, Qt 6 with SQLite, the Courier-compatible fonts, the SQLite
-# shell that makes the database file, and the test and benchmark libraries.
+# shell that makes the database file, the test and benchmark libraries, and the PDF reader
+# that checks where printed text lands.
 PACKAGES := cmake make g++ qt6-base-dev libqt6sql6-sqlite libgl-dev libx11-dev fonts-liberation2 \
-            sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
+            sqlite3 libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
 
 .PHONY: all deps configure build run test bench clean
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <stdexcept>
+
+namespace quillory {
+
+class Database;
+
+// The user's alignment shift is entered in sixteenths of an inch and stored in twips.
+constexpr int kTwipsPerSixteenth = 90;
+
+// The two fields of a print screen: "Down:" (TopMargAdjust) and "Right:" (LeftMargAdjust).
+struct AlignmentFields {
+    QString down;
+    QString right;
+};
+
+// How a print screen reads its fields.
+enum class AlignmentReading {
+    LeadingNumber, // the number the text starts with; no number is 0 (1099 print screen)
+    WholeNumber,   // the whole text in the locale's number form, or the print is refused (W-2)
+};
+
+// A field that cannot be stored; what() tells the user what to type instead.
+class AlignmentInputError : public std::runtime_error {
+public:
+    explicit AlignmentInputError(const QString &message) : std::runtime_error(message.toStdString()) {}
+};
+
+// The adjustment of a form kind ("W2-L", "1096", ...) as the fields show it (180 -> " 2").
+AlignmentFields LoadAlignment(Database &db, const QString &formName);
+
+// Stores the fields into the form kind's row, 90 twips per sixteenth. Both fields are read
+// before anything is written: a field that cannot be stored throws AlignmentInputError and
+// a missing row DbError, and the row keeps its values.
+void StoreAlignment(Database &db, const QString &formName, const AlignmentFields &fields, AlignmentReading reading,
+                    const QLocale &locale = QLocale());
+
+} // namespace quillory

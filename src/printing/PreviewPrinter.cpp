@@ -1,0 +1,84 @@
+#include "printing/PreviewPrinter.h"
+
+#include "printing/PaintPrinter.h"
+
+#include <QMap>
+#include <QPaintEngine>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace quillory {
+
+namespace {
+
+void drawOutline(QPainter &painter, const QRect &box)
+{
+    const double scale = painter.device()->logicalDpiY() / double(Printer::kTwipsPerInch);
+    painter.save();
+    QPen pen(QColor(40, 110, 220, 110));
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(QColor(40, 110, 220, 18));
+    painter.drawRect(QRectF(box.x() * scale, box.y() * scale, box.width() * scale, box.height() * scale));
+    painter.restore();
+}
+
+} // namespace
+
+PreviewPrinter::PreviewPrinter(QPrinter &printer)
+    : RecordingPrinter(std::make_shared<DeviceMetrics>(&printer), PageHeightTwips(printer)), printer_(printer)
+{
+}
+
+void PreviewPrinter::render(QPrinter &printer, bool outlineFields) const
+{
+    struct Page {
+        QVector<const Placed *> texts;
+        QVector<QRect> boxes;
+    };
+    QMap<QPair<int, int>, Page> pages; // by job, then page
+    for (const Placed &p : placed())
+        pages[{p.job, p.page}].texts.append(&p);
+    if (outlineFields) {
+        for (const FieldBox &b : fieldBoxes())
+            pages[{b.job, b.page}].boxes.append(b.box);
+    }
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw PrinterError(QStringLiteral("The print preview could not be drawn."));
+    bool first = true;
+    for (const Page &page : pages) {
+        if (!first)
+            printer.newPage();
+        first = false;
+        for (const QRect &box : page.boxes)
+            drawOutline(painter, box);
+        for (const Placed *p : page.texts)
+            DrawTwipsText(painter, p->x, p->y, p->text, p->font);
+    }
+    painter.end();
+}
+
+int PreviewPrinter::exec(QWidget *parent, const QString &title, bool outlineFields)
+{
+    QPrintPreviewDialog dialog(&printer_, parent);
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this, outlineFields](QPrinter *p) {
+        // The preview draws through a picture engine; paper printed from the dialog gets no outlines.
+        const bool onScreen = p->paintEngine() && p->paintEngine()->type() == QPaintEngine::Picture;
+        render(*p, outlineFields && onScreen);
+    });
+    return dialog.exec();
+}
+
+int ShowPrintPreview(QWidget *parent, const QString &title, bool outlineFields,
+                     const std::function<void(Printer &)> &run)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareFormPrinter(printer);
+    PreviewPrinter preview(printer);
+    run(preview);
+    return preview.exec(parent, title, outlineFields);
+}
+
+} // namespace quillory

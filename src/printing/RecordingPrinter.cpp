@@ -1,0 +1,89 @@
+#include "printing/RecordingPrinter.h"
+
+#include <cmath>
+
+namespace quillory {
+
+namespace {
+
+// Design units of the fixed-pitch face: 2048 to the em, 1229 per character, ascent plus
+// descent 2320.
+constexpr double kAdvancePerEm = 1229.0 / 2048.0;
+constexpr double kHeightPerEm = 2320.0 / 2048.0;
+
+int emTwips(const PrinterFont &font)
+{
+    return static_cast<int>(std::lround(font.size * Printer::kTwipsPerPoint));
+}
+
+} // namespace
+
+int FixedPitchMetrics::width(const QString &text, const PrinterFont &font)
+{
+    return static_cast<int>(std::lround(text.size() * kAdvancePerEm * emTwips(font)));
+}
+
+int FixedPitchMetrics::lineHeight(const PrinterFont &font)
+{
+    return static_cast<int>(std::lround(kHeightPerEm * emTwips(font)));
+}
+
+RecordingPrinter::RecordingPrinter(std::shared_ptr<TextMetrics> metrics, int pageHeightTwips)
+    : metrics_(std::move(metrics)), pageHeight_(pageHeightTwips)
+{
+}
+
+QVector<RecordingPrinter::Placed> RecordingPrinter::job(int number) const
+{
+    QVector<Placed> out;
+    for (const Placed &p : placed_) {
+        if (p.job == number)
+            out.append(p);
+    }
+    return out;
+}
+
+const RecordingPrinter::Placed *RecordingPrinter::find(const QString &text) const
+{
+    for (const Placed &p : placed_) {
+        if (p.text == text)
+            return &p;
+    }
+    return nullptr;
+}
+
+void RecordingPrinter::clear()
+{
+    placed_.clear();
+    boxes_.clear();
+    job_ = 1;
+    page_ = 1;
+}
+
+void RecordingPrinter::markField(const QRect &box)
+{
+    boxes_.append({box, job_, page_});
+}
+
+int RecordingPrinter::measure(const QString &text, const PrinterFont &font)
+{
+    return metrics_->width(text, font);
+}
+
+int RecordingPrinter::lineHeight(const PrinterFont &font)
+{
+    return metrics_->lineHeight(font);
+}
+
+void RecordingPrinter::draw(int x, int y, const QString &text, const PrinterFont &font)
+{
+    placed_.append({text, x, y, font, job_, page_});
+}
+
+void RecordingPrinter::endJob()
+{
+    ++job_;
+    page_ = 1;
+}
+
+} // namespace quillory

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "printing/Printer.h"
+
+#include <QRect>
+#include <QVector>
+#include <memory>
+
+namespace quillory {
+
+// How wide a text is and how high a line is, in twips.
+class TextMetrics {
+public:
+    virtual ~TextMetrics() = default;
+    virtual int width(const QString &text, const PrinterFont &font) = 0;
+    virtual int lineHeight(const PrinterFont &font) = 0;
+};
+
+// The metrics of the forms' fixed-pitch face at any size: each character 0.6 em wide
+// (10 characters per inch at 12 points), a line 1.1328 em high, as in Courier New and its
+// metric twin Liberation Mono.
+class FixedPitchMetrics : public TextMetrics {
+public:
+    int width(const QString &text, const PrinterFont &font) override;
+    int lineHeight(const PrinterFont &font) override;
+};
+
+// Keeps every placed text instead of printing it: what the print runs are tested with, and
+// what a preview draws from.
+class RecordingPrinter : public Printer {
+public:
+    struct Placed {
+        QString text;
+        int x = 0;
+        int y = 0;
+        PrinterFont font;
+        int job = 1;  // print jobs counted from 1
+        int page = 1; // pages within the job, from 1
+    };
+    struct FieldBox {
+        QRect box;
+        int job = 1;
+        int page = 1;
+    };
+
+    // Letter paper by default (11 inches high).
+    explicit RecordingPrinter(std::shared_ptr<TextMetrics> metrics = std::make_shared<FixedPitchMetrics>(),
+                              int pageHeightTwips = 11 * kTwipsPerInch);
+
+    const QVector<Placed> &placed() const { return placed_; }
+    const QVector<FieldBox> &fieldBoxes() const { return boxes_; }
+    // The job that the next drawing belongs to; jobs ended so far is one less.
+    int currentJob() const { return job_; }
+    int jobsEnded() const { return job_ - 1; }
+    // Texts of one job, in the order they were placed.
+    QVector<Placed> job(int number) const;
+    // The first placed text equal to the given one, or nullptr.
+    const Placed *find(const QString &text) const;
+    void clear();
+
+    void markField(const QRect &box) override;
+
+protected:
+    int measure(const QString &text, const PrinterFont &font) override;
+    int lineHeight(const PrinterFont &font) override;
+    int pageHeight() override { return pageHeight_; }
+    void draw(int x, int y, const QString &text, const PrinterFont &font) override;
+    void newPage() override { ++page_; }
+    void endJob() override;
+
+private:
+    std::shared_ptr<TextMetrics> metrics_;
+    int pageHeight_;
+    QVector<Placed> placed_;
+    QVector<FieldBox> boxes_;
+    int job_ = 1;
+    int page_ = 1;
+};
+
+} // namespace quillory

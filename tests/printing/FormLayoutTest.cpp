@@ -1,0 +1,239 @@
+#include "printing/FormLayout.h"
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/RecordSet.h"
+#include "printing/RecordingPrinter.h"
+#include "support/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillory;
+
+namespace {
+
+class Layout : public ::testing::Test {
+protected:
+    void SetUp() override { db.open(folder.databasePath()); }
+
+    void addFormat(const QString &form, const QString &field, QVariant x, QVariant y, QVariant length = 1440,
+                   int justify = 0, int type = 0)
+    {
+        db.exec("INSERT INTO PrintFormats (FormName, type, fieldname, xPos1, yPos1, fieldlength, Justify) "
+                "VALUES (?, ?, ?, ?, ?, ?, ?)",
+                {form, type, field, x, y, length, justify});
+    }
+
+    void setAdjust(const QString &kind, int top, int left)
+    {
+        db.exec("UPDATE PrintMargins SET TopMargAdjust = ?, LeftMargAdjust = ? WHERE FormName = ?", {top, left, kind});
+    }
+
+    RecordSet w2Row()
+    {
+        RecordSet rs = RecordSet::table(db, "W2");
+        rs.addNew();
+        rs.setText("Boxb", "12-3456789");
+        rs.setText("Boxe_LName", "OBRIEN");
+        rs.setMoney("Box1", Money::fromCents(123450));
+        rs.setMoney("Box2", Money::fromCents(-700));
+        rs.setValue("Tfid", 4242);
+        rs.update();
+        return RecordSet::table(db, "W2");
+    }
+
+    // Prints the test W-2 as the upper form of a sheet of the given paper kind.
+    RecordingPrinter printW2(const QString &kind)
+    {
+        RecordingPrinter printer;
+        const FormOrigin origin = GetFormOrigin(db, kind);
+        const FieldLayout layout = OpenFieldLayout(db, "W2", 0);
+        SetFormFont(printer);
+        PrintRowOnForm(printer, w2Row(), layout, origin.top, origin.left);
+        EndPrintJob(printer);
+        return printer;
+    }
+
+    test::TestFolder folder;
+    Database db;
+};
+
+} // namespace
+
+TEST(FormatAmount, ZeroEmptyAndWordsPrintNothingOtherAmountsTwoDecimals)
+{
+    EXPECT_EQ(FormatAmount("0"), "");
+    EXPECT_EQ(FormatAmount(""), "");
+    EXPECT_EQ(FormatAmount(ValueText(QVariant(), ColumnKind::Money)), "");
+    EXPECT_EQ(FormatAmount("word"), "");
+    EXPECT_EQ(FormatAmount("0.004"), ""); // rounds to 0.00
+    EXPECT_EQ(FormatAmount("1234.5"), "1234.50");
+    EXPECT_EQ(FormatAmount("-7"), "-7.00");
+    EXPECT_EQ(FormatAmount("56.789"), "56.79");
+    EXPECT_EQ(FormatAmount("1234567.005"), "1234567.01");
+    EXPECT_EQ(FormatAmount("1e3"), "1000.00");
+    // Stored money is ten-thousandths: 1234.5 is kept as 12345000.
+    EXPECT_EQ(FormatAmount(ValueText(qlonglong(12345000), ColumnKind::Money)), "1234.50");
+    EXPECT_EQ(ValueText(-1, ColumnKind::Flag), "True");
+}
+
+TEST(PlaceFieldText, AmountsEndAtTheRightEdgeOfTheBoxAndTextRunsInFull)
+{
+    RecordingPrinter printer;
+    SetFormFont(printer);
+    LayoutField field;
+    field.xPos1 = 100;
+    field.yPos1 = 50;
+    field.fieldLength = 1440;
+
+    PlaceFieldText(printer, field, "1234.5", 0, 0, true);
+    const auto &amount = printer.placed().at(0);
+    EXPECT_EQ(amount.text, "1234.50");
+    EXPECT_EQ(amount.x + printer.textWidth(amount.text), 1540);
+    EXPECT_EQ(amount.y, 50);
+
+    // Wider than the box: extends to the left of xPos1, still ending at the edge.
+    PlaceFieldText(printer, field, "123456789012.5", 0, 0, true);
+    EXPECT_LT(printer.placed().at(1).x, 100);
+    EXPECT_EQ(printer.placed().at(1).x + printer.textWidth("123456789012.50"), 1540);
+
+    const QString longText = "A NAME MUCH LONGER THAN ITS ONE INCH BOX";
+    PlaceFieldText(printer, field, longText, 10, 20, false);
+    EXPECT_EQ(printer.placed().at(2).text, longText);
+    EXPECT_EQ(printer.placed().at(2).x, 120);
+    EXPECT_EQ(printer.placed().at(2).y, 60);
+
+    PlaceFieldText(printer, field, "0", 0, 0, true);
+    EXPECT_EQ(printer.placed().size(), 3);
+    EXPECT_EQ(printer.fieldBoxes().size(), 4);
+    EXPECT_EQ(printer.fieldBoxes().at(2).box, QRect(120, 60, 1440, 240));
+}
+
+TEST_F(Layout, TheAdjustmentShiftsEveryValueOfTheForm)
+{
+    const RecordingPrinter plain = printW2("W2-L");
+    setAdjust("W2-L", 180, 0);
+    const RecordingPrinter down = printW2("W2-L");
+    setAdjust("W2-L", -90, -45);
+    const RecordingPrinter up = printW2("W2-L");
+
+    ASSERT_EQ(plain.placed().size(), 7);
+    ASSERT_EQ(down.placed().size(), plain.placed().size());
+    ASSERT_EQ(up.placed().size(), plain.placed().size());
+    for (int i = 0; i < plain.placed().size(); ++i) {
+        EXPECT_EQ(down.placed()[i].y, plain.placed()[i].y + 180);
+        EXPECT_EQ(down.placed()[i].x, plain.placed()[i].x);
+        EXPECT_EQ(up.placed()[i].y, plain.placed()[i].y - 90);
+        EXPECT_EQ(up.placed()[i].x, plain.placed()[i].x - 45);
+    }
+    // The fixed origin of the mailer adds to the adjustment.
+    setAdjust("W2-M", 90, 0);
+    const FormOrigin mailer = GetFormOrigin(db, "W2-M");
+    EXPECT_EQ(mailer.top, 360 + 90);
+    EXPECT_EQ(mailer.left, 360);
+}
+
+TEST_F(Layout, OnlyColumnsWithALayoutRowPrintAndTheFirstRowOfAFieldWins)
+{
+    const RecordingPrinter printer = printW2("W2-L");
+    QStringList texts;
+    for (const auto &p : printer.placed())
+        texts << p.text;
+    // Ids, filer numbers, blank text and zero amounts stay off the form. The plain rule prints
+    // the box 13 flags as they read; the W-2 run has its own rule for them.
+    EXPECT_EQ(texts, QStringList({"12-3456789", "OBRIEN", "1234.50", "-7.00", "False", "False", "False"}));
+    EXPECT_EQ(printer.placed().at(0).font, PrinterFont({"Courier New", 12, false}));
+    EXPECT_EQ(printer.jobsEnded(), 1);
+
+    addFormat("T", "boxe_lname", 500, 600);
+    addFormat("T", "Boxe_LName", 900, 900);
+    addFormat("T", "NoSuchColumn", 10, 10);
+    const FieldLayout layout = OpenFieldLayout(db, "T", 0);
+    EXPECT_EQ(FindFieldLayout(layout, "BOXE_LNAME")->xPos1, 500);
+    EXPECT_EQ(FindFieldLayout(layout, "Box1"), nullptr);
+    RecordingPrinter other;
+    PrintRowOnForm(other, w2Row(), layout, 0, 0);
+    ASSERT_EQ(other.placed().size(), 1);
+    EXPECT_EQ(other.placed().at(0).x, 500);
+    EXPECT_EQ(other.placed().at(0).y, 600);
+}
+
+TEST_F(Layout, BadMarginsAndLayoutRowsAreErrorsNotWrapArounds)
+{
+    EXPECT_THROW(GetFormOrigin(db, "W2-X"), DbError);
+    const FormOrigin none = GetFormOrigin(db, "W2-X", MissingMargins::UseZero);
+    EXPECT_EQ(none.top, 0);
+    EXPECT_EQ(none.left, 0);
+
+    db.exec("UPDATE PrintMargins SET TopMargin = 32000, TopMargAdjust = 900 WHERE FormName = 'W3'");
+    try {
+        GetFormOrigin(db, "W3");
+        FAIL() << "a 16-bit sum out of range must fail";
+    } catch (const DbError &e) {
+        EXPECT_NE(QString(e.what()).indexOf("Overflow"), -1) << e.what();
+    }
+    db.exec("UPDATE PrintMargins SET TopMargin = -32000, TopMargAdjust = -900 WHERE FormName = 'W3'");
+    EXPECT_THROW(GetFormOrigin(db, "W3"), DbError);
+    db.exec("UPDATE PrintMargins SET TopMargin = 32000, TopMargAdjust = 767 WHERE FormName = 'W3'");
+    EXPECT_EQ(GetFormOrigin(db, "W3").top, 32767);
+
+    addFormat("NEG", "Box1", -5, 100);
+    EXPECT_THROW(OpenFieldLayout(db, "NEG", 0), DbError);
+    addFormat("BIG", "Box1", 40000, 100);
+    EXPECT_THROW(OpenFieldLayout(db, "BIG", 0), DbError);
+    EXPECT_EQ(OpenFieldLayout(db, "BIG", 0, LayoutNumbers::Int32).fields().at(0).xPos1, 40000);
+    addFormat("TXT", "Box1", "left", 100);
+    EXPECT_THROW(OpenFieldLayout(db, "TXT", 0), DbError);
+
+    // Each position fits, their sum with the origin does not.
+    addFormat("SUM", "Box1", 32000, 100);
+    const FieldLayout layout = OpenFieldLayout(db, "SUM", 0);
+    RecordingPrinter printer;
+    EXPECT_THROW(PlaceFieldText(printer, layout.fields().at(0), "5", 0, 1000, true), DbError);
+    EXPECT_TRUE(printer.placed().isEmpty());
+    EXPECT_NO_THROW(PlaceFieldText(printer, layout.fields().at(0), "5", 0, 767, true));
+}
+
+TEST_F(Layout, LayoutsAreReadByTypeWhenOneIsGiven)
+{
+    addFormat("T", "Box1", 10, 10, 1440, 1, 0);
+    addFormat("T", "Box2", 10, 300, 1440, 1, 1);
+    EXPECT_EQ(OpenFieldLayout(db, "T", 0).fields().size(), 1);
+    EXPECT_EQ(OpenFieldLayout(db, "T", std::nullopt).fields().size(), 2);
+    EXPECT_TRUE(OpenFieldLayout(db, "none", 0).fields().isEmpty());
+}
+
+TEST(RecordingPrinter, JobsEndOnlyWhenSomethingWasDrawn)
+{
+    RecordingPrinter printer;
+    EndPrintJob(printer);
+    EXPECT_EQ(printer.jobsEnded(), 0);
+    printer.setCurrentX(100);
+    printer.setCurrentY(200);
+    printer.print("A");
+    EXPECT_EQ(printer.currentX(), 244);
+    EndPrintJob(printer);
+    EndPrintJob(printer);
+    printer.print("B");
+    EndPrintJob(printer);
+    EXPECT_EQ(printer.jobsEnded(), 2);
+    EXPECT_EQ(printer.placed().at(1).job, 2);
+    EXPECT_EQ(printer.placed().at(1).x, 0); // a new job starts at the corner
+}
+
+TEST(RecordingPrinter, ColumnsAndLinesOfReports)
+{
+    RecordingPrinter printer(std::make_shared<FixedPitchMetrics>(), 1000);
+    printer.setFontSize(12);
+    printer.printAtColumn(30, "TITLE");
+    EXPECT_EQ(printer.placed().at(0).x, 29 * 144);
+    printer.newLine();
+    printer.printAtColumn(1, QString(60, 'x'));
+    printer.printAtColumn(55, "Box 4"); // the line is past column 55: next line
+    EXPECT_EQ(printer.placed().at(2).x, 54 * 144);
+    EXPECT_EQ(printer.placed().at(2).y, 2 * printer.textHeight());
+    EXPECT_EQ(printer.textHeight(), 272);
+    printer.newLine(); // the fourth line would pass the 1000-twip page
+    printer.print("next page");
+    EXPECT_EQ(printer.placed().at(3).page, 2);
+    EXPECT_EQ(printer.placed().at(3).y, 0);
+}

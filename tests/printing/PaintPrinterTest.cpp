@@ -1,0 +1,204 @@
+#include "printing/PaintPrinter.h"
+#include "data/Database.h"
+#include "data/RecordSet.h"
+#include "printing/FormLayout.h"
+#include "printing/PreviewPrinter.h"
+#include "shell/StepRunner.h"
+#include "support/FakeDialogs.h"
+#include "support/TestDatabase.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace quillory;
+
+namespace {
+
+struct PdfWord {
+    int page;
+    double xMin, yMin, xMax;
+    QString text;
+};
+
+// The words of a PDF file with their boxes in points, read by pdftotext -bbox.
+QVector<PdfWord> readWords(const QString &pdf, int *pages)
+{
+    QProcess tool;
+    tool.start("pdftotext", {"-bbox", pdf, "-"});
+    EXPECT_TRUE(tool.waitForFinished(30000));
+    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+    static const QRegularExpression token(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
+    QVector<PdfWord> words;
+    *pages = 0;
+    for (auto it = token.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(0).startsWith("<page")) {
+            ++*pages;
+            continue;
+        }
+        words.append(
+            {*pages, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(4)});
+    }
+    return words;
+}
+
+QPrinter *formPrinter()
+{
+    auto *printer = new QPrinter(QPrinter::HighResolution);
+    PrepareFormPrinter(*printer);
+    return printer;
+}
+
+} // namespace
+
+TEST(QtPrinter, CourierNewIsAFixedPitchFaceWithTheWidthsOfTheRecordingPrinter)
+{
+    const QFontInfo info(ToQFont(PrinterFont()));
+    EXPECT_TRUE(info.family() == "Courier New" || info.family() == "Liberation Mono") << info.family().toStdString();
+    EXPECT_TRUE(info.fixedPitch());
+
+    std::unique_ptr<QPrinter> printer(formPrinter());
+    DeviceMetrics device(printer.get());
+    FixedPitchMetrics model;
+    for (const bool bold : {false, true}) {
+        const PrinterFont font{"Courier New", 12, bold};
+        for (const int n : {1, 7, 10, 15, 40})
+            EXPECT_NEAR(device.width(QString(n, '8'), font), model.width(QString(n, 'W'), font), 1) << n;
+        EXPECT_NEAR(device.lineHeight(font), model.lineHeight(font), 1);
+    }
+    EXPECT_EQ(device.width("1234.50", PrinterFont()), 7 * 144);
+}
+
+TEST(QtPrinter, ARunToAPdfFileLandsWhereTheLayoutSays)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    test::TestFolder folder;
+    Database db;
+    db.open(folder.databasePath());
+    {
+        RecordSet rs = RecordSet::table(db, "W2");
+        rs.addNew();
+        for (const auto &[column, text] : {std::pair{"Boxa", "A1234"},
+                                           {"Boxb", "12-3456789"},
+                                           {"Boxc_L1", "ACME"},
+                                           {"Boxd", "123-45-6789"},
+                                           {"Boxe_FName", "JANE"},
+                                           {"Boxe_LName", "DOE"},
+                                           {"Box12a_Code", "D"},
+                                           {"Box15a_L1", "MD"},
+                                           {"Box20_L1", "BALT"}})
+            rs.setText(column, text);
+        rs.setMoney("Box1", Money::fromCents(123450));
+        rs.setMoney("Box2", Money::fromCents(20000));
+        rs.setMoney("Box12a_Amt", Money::fromCents(5000));
+        rs.setMoney("Box19_L2", Money::fromCents(99999));
+        rs.setFlag("Box13b", true);
+        rs.update();
+    }
+    db.exec("UPDATE PrintMargins SET TopMargAdjust = 90, LeftMargAdjust = -45 WHERE FormName = 'W2-M'");
+    const FormOrigin origin = GetFormOrigin(db, "W2-M");
+    const FieldLayout layout = OpenFieldLayout(db, "W2", 0);
+    const RecordSet row = RecordSet::table(db, "W2");
+    const ColumnRule marks = [](const ColumnValue &c) -> std::optional<PrintedValue> {
+        if (c.column.kind == ColumnKind::Flag)
+            return PrintedValue{c.value.toInt() ? "x" : " "};
+        return AmountByJustify(c);
+    };
+    // Two sheets: upper and lower form, then an upper form alone.
+    auto run = [&](Printer &printer) {
+        SetFormFont(printer);
+        PrintRowOnForm(printer, row, layout, origin.top, origin.left, marks);
+        PrintRowOnForm(printer, row, layout, origin.top + kLowerFormOffset, origin.left, marks);
+        EndPrintJob(printer);
+        PrintRowOnForm(printer, row, layout, origin.top, origin.left, marks);
+        EndPrintJob(printer);
+    };
+
+    const QString pdf = folder.folder() + "/run.pdf";
+    std::unique_ptr<QPrinter> qprinter(formPrinter());
+    SetPdfOutput(*qprinter, pdf);
+    {
+        PaintPrinter out(*qprinter);
+        run(out);
+        out.finish();
+    }
+    RecordingPrinter expected;
+    run(expected);
+
+    int pages = 0;
+    const QVector<PdfWord> words = readWords(pdf, &pages);
+    EXPECT_EQ(pages, 2);
+    const auto blank = [](const RecordingPrinter::Placed &p) { return p.text.trimmed().isEmpty(); };
+    ASSERT_EQ(words.size(),
+              expected.placed().size() - std::count_if(expected.placed().begin(), expected.placed().end(), blank));
+    for (const auto &p : expected.placed()) {
+        if (blank(p))
+            continue;
+        const double x = p.x / 20.0, y = p.y / 20.0, right = (p.x + expected.textWidth(p.text)) / 20.0;
+        const bool found = std::any_of(words.begin(), words.end(), [&](const PdfWord &w) {
+            return w.page == p.job && w.text == p.text && std::abs(w.xMin - x) <= 1 && std::abs(w.yMin - y) <= 1 &&
+                   std::abs(w.xMax - right) <= 1;
+        });
+        EXPECT_TRUE(found) << p.text.toStdString() << " at " << p.x << ", " << p.y << " twips on sheet " << p.job;
+    }
+    // The amount of box 1 ends at the right edge of its box.
+    const LayoutField *box1 = layout.find("Box1");
+    const auto amount = std::find_if(words.begin(), words.end(), [](const PdfWord &w) { return w.text == "1234.50"; });
+    ASSERT_NE(amount, words.end());
+    EXPECT_NEAR(amount->xMax * 20, box1->xPos1 + origin.left + box1->fieldLength, 20);
+}
+
+TEST(QtPrinter, APrinterThatFailsEndsTheRunThroughTheFailureDialog)
+{
+    std::unique_ptr<QPrinter> qprinter(formPrinter());
+    SetPdfOutput(*qprinter, "/nonexistent-folder/forms.pdf");
+    PaintPrinter out(*qprinter);
+    test::FakeDialogs dialogs;
+    dialogs.answer(Dialogs::Answer::Retry);
+    LayoutField field;
+    field.xPos1 = 100;
+    const bool ran =
+        runSteps(dialogs, "Quillory", {[&] { PlaceFieldText(out, field, "X", 0, 0, false); }}, OnFailure::EndRun);
+    EXPECT_FALSE(ran);
+    ASSERT_EQ(dialogs.calls.size(), 1);
+    EXPECT_EQ(dialogs.calls[0].text, "The PDF file '/nonexistent-folder/forms.pdf' could not be written.");
+    EXPECT_EQ(dialogs.calls[0].title, "Quillory Error");
+}
+
+TEST(QtPrinter, ThePreviewShowsEachSheetAsAPageMeasuredAsOnPaper)
+{
+    LayoutField field;
+    field.xPos1 = 100;
+    field.fieldLength = 1440;
+    int placedAt = -1;
+    auto run = [&](Printer &printer) {
+        SetFormFont(printer);
+        for (int sheet = 0; sheet < 3; ++sheet) {
+            PlaceFieldText(printer, field, "1234.5", 0, 0, true);
+            EndPrintJob(printer);
+        }
+        placedAt = static_cast<RecordingPrinter &>(printer).placed().at(0).x;
+    };
+
+    int pages = -1;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        pages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
+        dialog->reject();
+    });
+    ShowPrintPreview(nullptr, "Preview", true, run);
+    EXPECT_EQ(pages, 3);
+    EXPECT_EQ(placedAt, 1540 - 7 * 144);
+}

@@ -1,8 +1,13 @@
 #pragma once
 
-#include "print_w2/W3Report.h"
+#include "printing/ReportPrint.h"
+
+#include <QDate>
+#include <QLocale>
 
 namespace quillory {
+
+class RecordSet;
 
 // The report title: "<year> 1096 Summary Report" at column 30, the date "MM/dd/yy" at 70.
 ReportLine report1096Title(const QString &year, const QDate &today);

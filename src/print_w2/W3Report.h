@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/ReportPrint.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -8,17 +10,6 @@
 namespace quillory {
 
 class RecordSet;
-
-// One line of a plain summary report: a left part at column 1 and a right part at column 55.
-// A left part longer than 54 characters pushes the right part to the next line.
-struct ReportLine {
-    QString left;
-    QString right;
-};
-
-constexpr int kReportRightColumn = 55;
-constexpr int kReportTitleColumn = 30;
-constexpr int kReportDateColumn = 70;
 
 // The report title: "<year> W3 Summary Report" at column 30, the date "MM/dd/yy" at 70.
 ReportLine w3ReportTitle(const QString &year, const QDate &today);

@@ -1,0 +1,64 @@
+#include "print_w2/W2FormsRun.h"
+
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/RecordSet.h"
+#include "printing/TwoUpRun.h"
+
+namespace quillory {
+
+namespace {
+
+// Positions in the W2 table's column order that print specially.
+constexpr int kEmployerNumber = 2;
+constexpr int kSsn = 7;
+constexpr int kFirstMark = 32;
+constexpr int kLastMark = 35;
+
+} // namespace
+
+QString FormatSsn(const QString &stored)
+{
+    const QString trimmed = stored.trimmed();
+    QString digits;
+    for (QChar c : trimmed)
+        if (c.isDigit())
+            digits += c;
+    digits = digits.right(9).rightJustified(9, QLatin1Char('0'));
+    QString text = digits.left(3) + QLatin1Char('-') + digits.mid(3, 2) + QLatin1Char('-') + digits.mid(5);
+    if (!trimmed.isEmpty() && (trimmed.endsWith(QLatin1Char('a')) || trimmed.endsWith(QLatin1Char('A'))))
+        text += QLatin1Char('A');
+    return text;
+}
+
+std::optional<PrintedValue> W2ColumnRule(const ColumnValue &column)
+{
+    if (column.index == kEmployerNumber && column.text.startsWith(QLatin1String("AF")))
+        return PrintedValue{QStringLiteral("Applied For "), false};
+    if (column.index == kSsn)
+        return PrintedValue{column.value.isNull() ? QString() : FormatSsn(column.text), false};
+    if (column.index >= kFirstMark && column.index <= kLastMark)
+        return PrintedValue{column.value.toLongLong() != 0 ? QStringLiteral("x") : QStringLiteral(" "), false};
+    return AmountByJustify(column);
+}
+
+RecordSet FindW2(Database &db, qlonglong id)
+{
+    RecordSet row = RecordSet::table(db, QStringLiteral("W2"), QStringLiteral("id = ?"), {id});
+    if (row.eof())
+        throw DbError(QStringLiteral("The W-2 record %1 no longer exists.").arg(id));
+    return row;
+}
+
+void PrintW2Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &ids)
+{
+    TwoUpRun run(db, printer, paperKind, QStringLiteral("W2"), W2ColumnRule);
+    run.start();
+    for (qlonglong id : ids) {
+        run.printForm(FindW2(db, id));
+        run.nextSlot();
+    }
+    run.finish();
+}
+
+} // namespace quillory

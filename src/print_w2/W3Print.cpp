@@ -1,0 +1,51 @@
+#include "print_w2/W3Print.h"
+
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/RecordSet.h"
+#include "print_w2/W3Report.h"
+#include "printing/FormLayout.h"
+#include "printing/Printer.h"
+#include "printing/ReportPrint.h"
+
+namespace quillory {
+
+namespace {
+
+bool isW3Amount(int position)
+{
+    return (position >= 18 && position <= 31) || (position >= 34 && position <= 37);
+}
+
+} // namespace
+
+void PrintW3Form(Database &db, Printer &printer, const QString &employerNumber)
+{
+    RecordSet row = RecordSet::table(db, QStringLiteral("W3"), QStringLiteral("Boxe = ?"), {employerNumber});
+    if (row.eof())
+        throw DbError(QStringLiteral("There is no W-3 summary for employer %1.").arg(employerNumber));
+    const FormOrigin origin = GetFormOrigin(db, QStringLiteral("W3"), MissingMargins::UseZero);
+    const FieldLayout layout = OpenFieldLayout(db, QStringLiteral("W3"), std::nullopt, LayoutNumbers::Int32);
+    SetFormFont(printer);
+    PrintRowOnForm(printer, row, layout, origin.top, origin.left, [](const ColumnValue &c) {
+        return std::optional<PrintedValue>(PrintedValue{c.text, isW3Amount(c.index)});
+    });
+    EndPrintJob(printer);
+}
+
+void PrintW3Report(Database &db, Printer &printer, const QDate &today)
+{
+    RecordSet rows = RecordSet::table(db, QStringLiteral("W3"));
+    StartReport(printer);
+    if (rows.eof())
+        throw DbError(QStringLiteral("There are no W-3 summaries to report."));
+    PrintReportTitle(printer, w3ReportTitle(rows.text(QStringLiteral("Year")), today));
+    for (; !rows.eof(); rows.moveNext()) {
+        PrintReportLines(printer, w3ReportBlock(rows));
+        printer.newLine();
+        printer.newLine();
+    }
+    EndPrintJob(printer);
+}
+
+} // namespace quillory

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+namespace quillory {
+
+class Printer;
+
+// One line of a plain summary report: a left part at column 1 and a right part at column 55.
+// A left part longer than 54 characters pushes the right part to the next line.
+struct ReportLine {
+    QString left;
+    QString right;
+};
+
+constexpr int kReportRightColumn = 55;
+constexpr int kReportTitleColumn = 30;
+constexpr int kReportDateColumn = 70;
+
+// The summary reports: Courier New 12 on plain paper, lines at character columns.
+// Sets the font and prints the empty first line.
+void StartReport(Printer &printer);
+// The bold title line (left part at column 30, date at column 70) and two empty lines.
+void PrintReportTitle(Printer &printer, const ReportLine &title);
+// Each line: the left part at column 1, the right part at column 55 (on the next line when
+// the left part reaches past it).
+void PrintReportLines(Printer &printer, const QVector<ReportLine> &lines);
+
+} // namespace quillory

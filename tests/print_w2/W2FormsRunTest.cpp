@@ -1,0 +1,112 @@
+#include "print_w2/W2FormsRun.h"
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/RecordSet.h"
+#include "printing/RecordingPrinter.h"
+#include "support/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillory;
+
+namespace {
+
+class W2FormsRun : public ::testing::Test {
+protected:
+    void SetUp() override { db.open(folder.databasePath()); }
+
+    qlonglong addW2(const QString &ssn, const QString &boxb = "12-3456789", qint64 box1Cents = 150000,
+                    bool statutory = false)
+    {
+        RecordSet rs = RecordSet::table(db, "W2");
+        rs.addNew();
+        rs.setText("Boxb", boxb);
+        rs.setText("Boxd", ssn);
+        rs.setText("Boxe_LName", "Doe");
+        rs.setMoney("Box1", Money::fromCents(box1Cents));
+        rs.setFlag("Box13a", statutory);
+        rs.update();
+        rs.moveLast();
+        return rs.integer("id");
+    }
+
+    const LayoutField &field(const char *name)
+    {
+        layout = OpenFieldLayout(db, "W2", 0);
+        return *layout.find(name);
+    }
+
+    test::TestFolder folder;
+    Database db;
+    FieldLayout layout;
+    RecordingPrinter printer;
+};
+
+} // namespace
+
+TEST_F(W2FormsRun, TwoFormsASheetEachFullSheetItsOwnJob)
+{
+    const qlonglong a = addW2("111-11-1111"), b = addW2("222-22-2222"), c = addW2("333-33-3333");
+    PrintW2Forms(db, printer, "W2-L", {a, b, c});
+    EXPECT_EQ(printer.jobsEnded(), 2);
+    const int y = field("Boxd").yPos1;
+    const auto first = printer.job(1);
+    const auto *upper = printer.find("111-11-1111");
+    const auto *lower = printer.find("222-22-2222");
+    const auto *third = printer.find("333-33-3333");
+    ASSERT_TRUE(upper && lower && third);
+    EXPECT_EQ(upper->y, y);
+    EXPECT_EQ(lower->y, y + kLowerFormOffset);
+    EXPECT_EQ(upper->job, 1);
+    EXPECT_EQ(lower->job, 1);
+    EXPECT_EQ(third->job, 2);
+    EXPECT_EQ(third->y, y);
+}
+
+TEST_F(W2FormsRun, OneFormGoesOutWithTheFinalEndAndThePaperKindMovesOnlyTheOrigin)
+{
+    db.exec("UPDATE PrintMargins SET TopMargAdjust = 180, LeftMargAdjust = -90 WHERE FormName = 'W2-M'");
+    const FormOrigin origin = GetFormOrigin(db, "W2-M");
+    PrintW2Forms(db, printer, "W2-M", {addW2("123-45-6789")});
+    EXPECT_EQ(printer.jobsEnded(), 1);
+    const auto *ssn = printer.find("123-45-6789");
+    ASSERT_TRUE(ssn);
+    EXPECT_EQ(ssn->y, origin.top + field("Boxd").yPos1);
+    EXPECT_EQ(ssn->x, origin.left + field("Boxd").xPos1);
+    // The amount ends at the right edge of its box; a zero amount leaves its box empty.
+    const auto *amount = printer.find("1500.00");
+    ASSERT_TRUE(amount);
+    EXPECT_EQ(amount->x + 7 * 144, origin.left + field("Box1").xPos1 + field("Box1").fieldLength);
+    EXPECT_EQ(printer.find("0.00"), nullptr);
+}
+
+TEST_F(W2FormsRun, ColumnRulesForEmployerNumberSsnAndMarks)
+{
+    PrintW2Forms(db, printer, "W2-L", {addW2("123456789a", "AF", 100, true), addW2("12345678", "af-123")});
+    EXPECT_TRUE(printer.find("Applied For "));
+    EXPECT_TRUE(printer.find("af-123"));
+    EXPECT_TRUE(printer.find("123-45-6789A"));
+    EXPECT_TRUE(printer.find("012-34-5678"));
+    int marks = 0, blanks = 0;
+    for (const auto &p : printer.placed()) {
+        marks += p.text == "x";
+        blanks += p.text == " ";
+    }
+    EXPECT_EQ(marks, 1);  // box 13a of the first form
+    EXPECT_EQ(blanks, 5); // the other two marks of the first, all three of the second
+}
+
+TEST_F(W2FormsRun, SsnFormatting)
+{
+    EXPECT_EQ(FormatSsn("123-45-6789"), QStringLiteral("123-45-6789"));
+    EXPECT_EQ(FormatSsn(" 123456789A "), QStringLiteral("123-45-6789A"));
+    EXPECT_EQ(FormatSsn("1"), QStringLiteral("000-00-0001"));
+}
+
+TEST_F(W2FormsRun, ARemovedRecordOrAMissingMarginRowStopsTheRun)
+{
+    EXPECT_THROW(PrintW2Forms(db, printer, "W2-L", {4242}), DbError);
+    db.exec("DELETE FROM PrintMargins WHERE FormName = 'W2-C'");
+    EXPECT_THROW(PrintW2Forms(db, printer, "W2-C", {addW2("123-45-6789")}), std::exception);
+    EXPECT_TRUE(printer.placed().isEmpty());
+}

@@ -1,0 +1,83 @@
+#include "print_w2/W3Print.h"
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "printing/FormLayout.h"
+#include "printing/RecordingPrinter.h"
+#include "support/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillory;
+
+namespace {
+
+class W3Print : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        db.open(folder.databasePath());
+        db.exec("INSERT INTO W3 (Boxe, Boxd, Boxf, Boxc, Boxb_941, Box1, Box2, Box13) VALUES "
+                "('12-3456789', '1', 'Acme', 2, 'X', 35005000, 0, 'Third-Party Sick Pay Recap')");
+    }
+    test::TestFolder folder;
+    Database db;
+    RecordingPrinter printer;
+};
+
+} // namespace
+
+TEST_F(W3Print, FormPlacesTotalsRightAlignedAndMarksInTheirBoxes)
+{
+    db.exec("UPDATE PrintMargins SET TopMargAdjust = 90 WHERE FormName = 'W3'");
+    PrintW3Form(db, printer, "12-3456789");
+    EXPECT_EQ(printer.jobsEnded(), 1);
+    const FieldLayout layout = OpenFieldLayout(db, "W3", std::nullopt, LayoutNumbers::Int32);
+    const LayoutField *box1 = layout.find("Box1");
+    const auto *total = printer.find("3500.50");
+    ASSERT_TRUE(total);
+    EXPECT_EQ(total->y, box1->yPos1 + 90);
+    EXPECT_EQ(total->x + 7 * 144, box1->xPos1 + box1->fieldLength);
+    EXPECT_TRUE(printer.find("X"));
+    EXPECT_TRUE(printer.find("Acme"));
+    // Box 13's label sits among the amounts and prints blank; zero totals print nothing.
+    EXPECT_FALSE(printer.find("Third-Party Sick Pay Recap"));
+    EXPECT_FALSE(printer.find("0.00"));
+}
+
+TEST_F(W3Print, AnEmployerWithoutASummaryPrintsNothing)
+{
+    EXPECT_THROW(PrintW3Form(db, printer, "99-9999999"), DbError);
+    EXPECT_TRUE(printer.placed().isEmpty());
+    EXPECT_EQ(printer.jobsEnded(), 0);
+}
+
+TEST_F(W3Print, ReportIsOneJobWithABoldTitleAndABlockPerRow)
+{
+    db.exec("INSERT INTO W3 (Boxe, Box1) VALUES ('98-7654321', 10000)");
+    PrintW3Report(db, printer, QDate(2002, 1, 31));
+    EXPECT_EQ(printer.jobsEnded(), 1);
+    const auto *title = printer.find("2001 W3 Summary Report");
+    ASSERT_TRUE(title);
+    EXPECT_TRUE(title->font.bold);
+    EXPECT_EQ(title->x, 29 * 144);
+    EXPECT_TRUE(printer.find("01/31/02"));
+    const auto *first = printer.find("  Tax ID: 12-3456789");
+    const auto *second = printer.find("  Tax ID: 98-7654321");
+    ASSERT_TRUE(first && second);
+    EXPECT_FALSE(first->font.bold);
+    const auto *box1 = printer.find("  Box 1:  $3,500.50");
+    ASSERT_TRUE(box1);
+    EXPECT_EQ(box1->x, 54 * 144);
+    EXPECT_EQ(box1->y, first->y);
+    // 19 lines and two empty ones between the blocks.
+    EXPECT_EQ(second->y - first->y, 21 * 272);
+    EXPECT_TRUE(printer.find(" Box 13:  Third-Party Sick Pay Recap"));
+    EXPECT_TRUE(printer.find("  Box 2:  $0.00"));
+}
+
+TEST_F(W3Print, AnEmptyTableFailsTheReportWithoutEndingAJob)
+{
+    db.exec("DELETE FROM W3");
+    EXPECT_THROW(PrintW3Report(db, printer), DbError);
+    EXPECT_EQ(printer.jobsEnded(), 0);
+}

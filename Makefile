@@ -4,9 +4,12 @@ JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Build and run time: compiler, Qt 6 with SQLite, the Courier-compatible fonts, the SQLite
-# shell that makes the database file, and the test and benchmark libraries.
+# shell that makes the database file, the SVG renderer that makes the icon's PNGs, and the test
+# and benchmark libraries. Packaging: the desktop entry and AppStream validators, and
+# dpkg-shlibdeps for the package's library dependencies.
 PACKAGES := cmake make g++ qt6-base-dev libqt6sql6-sqlite libgl-dev libx11-dev fonts-liberation2 \
-            sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
+            sqlite3 librsvg2-bin libgtest-dev libgmock-dev libbenchmark-dev \
+            desktop-file-utils appstream dpkg-dev
 
 .PHONY: all deps configure build run test bench clean
 

@@ -11,7 +11,7 @@ PACKAGES := cmake make g++ qt6-base-dev libqt6sql6-sqlite libgl-dev libx11-dev f
             sqlite3 librsvg2-bin libgtest-dev libgmock-dev libbenchmark-dev \
             desktop-file-utils appstream dpkg-dev
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test package bench clean
 
 all: build
 
@@ -35,6 +35,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# The Debian package, build/quillory_<version>_<arch>.deb; install it with
+# `sudo apt install ./build/quillory_*.deb`.
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DQUILLORY_BUILD_BENCH=ON -DQUILLORY_BUILD_TESTS=OFF

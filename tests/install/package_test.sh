@@ -30,7 +30,7 @@ icon=$(sed -n 's/^Icon=//p' "$entry")
 for f in scalable/apps/$icon.svg 16x16/apps/$icon.png 48x48/apps/$icon.png 256x256/apps/$icon.png; do
   [ -f "$share/icons/hicolor/$f" ] || fail "no icon $f"
 done
-[ -f "$share/metainfo/org.quillory.Quillory.metainfo.xml" ] || fail "no metainfo"
+appstreamcli validate-tree --no-net "$root" >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; fail "metainfo and desktop entry do not fit together"; }
 [ -f "$share/quillory/Quillory.HLP" ] || fail "no help file"
 shipped=$share/quillory/Quillory.mdb
 rows=$(sqlite3 "$shipped" 'SELECT (SELECT count(*) FROM FilerInfo) + (SELECT count(*) FROM W2) + (SELECT count(*) FROM "1099Misc")')

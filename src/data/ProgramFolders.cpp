@@ -22,8 +22,6 @@ QString inFolder(const QString &folder, const char *name)
 // writes a temporary file and renames it, so no half-copied file is ever left under the name.
 QString provideDatabase(const QString &shipped, const QString &userDataDir)
 {
-    if (userDataDir.isEmpty())
-        return QStringLiteral("There is no folder for the user's data.");
     const QString target = inFolder(userDataDir, kDatabaseFileName);
     if (QFileInfo::exists(target))
         return {};
@@ -54,10 +52,7 @@ ProgramFolders resolveProgramFolders(const QString &exeDir, const QString &insta
     const QString shipped = inFolder(installedDataDir, kDatabaseFileName);
     if (QFileInfo::exists(inFolder(exeDir, kDatabaseFileName)) || !QFileInfo::exists(shipped))
         return {exeDir, exeDir, {}};
-    const QString problem = provideDatabase(shipped, userDataDir);
-    if (userDataDir.isEmpty())
-        return {installedDataDir, installedDataDir, problem};
-    return {userDataDir, installedDataDir, problem};
+    return {userDataDir, installedDataDir, provideDatabase(shipped, userDataDir)};
 }
 
 ProgramFolders locateProgramFolders()

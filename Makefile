@@ -4,12 +4,14 @@ JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Build and run time: compiler, Qt 6 with SQLite, the Courier-compatible fonts, the SQLite
-# shell that makes the database file, the test and benchmark libraries, and the PDF reader
-# that checks where printed text lands.
+# shell that makes the database file, the SVG renderer that makes the icon's PNGs, the test
+# and benchmark libraries, and the PDF reader that checks where printed text lands. Packaging: the desktop entry and AppStream validators, and
+# dpkg-shlibdeps for the package's library dependencies.
 PACKAGES := cmake make g++ qt6-base-dev libqt6sql6-sqlite libgl-dev libx11-dev fonts-liberation2 \
-            sqlite3 libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
+            sqlite3 librsvg2-bin libgtest-dev libgmock-dev libbenchmark-dev poppler-utils \
+            desktop-file-utils appstream dpkg-dev
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test package bench clean
 
 all: build
 
@@ -33,6 +35,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# The Debian package, build/quillory_<version>_<arch>.deb; install it with
+# `sudo apt install ./build/quillory_*.deb`.
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DQUILLORY_BUILD_BENCH=ON -DQUILLORY_BUILD_TESTS=OFF

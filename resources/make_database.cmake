@@ -1,4 +1,6 @@
 # Builds a fresh database file from the SQL scripts; a half-built file is never left behind.
+get_filename_component(dir ${OUT} DIRECTORY)
+file(MAKE_DIRECTORY ${dir})
 file(REMOVE ${OUT} ${OUT}.tmp)
 foreach(script IN LISTS SCRIPTS)
   execute_process(COMMAND ${SQLITE3} -bail ${OUT}.tmp ".read ${script}"

@@ -1,3 +1,4 @@
+#include "data/ProgramFolders.h"
 #include "shell/AppContext.h"
 #include "shell/Dialogs.h"
 #include "shell/HelpWindow.h"
@@ -12,9 +13,12 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillory"));
     QApplication::setOrganizationName(QStringLiteral("Quillory"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quillory.Quillory"));
 
     quillory::AppState state;
-    state.programFolder = QCoreApplication::applicationDirPath();
+    const quillory::ProgramFolders folders = quillory::locateProgramFolders();
+    state.programFolder = folders.database;
+    state.helpFolder = folders.help;
     quillory::QtDialogs dialogs;
     quillory::QtHelpViewer help;
     quillory::AppContext ctx{state, dialogs, help};

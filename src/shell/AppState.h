@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/ProgramFolders.h"
 
 #include <QString>
 
@@ -20,12 +21,17 @@ struct AppState {
     bool gW2EditsOn = true;
     bool gW2AutoNumber = false;
 
-    // The folder that holds the database and help files, and the help file's path.
+    // The folder that holds the database file, the help file's folder when it is another one
+    // (an installed copy), and the help file's path.
     QString programFolder;
+    QString helpFolder;
     QString helpFile;
 
-    QString databaseFile() const { return programFolder + QStringLiteral("/Quillory.mdb"); }
-    QString helpFilePath() const { return programFolder + QStringLiteral("/Quillory.HLP"); }
+    QString databaseFile() const { return programFolder + QLatin1Char('/') + QLatin1String(kDatabaseFileName); }
+    QString helpFilePath() const
+    {
+        return (helpFolder.isEmpty() ? programFolder : helpFolder) + QLatin1Char('/') + QLatin1String(kHelpFileName);
+    }
 };
 
 } // namespace quillory

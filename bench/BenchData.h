@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <benchmark/benchmark.h>
 #include <QTemporaryDir>
 #include <cstdint>
 
@@ -30,6 +31,10 @@ void generate1099s(Database &db, int payers, int forms, uint32_t seed);
 // Milliseconds of wall time a function takes.
 template <typename F> double millisecondsOf(F &&f);
 
+// Times ours and the limit once per iteration, ours as the benchmark's time, and reports
+// both averages and their ratio as counters.
+template <typename Ours, typename Limit> void againstLimit(benchmark::State &state, Ours ours, Limit limit);
+
 } // namespace quillory::bench
 
 #include <QElapsedTimer>
@@ -40,4 +45,20 @@ template <typename F> double quillory::bench::millisecondsOf(F &&f)
     t.start();
     f();
     return t.nsecsElapsed() / 1e6;
+}
+
+template <typename Ours, typename Limit>
+void quillory::bench::againstLimit(benchmark::State &state, Ours ours, Limit limit)
+{
+    double oursTotal = 0, limitTotal = 0;
+    for (auto _ : state) {
+        const double ms = millisecondsOf(ours);
+        limitTotal += millisecondsOf(limit);
+        oursTotal += ms;
+        state.SetIterationTime(ms / 1000.0);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["ours_ms"] = oursTotal / n;
+    state.counters["limit_ms"] = limitTotal / n;
+    state.counters["ratio"] = oursTotal / limitTotal;
 }

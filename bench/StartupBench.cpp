@@ -70,17 +70,8 @@ void BM_StartupToMainWindow(benchmark::State &state)
         db.open(folder.databasePath());
         bench::generateW2s(db, 10, 100, 7);
     }
-    double ours = 0, bound = 0;
-    for (auto _ : state) {
-        const double ms = startOnce(folder.folder());
-        bound += bareOnce();
-        ours += ms;
-        state.SetIterationTime(ms / 1000.0);
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["ours_ms"] = ours / n;
-    state.counters["limit_ms"] = bound / n;
-    state.counters["ratio"] = ours / bound;
+    bench::againstLimit(
+        state, [&] { startOnce(folder.folder()); }, [] { bareOnce(); });
 }
 BENCHMARK(BM_StartupToMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 

@@ -20,35 +20,20 @@ void stepThrough(Database &db, const char *sql)
         benchmark::DoNotOptimize(q.value(0));
 }
 
-template <typename Build, typename Limit> void compare(benchmark::State &state, Database &db, Build build, Limit limit)
-{
-    double ours = 0, bound = 0;
-    for (auto _ : state) {
-        const double ms = bench::millisecondsOf([&] { build(db); });
-        bound += bench::millisecondsOf([&] { limit(db); });
-        ours += ms;
-        state.SetIterationTime(ms / 1000.0);
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["ours_ms"] = ours / n;
-    state.counters["limit_ms"] = bound / n;
-    state.counters["ratio"] = ours / bound;
-}
-
 void BM_W3Rebuild(benchmark::State &state)
 {
     bench::BenchFolder folder;
     Database db;
     db.open(folder.databasePath());
     bench::generateW2s(db, 1000, static_cast<int>(state.range(0)), 2001);
-    compare(
-        state, db, [](Database &d) { buildW3Summaries(d); },
-        [](Database &d) {
-            stepThrough(d, "SELECT Boxb, FilerType, EstNo, count(*), sum(Box1), sum(Box2), sum(Box3), sum(Box4), "
-                           "sum(Box5), sum(Box6), sum(Box7), sum(Box8), sum(Box9), sum(Box10), sum(Box11), "
-                           "sum(Box12a_Amt + Box12b_Amt + Box12c_Amt + Box12d_Amt), sum(SickPay), "
-                           "sum(Box16_L1 + Box16_L2), sum(Box17_L1 + Box17_L2), sum(Box18_L1 + Box18_L2), "
-                           "sum(Box19_L1 + Box19_L2) FROM W2 GROUP BY Boxb, FilerType, EstNo");
+    bench::againstLimit(
+        state, [&] { buildW3Summaries(db); },
+        [&] {
+            stepThrough(db, "SELECT Boxb, FilerType, EstNo, count(*), sum(Box1), sum(Box2), sum(Box3), sum(Box4), "
+                            "sum(Box5), sum(Box6), sum(Box7), sum(Box8), sum(Box9), sum(Box10), sum(Box11), "
+                            "sum(Box12a_Amt + Box12b_Amt + Box12c_Amt + Box12d_Amt), sum(SickPay), "
+                            "sum(Box16_L1 + Box16_L2), sum(Box17_L1 + Box17_L2), sum(Box18_L1 + Box18_L2), "
+                            "sum(Box19_L1 + Box19_L2) FROM W2 GROUP BY Boxb, FilerType, EstNo");
         });
 }
 BENCHMARK(BM_W3Rebuild)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -59,11 +44,11 @@ void BM_1096Rebuild(benchmark::State &state)
     Database db;
     db.open(folder.databasePath());
     bench::generate1099s(db, 1000, static_cast<int>(state.range(0)), 2001);
-    compare(
-        state, db, [](Database &d) { build1096Summaries(d); },
-        [](Database &d) {
-            stepThrough(d, "SELECT FedIDNo, count(*), sum(Box4), sum(Box1 + Box2 + Box3 + Box5 + Box6 + Box7 + "
-                           "Box8 + Box10 + Box13 + Box14) FROM \"1099Misc\" GROUP BY FedIDNo");
+    bench::againstLimit(
+        state, [&] { build1096Summaries(db); },
+        [&] {
+            stepThrough(db, "SELECT FedIDNo, count(*), sum(Box4), sum(Box1 + Box2 + Box3 + Box5 + Box6 + Box7 + "
+                            "Box8 + Box10 + Box13 + Box14) FROM \"1099Misc\" GROUP BY FedIDNo");
         });
 }
 BENCHMARK(BM_1096Rebuild)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -1,10 +1,5 @@
 #include "print_1099/Misc1099FormsRun.h"
 
-#include "data/Database.h"
-#include "data/DbError.h"
-#include "data/RecordSet.h"
-#include "printing/TwoUpRun.h"
-
 namespace quillory {
 
 namespace {
@@ -28,23 +23,16 @@ std::optional<PrintedValue> Misc1099ColumnRule(const ColumnValue &column)
     return AmountByJustify(column);
 }
 
-RecordSet Find1099(Database &db, qlonglong counter)
+const TwoUpForm &Misc1099Form()
 {
-    RecordSet row = RecordSet::table(db, QStringLiteral("1099Misc"), QStringLiteral("Counter = ?"), {counter});
-    if (row.eof())
-        throw DbError(QStringLiteral("The 1099-MISC record %1 no longer exists.").arg(counter));
-    return row;
+    static const TwoUpForm form{QStringLiteral("1099-MISC"), QStringLiteral("1099Misc"), QStringLiteral("Counter"),
+                                QStringLiteral("1099-MISC"), Misc1099ColumnRule};
+    return form;
 }
 
 void Print1099Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &counters)
 {
-    TwoUpRun run(db, printer, paperKind, QStringLiteral("1099-MISC"), Misc1099ColumnRule);
-    run.start();
-    for (qlonglong counter : counters) {
-        run.printForm(Find1099(db, counter));
-        run.nextSlot();
-    }
-    run.finish();
+    PrintTwoUp(db, printer, paperKind, Misc1099Form(), counters);
 }
 
 } // namespace quillory

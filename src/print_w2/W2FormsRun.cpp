@@ -1,10 +1,5 @@
 #include "print_w2/W2FormsRun.h"
 
-#include "data/Database.h"
-#include "data/DbError.h"
-#include "data/RecordSet.h"
-#include "printing/TwoUpRun.h"
-
 namespace quillory {
 
 namespace {
@@ -42,23 +37,16 @@ std::optional<PrintedValue> W2ColumnRule(const ColumnValue &column)
     return AmountByJustify(column);
 }
 
-RecordSet FindW2(Database &db, qlonglong id)
+const TwoUpForm &W2Form()
 {
-    RecordSet row = RecordSet::table(db, QStringLiteral("W2"), QStringLiteral("id = ?"), {id});
-    if (row.eof())
-        throw DbError(QStringLiteral("The W-2 record %1 no longer exists.").arg(id));
-    return row;
+    static const TwoUpForm form{QStringLiteral("W2"), QStringLiteral("W2"), QStringLiteral("id"), QStringLiteral("W-2"),
+                                W2ColumnRule};
+    return form;
 }
 
 void PrintW2Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &ids)
 {
-    TwoUpRun run(db, printer, paperKind, QStringLiteral("W2"), W2ColumnRule);
-    run.start();
-    for (qlonglong id : ids) {
-        run.printForm(FindW2(db, id));
-        run.nextSlot();
-    }
-    run.finish();
+    PrintTwoUp(db, printer, paperKind, W2Form(), ids);
 }
 
 } // namespace quillory

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/FormLayout.h"
+#include "printing/TwoUpRun.h"
 
 #include <QString>
 #include <QVector>
@@ -10,7 +10,6 @@ namespace quillory {
 
 class Database;
 class Printer;
-class RecordSet;
 
 // The W-2 column rules: an employer number applied for prints "Applied For ", the social
 // security number prints as 000-00-0000 (a trailing "a" becomes a capital "A" after it),
@@ -21,12 +20,11 @@ std::optional<PrintedValue> W2ColumnRule(const ColumnValue &column);
 // The social security number as the W-2 prints it.
 QString FormatSsn(const QString &stored);
 
-// Prints the W-2s with the given ids, in that order, two to a sheet on the paper kind
-// ("W2-L", "W2-C" or "W2-M"). Throws on the first failure; the print screen runs the same
-// steps through its failure dialog.
-void PrintW2Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &ids);
+// The W-2 as a two-up form: layout "W2", rows of W2 by id.
+const TwoUpForm &W2Form();
 
-// Reads one W-2 by id; a W-2 deleted since it was listed is an error naming it.
-RecordSet FindW2(Database &db, qlonglong id);
+// Prints the W-2s with the given ids, in that order, two to a sheet on the paper kind
+// ("W2-L", "W2-C" or "W2-M"). Throws on the first failure.
+void PrintW2Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &ids);
 
 } // namespace quillory

@@ -1,19 +1,28 @@
 #include "printing/TwoUpRun.h"
 
+#include "data/DbError.h"
+#include "data/RecordSet.h"
 #include "printing/Printer.h"
 
 namespace quillory {
 
-TwoUpRun::TwoUpRun(Database &db, Printer &printer, QString paperKind, QString layoutForm, ColumnRule rule)
-    : db_(db), printer_(printer), paperKind_(std::move(paperKind)), layoutForm_(std::move(layoutForm)),
-      rule_(std::move(rule))
+RecordSet FindListedRow(Database &db, const TwoUpForm &form, qlonglong key)
+{
+    RecordSet row = RecordSet::table(db, form.table, form.keyColumn + QStringLiteral(" = ?"), {key});
+    if (row.eof())
+        throw DbError(QStringLiteral("The %1 record %2 no longer exists.").arg(form.recordName).arg(key));
+    return row;
+}
+
+TwoUpRun::TwoUpRun(Database &db, Printer &printer, QString paperKind, TwoUpForm form)
+    : db_(db), printer_(printer), paperKind_(std::move(paperKind)), form_(std::move(form))
 {
 }
 
 void TwoUpRun::start()
 {
     origin_ = GetFormOrigin(db_, paperKind_, MissingMargins::Fail);
-    layout_ = OpenFieldLayout(db_, layoutForm_, 0);
+    layout_ = OpenFieldLayout(db_, form_.layoutForm, 0);
     formTop_ = origin_.top;
     upper_ = true;
     SetFormFont(printer_);
@@ -21,7 +30,7 @@ void TwoUpRun::start()
 
 void TwoUpRun::printForm(const RecordSet &row)
 {
-    PrintRowOnForm(printer_, row, layout_, formTop_, origin_.left, rule_);
+    PrintRowOnForm(printer_, row, layout_, formTop_, origin_.left, form_.rule);
 }
 
 void TwoUpRun::nextSlot()
@@ -39,6 +48,18 @@ void TwoUpRun::nextSlot()
 void TwoUpRun::finish()
 {
     EndPrintJob(printer_);
+}
+
+void PrintTwoUp(Database &db, Printer &printer, const QString &paperKind, const TwoUpForm &form,
+                const QVector<qlonglong> &keys)
+{
+    TwoUpRun run(db, printer, paperKind, form);
+    run.start();
+    for (qlonglong key : keys) {
+        run.printForm(FindListedRow(db, form, key));
+        run.nextSlot();
+    }
+    run.finish();
 }
 
 } // namespace quillory

@@ -3,6 +3,7 @@
 #include "printing/FormLayout.h"
 
 #include <QString>
+#include <QVector>
 
 namespace quillory {
 
@@ -10,13 +11,26 @@ class Database;
 class Printer;
 class RecordSet;
 
+// A kind of two-up form: its layout, the table its rows come from and how a row is found.
+struct TwoUpForm {
+    QString layoutForm; // PrintFormats FormName
+    QString table;
+    QString keyColumn;  // the row key the print screen lists
+    QString recordName; // names a row in messages ("W-2")
+    ColumnRule rule;
+};
+
+// Reads one row of the form's table by its key; a row deleted since it was listed is an
+// error naming it.
+RecordSet FindListedRow(Database &db, const TwoUpForm &form, qlonglong key);
+
 // Prints forms two to a sheet: the upper form at the paper kind's origin, the lower one 7920
 // twips below it; each full sheet is sent as a print job of its own. The W-2 and 1099-MISC
 // runs are this with their own layout and column rule, written as steps so that a failure
 // dialog can repeat or skip one of them.
 class TwoUpRun {
 public:
-    TwoUpRun(Database &db, Printer &printer, QString paperKind, QString layoutForm, ColumnRule rule);
+    TwoUpRun(Database &db, Printer &printer, QString paperKind, TwoUpForm form);
 
     // Reads the origin of the paper kind (a missing row is an error) and the layout; sets the font.
     void start();
@@ -34,12 +48,17 @@ private:
     Database &db_;
     Printer &printer_;
     QString paperKind_;
-    QString layoutForm_;
-    ColumnRule rule_;
+    TwoUpForm form_;
     FormOrigin origin_;
     FieldLayout layout_;
     int formTop_ = 0;
     bool upper_ = true;
 };
+
+// Prints the rows with the given keys, in that order, on the paper kind ("W2-L", "1099-M",
+// ...). Throws on the first failure; the print screens run the same steps through their
+// failure dialog.
+void PrintTwoUp(Database &db, Printer &printer, const QString &paperKind, const TwoUpForm &form,
+                const QVector<qlonglong> &keys);
 
 } // namespace quillory

@@ -300,6 +300,27 @@ void MDIForm1::mnuHelp_About_Click()
     sub->move(px, px);
 }
 
+void MDIForm1::openScreen(ScreenId which)
+{
+    switch (which) {
+    case ScreenId::FilerInfo:
+        open(openers_.filerInfo);
+        break;
+    case ScreenId::W2:
+        open(openers_.w2);
+        break;
+    case ScreenId::Misc1099:
+        open(openers_.misc1099);
+        break;
+    case ScreenId::PrtSelW2:
+        open(openers_.prtSelW2);
+        break;
+    case ScreenId::PrtSel1099:
+        open(openers_.prtSel1099);
+        break;
+    }
+}
+
 void MDIForm1::open(const std::function<void(MDIForm1 &)> &opener)
 {
     // A screen that is not part of this build leaves the command ended after its checks.

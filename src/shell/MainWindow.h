@@ -15,6 +15,9 @@ namespace quillory {
 
 class MDIForm1;
 
+// The screens that other screens open through the main window.
+enum class ScreenId { FilerInfo, W2, Misc1099, PrtSelW2, PrtSel1099 };
+
 // How the main window opens the screens of the other parts of the program; the
 // application fills these in, so that the shell does not depend on the screens.
 struct ScreenOpeners {
@@ -40,6 +43,8 @@ public:
 
     AppContext &context() { return ctx_; }
     void setScreenOpeners(ScreenOpeners openers) { openers_ = std::move(openers); }
+    // Opens a screen through its opener; nothing happens for a screen this build lacks.
+    void openScreen(ScreenId which);
     QMdiArea *mdiArea() const { return area_; }
     // Opens a screen as a child window centred in the client area.
     QMdiSubWindow *showChild(QWidget *screen);

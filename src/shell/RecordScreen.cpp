@@ -1,0 +1,827 @@
+#include "shell/RecordScreen.h"
+
+#include "data/DbError.h"
+#include "shell/InputRoutines.h"
+#include "shell/StepRunner.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+namespace quillory {
+
+namespace {
+
+const char *const kSaveQuestion = "Information has been changed, do you wish to save changes?";
+
+QString withoutAccessKey(const QString &caption)
+{
+    QString text = caption;
+    return text.remove(QLatin1Char('&'));
+}
+
+// A button's own enabled state, whatever its panel's.
+bool ownEnabled(const QWidget *w)
+{
+    return !w->testAttribute(Qt::WA_ForceDisabled);
+}
+
+std::optional<Money> readAmount(const QString &text)
+{
+    if (auto m = Money::parse(text.trimmed(), QLocale()))
+        return m;
+    return Money::parse(text.trimmed());
+}
+
+} // namespace
+
+RecordScreen::RecordScreen(AppContext &ctx, QWidget *parent) : QWidget(parent), ctx_(ctx)
+{
+    // The list covers the fields while it is shown.
+    listFrame_ = new QGroupBox(this);
+    listFrame_->setObjectName(QStringLiteral("grdEmpListFrame"));
+    listFrame_->hide();
+    listGrid_ = new RecordGrid(listFrame_);
+    listGrid_->setObjectName(QStringLiteral("grdEmpList"));
+    listGrid_->setFocusPolicy(Qt::NoFocus);
+    auto *frameLayout = new QVBoxLayout(listFrame_);
+    frameLayout->addWidget(listGrid_);
+    connect(listGrid_, &RecordGrid::rowChosen, this, &RecordScreen::chooseFromList);
+}
+
+RecordScreen::~RecordScreen() = default;
+
+RecordField &RecordScreen::addField(QWidget *control, const QString &column)
+{
+    fields_.push_back(RecordField{});
+    RecordField &field = fields_.back();
+    field.control = control;
+    field.column = column;
+    connectField(field);
+    return field;
+}
+
+void RecordScreen::connectField(const RecordField &field)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(field.control))
+        connect(edit, &QLineEdit::textChanged, this, [this] { markChanged(); });
+    else if (auto *check = qobject_cast<QCheckBox *>(field.control))
+        connect(check, &QCheckBox::toggled, this, [this] { markChanged(); });
+    else if (auto *combo = qobject_cast<QComboBox *>(field.control))
+        connect(combo, &QComboBox::currentTextChanged, this, [this] { markChanged(); });
+}
+
+const RecordField *RecordScreen::fieldOf(const QObject *control) const
+{
+    for (const RecordField &f : fields_)
+        if (f.control == control)
+            return &f;
+    return nullptr;
+}
+
+void RecordScreen::makeEditButtons(const QStringList &captions)
+{
+    for (int i = 0; i < captions.size(); ++i) {
+        auto *button = new QPushButton(captions[i], this);
+        button->setObjectName(QStringLiteral("cmdEdit_%1").arg(i));
+        button->setAccessibleName(withoutAccessKey(captions[i]));
+        button->setProperty("tag", QStringLiteral("Edit"));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdEdit_Click(i); });
+        cmdEdit.append(button);
+    }
+    for (int i : {2, 3})
+        if (i < cmdEdit.size())
+            cmdEdit[i]->setEnabled(false);
+}
+
+void RecordScreen::makeMoveButtons()
+{
+    const char *const captions[2] = {"<", ">"};
+    const QString names[2] = {tr("Previous record"), tr("Next record")};
+    for (int i = 0; i < 2; ++i) {
+        cmdMove[i] = new QPushButton(QString::fromLatin1(captions[i]), this);
+        cmdMove[i]->setObjectName(QStringLiteral("cmdMove_%1").arg(i));
+        cmdMove[i]->setAccessibleName(names[i]);
+        cmdMove[i]->setToolTip(names[i]);
+        cmdMove[i]->setAutoDefault(false);
+        connect(cmdMove[i], &QPushButton::clicked, this, [this, i] { cmdMove_Click(i); });
+    }
+}
+
+const RecordField *RecordScreen::fieldForColumn(const QString &column) const
+{
+    for (const RecordField &f : fields_)
+        if (f.column.trimmed().compare(column, Qt::CaseInsensitive) == 0)
+            return &f;
+    return nullptr;
+}
+
+RecordSet &RecordScreen::records()
+{
+    if (!records_)
+        throw DbError(tr("The records of this screen could not be read."));
+    return *records_;
+}
+
+Dialogs::Answer RecordScreen::say(const QString &text, Dialogs::Icon icon, Dialogs::Buttons buttons)
+{
+    return ctx_.dialogs.message(text, ctx_.state.gAppTitle, icon, buttons);
+}
+
+void RecordScreen::refocus(QWidget *field)
+{
+    // The focus is still on its way to another control while a focus-out is handled.
+    QTimer::singleShot(0, field, [field] {
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto *edit = qobject_cast<QLineEdit *>(field))
+            edit->selectAll();
+    });
+}
+
+const ColumnInfo *RecordScreen::columnInfo(const RecordField &field)
+{
+    if (records_)
+        return records_->findColumn(field.column.trimmed());
+    return ctx_.state.gDatabase.table(setup_.table).find(field.column.trimmed());
+}
+
+void RecordScreen::applyColumnSizes()
+{
+    // Typing is limited by the column sizes from the start, before any row is shown.
+    for (const RecordField &f : fields_) {
+        const ColumnInfo *col = columnInfo(f);
+        if (!col || col->kind != ColumnKind::Text || col->size <= 0 || f.show)
+            continue;
+        if (auto *edit = qobject_cast<QLineEdit *>(f.control))
+            edit->setMaxLength(col->size);
+        else if (auto *combo = qobject_cast<QComboBox *>(f.control); combo && combo->lineEdit())
+            combo->lineEdit()->setMaxLength(col->size);
+    }
+}
+
+void RecordScreen::load()
+{
+    if (!keyPreview_) {
+        // The screen sees every key before its controls do.
+        for (QWidget *w : findChildren<QWidget *>())
+            w->installEventFilter(this);
+        (setup_.listArea ? setup_.listArea : this)->installEventFilter(this);
+        keyPreview_ = true;
+    }
+    loading_ = true;
+    runSteps(ctx_, {
+                       [&] { applyColumnSizes(); },
+                       [&] {
+                           records_ = std::make_unique<RecordSet>(
+                               RecordSet::table(ctx_.state.gDatabase, setup_.table, setup_.where, setup_.whereParams));
+                       },
+                       [&] {
+                           if (records().recordCount() == 0) {
+                               say(setup_.firstRecordMessage);
+                               adding_ = true;
+                               ToggleEditButtons();
+                               openedEmpty();
+                           } else {
+                               // Last and back to the first, so that the count is exact.
+                               records().moveLast();
+                               records().moveFirst();
+                               ShowRecord();
+                               SetCaption(2);
+                           }
+                       },
+                   });
+    loading_ = false;
+    loaded_ = true;
+    activated();
+}
+
+void RecordScreen::SetCaption(int mode)
+{
+    if (mode == 2)
+        position_ = 1;
+    else if (mode == 3)
+        position_ = recordCount();
+    else
+        position_ += mode;
+    setWindowTitle(captionText());
+}
+
+void RecordScreen::ShowRecord()
+{
+    if (!hasRecords())
+        return;
+    runSteps(ctx_, {
+                       [&] {
+                           loading_ = true;
+                           for (const RecordField &f : fields_)
+                               showField(f);
+                       },
+                       [&] {
+                           changed_ = false;
+                           loading_ = false;
+                           recordShown();
+                       },
+                   });
+    // A left handler must not leave the screen deaf to typing.
+    loading_ = false;
+}
+
+void RecordScreen::showField(const RecordField &field)
+{
+    RecordSet &rs = records();
+    const ColumnInfo &col = rs.columns().column(field.column.trimmed());
+    const QVariant v = rs.value(col.position);
+    if (field.show) {
+        field.show(v);
+    } else if (auto *edit = qobject_cast<QLineEdit *>(field.control)) {
+        if (col.kind == ColumnKind::Money) {
+            const Money amount = Money::fromVariant(v);
+            edit->setText(amount > Money() ? amount.toCurrency(QLocale()) : QString());
+        } else {
+            if (col.kind == ColumnKind::Text && col.size > 0)
+                edit->setMaxLength(col.size);
+            edit->setText(v.isNull() ? QString() : v.toString());
+        }
+    } else if (auto *check = qobject_cast<QCheckBox *>(field.control)) {
+        check->setChecked(!v.isNull() && v.toLongLong() != 0);
+    } else if (auto *combo = qobject_cast<QComboBox *>(field.control)) {
+        const QString text = v.isNull() ? QString() : v.toString();
+        if (field.selectByPrefix)
+            SelectComboEntry(combo, text);
+        else if (combo->isEditable())
+            combo->setEditText(text);
+        else
+            combo->setCurrentIndex(combo->findText(text));
+    }
+}
+
+bool RecordScreen::SaveRecord()
+{
+    bool refused = false;
+    bool stored = false;
+    runSteps(ctx_, {
+                       [&] {
+                           if (adding_) {
+                               if (isDuplicate()) {
+                                   say(setup_.duplicateMessage);
+                                   if (const RecordField *f = fieldForColumn(setup_.uniqueColumn))
+                                       f->control->setFocus();
+                                   refused = true;
+                                   return;
+                               }
+                               records().addNew();
+                           } else {
+                               records().edit();
+                           }
+                       },
+                       [&] {
+                           if (refused)
+                               return;
+                           for (const RecordField &f : fields_)
+                               writeField(f);
+                           writeExtraColumns(records());
+                       },
+                       [&] {
+                           if (refused)
+                               return;
+                           records().update();
+                           stored = true;
+                       },
+                       [&] {
+                           if (refused)
+                               return;
+                           if (adding_) {
+                               adding_ = false;
+                               records().moveLast();
+                               recordAdded();
+                               SetCaption(3);
+                           }
+                           changed_ = false;
+                           recordSaved();
+                       },
+                   });
+    // A store that was given up leaves the row as it was.
+    if (records_ && records_->isEditing())
+        records_->cancelUpdate();
+    return stored;
+}
+
+bool RecordScreen::isDuplicate()
+{
+    if (setup_.uniqueColumn.isEmpty())
+        return false;
+    const RecordField *field = fieldForColumn(setup_.uniqueColumn);
+    if (!field)
+        return false;
+    QString value;
+    if (field->read)
+        value = field->read().toString();
+    else if (auto *edit = qobject_cast<QLineEdit *>(field->control))
+        value = edit->text();
+    else if (auto *combo = qobject_cast<QComboBox *>(field->control))
+        value = combo->currentText();
+
+    // The search must not move the row that the caption counts.
+    RecordSet &rs = records();
+    const bool onRow = !rs.bof() && !rs.eof();
+    const int at = rs.position();
+    const bool found = rs.findFirst({{setup_.uniqueColumn, value}});
+    if (found && onRow)
+        rs.moveTo(at);
+    return found;
+}
+
+void RecordScreen::writeField(const RecordField &field)
+{
+    if (field.locked)
+        return;
+    RecordSet &rs = records();
+    const ColumnInfo &col = rs.columns().column(field.column.trimmed());
+    if (col.kind == ColumnKind::Counter)
+        return;
+    if (field.read) {
+        rs.setValue(col.name, field.read());
+    } else if (auto *edit = qobject_cast<QLineEdit *>(field.control)) {
+        const QString text = edit->text();
+        switch (col.kind) {
+        case ColumnKind::Text:
+            rs.setText(col.name, text);
+            break;
+        case ColumnKind::Money: {
+            const auto amount = readAmount(text);
+            if (!amount)
+                throw std::invalid_argument(
+                    tr("\"%1\" is not an amount. Correct it and save again.").arg(text).toStdString());
+            rs.setMoney(col.name, *amount);
+            break;
+        }
+        default: {
+            // An empty number field leaves the column as it is.
+            if (text.trimmed().isEmpty())
+                break;
+            bool ok = false;
+            const double number = QLocale().toDouble(text.trimmed(), &ok);
+            if (!ok)
+                throw std::invalid_argument(
+                    tr("\"%1\" is not a number. Correct it and save again.").arg(text).toStdString());
+            if (col.kind == ColumnKind::Number)
+                rs.setValue(col.name, number);
+            else
+                rs.setValue(col.name, qRound64(number));
+        }
+        }
+    } else if (auto *check = qobject_cast<QCheckBox *>(field.control)) {
+        rs.setFlag(col.name, check->isChecked());
+    } else if (auto *combo = qobject_cast<QComboBox *>(field.control)) {
+        rs.setText(col.name, combo->currentText());
+    }
+}
+
+void RecordScreen::ClearFields()
+{
+    for (const RecordField &f : fields_)
+        clearField(f);
+}
+
+void RecordScreen::clearField(const RecordField &field)
+{
+    if (field.clear) {
+        field.clear();
+    } else if (auto *edit = qobject_cast<QLineEdit *>(field.control)) {
+        edit->clear();
+    } else if (auto *check = qobject_cast<QCheckBox *>(field.control)) {
+        check->setChecked(false);
+    } else if (auto *combo = qobject_cast<QComboBox *>(field.control)) {
+        if (field.selectByPrefix)
+            SelectComboEntry(combo, field.clearedText);
+        else if (combo->isEditable())
+            combo->setEditText(field.clearedText);
+        else
+            combo->setCurrentIndex(combo->findText(field.clearedText));
+    }
+}
+
+void RecordScreen::ToggleEditButtons()
+{
+    for (QPushButton *button : cmdEdit)
+        button->setEnabled(!ownEnabled(button));
+}
+
+void RecordScreen::markChanged()
+{
+    if (loading_ || changed_)
+        return;
+    changed_ = true;
+    // Typing in browse mode enters edit mode.
+    if (!adding_)
+        ToggleEditButtons();
+}
+
+void RecordScreen::askToSaveChanges()
+{
+    if (!changed_)
+        return;
+    if (say(QString::fromLatin1(kSaveQuestion), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo) ==
+        Dialogs::Answer::Yes) {
+        SaveRecord();
+        ToggleEditButtons();
+    }
+    changed_ = false;
+}
+
+void RecordScreen::cmdMove_Click(int index)
+{
+    if (addPending_ || !records_)
+        return;
+    if (setup_.movesNeedRows && !hasRecords())
+        return;
+    askToSaveChanges();
+    if (hasRecords()) {
+        runSteps(ctx_, {[&] {
+                     RecordSet &rs = records();
+                     switch (index) {
+                     case 0:
+                         rs.movePrevious();
+                         if (rs.bof())
+                             rs.moveNext();
+                         else
+                             SetCaption(-1);
+                         break;
+                     case 1:
+                         rs.moveNext();
+                         if (rs.eof())
+                             rs.movePrevious();
+                         else
+                             SetCaption(1);
+                         break;
+                     case 2:
+                         rs.moveFirst();
+                         SetCaption(2);
+                         break;
+                     default:
+                         rs.moveLast();
+                         SetCaption(3);
+                     }
+                 }});
+        ShowRecord();
+    }
+    if (setup_.focusAfterMove && setup_.firstField && setup_.firstField->isEnabled())
+        setup_.firstField->setFocus();
+}
+
+void RecordScreen::cmdEdit_Click(int index)
+{
+    addPending_ = false;
+    switch (index) {
+    case 0:
+        Add();
+        break;
+    case 1:
+        Edit();
+        break;
+    case 2:
+        Save();
+        break;
+    case 3:
+        Cancel();
+        break;
+    case 4:
+        DeleteRecord();
+        break;
+    case 5:
+        List();
+        break;
+    default:
+        break;
+    }
+}
+
+void RecordScreen::Add()
+{
+    adding_ = true;
+    addPending_ = setup_.addBlocksMoves;
+    changed_ = true;
+    ClearFields();
+    ToggleEditButtons();
+    addStarted();
+    if (setup_.firstField)
+        setup_.firstField->setFocus();
+}
+
+void RecordScreen::Edit()
+{
+    changed_ = true;
+    ToggleEditButtons();
+    if (setup_.focusAfterEdit && setup_.firstField && setup_.firstField->isEnabled())
+        setup_.firstField->setFocus();
+}
+
+void RecordScreen::Save()
+{
+    if (!validateRecord())
+        return;
+    SaveRecord();
+    ToggleEditButtons();
+    changed_ = false;
+}
+
+void RecordScreen::Cancel()
+{
+    if (!hasRecords()) {
+        changed_ = false;
+        closeScreen();
+        return;
+    }
+    ShowRecord();
+    changed_ = false;
+    adding_ = false;
+    ToggleEditButtons();
+}
+
+void RecordScreen::DeleteRecord()
+{
+    ctx_.statusText(setup_.deletingStatus);
+    if (ctx_.dialogs.message(tr("Are you sure?"), tr("Delete Record?"), Dialogs::Icon::Question,
+                             Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
+        bool deleted = false;
+        runSteps(ctx_, {
+                           [&] {
+                               if (mayDelete()) {
+                                   records().deleteCurrent();
+                                   deleted = true;
+                               }
+                           },
+                           [&] {
+                               if (deleted)
+                                   SetCaption(-1);
+                           },
+                       });
+        // The following row takes the deleted one's number; after the last, the one before.
+        if (deleted)
+            cmdMove_Click(1);
+    }
+    if (records_ && !hasRecords()) {
+        if (setup_.closeBeforeNoRecords) {
+            closeScreen();
+            say(setup_.noRecordsMessage);
+        } else {
+            say(setup_.noRecordsMessage);
+            closeScreen();
+        }
+    }
+    if (!setup_.afterDeleteStatus.isEmpty())
+        ctx_.statusText(setup_.afterDeleteStatus);
+}
+
+void RecordScreen::List()
+{
+    runSteps(ctx_, {
+                       [&] {
+                           listGrid_->setColumns(setup_.listColumns);
+                           listGrid_->setSource(ctx_.state.gDatabase, setup_.listSql, setup_.listParams);
+                       },
+                       [&] {
+                           placeListGrid();
+                           listFrame_->setTitle(setup_.listCaption);
+                           listGrid_->setAccessibleName(setup_.listCaption);
+                           listFrame_->show();
+                           listFrame_->raise();
+                           listGrid_->setFocusPolicy(Qt::StrongFocus);
+                           listGrid_->setFocus();
+                           for (QWidget *w : setup_.listDisables)
+                               w->setEnabled(false);
+                           listMode_ = true;
+                       },
+                   });
+}
+
+void RecordScreen::placeListGrid()
+{
+    QWidget *area = setup_.listArea ? setup_.listArea : this;
+    if (listFrame_->parentWidget() != area)
+        listFrame_->setParent(area);
+    listFrame_->setGeometry(area->rect());
+}
+
+void RecordScreen::chooseFromList(int row)
+{
+    if (!listMode_)
+        return;
+    runSteps(ctx_, {
+                       [&] {
+                           RecordSet::Criteria criteria;
+                           for (int i = 0; i < setup_.listKeys.size(); ++i)
+                               criteria.append({setup_.listKeys[i], listGrid_->value(row, i)});
+                           // No match leaves the current row, which is then shown again.
+                           records().findFirst(criteria);
+                       },
+                       [&] {
+                           position_ = row + 1;
+                           setWindowTitle(listCaptionText());
+                       },
+                   });
+    ShowRecord();
+    listFrame_->hide();
+    listGrid_->setFocusPolicy(Qt::NoFocus);
+    for (QWidget *w : setup_.listDisables)
+        w->setEnabled(true);
+    listMode_ = false;
+    listModeEnded();
+    if (setup_.firstField && setup_.firstField->isEnabled())
+        setup_.firstField->setFocus();
+}
+
+void RecordScreen::closeScreen()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void RecordScreen::activated()
+{
+    ctx_.statusText(setup_.activeStatus);
+    if (setup_.firstField && setup_.firstField->isEnabled())
+        setup_.firstField->setFocus();
+}
+
+void RecordScreen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (subWindowWatched_ || !sub || !sub->mdiArea())
+        return;
+    subWindowWatched_ = true;
+    // Only a switch between child windows counts: the main window hands its active child back
+    // after every message box, and that is no new activation.
+    connect(sub->mdiArea(), &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow *now) {
+        if (!now)
+            return;
+        if (now == sub && !activeScreen_) {
+            activeScreen_ = true;
+            if (loaded_)
+                activated();
+        } else if (now != sub) {
+            activeScreen_ = false;
+        }
+    });
+}
+
+void RecordScreen::closeEvent(QCloseEvent *event)
+{
+    askToSaveChanges();
+    ctx_.statusText(QString());
+    closing_ = true;
+    event->accept();
+}
+
+bool RecordScreen::formKey(QKeyEvent *key, QObject *watched)
+{
+    auto *w = qobject_cast<QWidget *>(watched);
+    // Not for open drop-down lists, which are windows of their own, nor for the list.
+    if (!w || w->window() != window() || listMode_ || w == listFrame_ || listFrame_->isAncestorOf(w))
+        return false;
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &tab);
+        return true;
+    }
+    case Qt::Key_PageUp:
+        cmdMove_Click(1);
+        return true;
+    case Qt::Key_PageDown:
+        cmdMove_Click(0);
+        return true;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (!setup_.homeEndKeys)
+            return false;
+        cmdMove_Click(key->key() == Qt::Key_Home ? 2 : 3);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RecordScreen::fieldKey(const RecordField &field, QKeyEvent *key)
+{
+    auto *edit = qobject_cast<QLineEdit *>(field.control);
+    if (!edit || field.keys == RecordField::AnyKey)
+        return false;
+    const QString text = key->text();
+    if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    const char16_t ch = text.at(0).unicode();
+    const bool control = text.size() != 1 || ch < 32 || ch == 127;
+    if (field.keys & RecordField::ReadOnly) {
+        if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+            ctx_.dialogs.beep();
+            return true;
+        }
+        return false;
+    }
+    if (control)
+        return false;
+    int code = ch < 256 ? ch : 0xFFFF;
+    if (field.keys & RecordField::Numeric) {
+        FilterNumericKey(code);
+        if (code == 0)
+            return true;
+    }
+    if ((field.keys & RecordField::LettersOnly) && code < 'A') {
+        ctx_.dialogs.beep();
+        return true;
+    }
+    if (field.keys & RecordField::UpperCase) {
+        const QString upper = text.toUpper();
+        if (upper != text) {
+            if (!edit->isReadOnly())
+                edit->insert(upper);
+            return true;
+        }
+    }
+    return false;
+}
+
+void RecordScreen::reformatAmount(const RecordField &field, bool entering)
+{
+    auto *edit = qobject_cast<QLineEdit *>(field.control);
+    const ColumnInfo *col = columnInfo(field);
+    if (!edit || field.show || !col || col->kind != ColumnKind::Money)
+        return;
+    const auto amount = readAmount(edit->text());
+    if (!amount)
+        return; // left as typed, for the save to report
+    // Showing the same amount another way is not an edit.
+    QScopedValueRollback<bool> quiet(loading_, true);
+    if (entering)
+        edit->setText(amount->toPlainString());
+    else
+        edit->setText(*amount > Money() ? amount->toCurrency(QLocale()) : QString());
+}
+
+bool RecordScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (formKey(key, watched))
+            return true;
+        if (const RecordField *field = fieldOf(watched))
+            if (fieldKey(*field, key))
+                return true;
+        break;
+    }
+    case QEvent::FocusIn:
+        if (const RecordField *field = fieldOf(watched)) {
+            reformatAmount(*field, true);
+            if (auto *edit = qobject_cast<QLineEdit *>(field->control)) {
+                if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
+                    QTimer::singleShot(0, edit, &QLineEdit::selectAll); // after the click places the cursor
+                else
+                    edit->selectAll();
+            }
+        }
+        break;
+    case QEvent::FocusOut: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        // A message box or an open drop-down takes the focus only for a while.
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        // Nor do a row being shown and a screen being closed.
+        if (loading_ || closing_)
+            break;
+        if (const RecordField *field = fieldOf(watched)) {
+            reformatAmount(*field, false);
+            fieldLeft(*field);
+        }
+        break;
+    }
+    case QEvent::Resize:
+        if (listMode_ && watched == (setup_.listArea ? setup_.listArea : this))
+            placeListGrid();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace quillory

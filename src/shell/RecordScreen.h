@@ -1,0 +1,230 @@
+#pragma once
+
+#include "data/RecordSet.h"
+#include "shell/AppContext.h"
+#include "shell/RecordGrid.h"
+
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <memory>
+
+class QGroupBox;
+class QPushButton;
+
+namespace quillory {
+
+// One field of a record screen: a control (line edit, check box or combo box) and the column
+// it shows and stores. The column is found by name whenever a row is shown or stored, and its
+// kind decides how: text with the column's size as the maximum length, money shown in the
+// regional currency form (empty for 0 or less, empty stored as 0), flags as check boxes.
+struct RecordField {
+    // Rules for the characters typed into a line edit.
+    enum Keys : unsigned {
+        AnyKey = 0,
+        Numeric = 1,     // only the keys FilterNumericKey keeps; others dropped silently
+        UpperCase = 2,   // letters become capitals
+        LettersOnly = 4, // keys below "A" are dropped with a beep
+        ReadOnly = 8,    // every key is dropped with a beep
+    };
+
+    QWidget *control = nullptr;
+    QString column;
+    unsigned keys = AnyKey;
+    bool locked = false;         // shown, never stored
+    bool selectByPrefix = false; // combo box: SelectComboEntry instead of setting the text
+    QString clearedText;         // combo box: what ClearFields puts in
+    // For controls that need their own handling (masked fields, lists filled on demand).
+    std::function<void(const QVariant &)> show;
+    std::function<QVariant()> read;
+    std::function<void()> clear;
+
+    RecordField &withKeys(unsigned k)
+    {
+        keys = k;
+        return *this;
+    }
+    RecordField &lockedField()
+    {
+        locked = true;
+        return *this;
+    }
+    RecordField &selectingEntry(const QString &cleared)
+    {
+        selectByPrefix = true;
+        clearedText = cleared;
+        return *this;
+    }
+};
+
+// What sets one record screen apart from the others, besides its fields.
+struct RecordScreenSetup {
+    // The rows kept: every row of the table, or those the filter admits ("Tfid = ?").
+    QString table;
+    QString where;
+    QVariantList whereParams;
+
+    // Shown when the screen opens on no rows; it then opens in edit mode, adding.
+    QString firstRecordMessage;
+    // A new row whose value in this column is already in the set is refused with the message.
+    QString uniqueColumn;
+    QString duplicateMessage;
+
+    QString activeStatus;      // status text while the screen is active
+    QString deletingStatus;    // status text while a delete is asked for
+    QString afterDeleteStatus; // status text after a delete (none when empty)
+    QString noRecordsMessage = QStringLiteral("No Records");
+    bool closeBeforeNoRecords = false; // the screen closes before the message shows
+
+    // Moves do nothing on an empty set (otherwise the save question is still asked).
+    bool movesNeedRows = false;
+    // Add sets "add pending": moves do nothing until the next button press.
+    bool addBlocksMoves = false;
+    // Home and End move to the first and last row.
+    bool homeEndKeys = false;
+    // Where the focus goes after Add, Edit, a move and a list pick.
+    QWidget *firstField = nullptr;
+    bool focusAfterEdit = true;
+    bool focusAfterMove = true;
+
+    // The list: its query, columns, the record columns its first columns match, the area it
+    // covers while shown and the controls disabled meanwhile.
+    QString listCaption;
+    QString listSql;
+    QVariantList listParams;
+    QVector<GridColumn> listColumns;
+    QStringList listKeys;
+    QWidget *listArea = nullptr;
+    QVector<QWidget *> listDisables;
+};
+
+// A screen that shows the rows of a record set one at a time: browse mode (Add, Edit, Delete,
+// List), edit mode (Save, Cancel), list mode (a grid to pick from). A screen derives from it,
+// builds its controls, declares its fields with addField, fills in setup() and overrides the
+// hooks where it differs.
+class RecordScreen : public QWidget {
+    Q_OBJECT
+public:
+    ~RecordScreen() override;
+
+    // Opens the record set and shows its first row, or opens adding on an empty set.
+    void load();
+
+    // The routines of every record screen.
+    void SetCaption(int mode);
+    void ShowRecord();
+    // Stores the fields into the current row or a new one; false when nothing was stored.
+    bool SaveRecord();
+    void ClearFields();
+    void ToggleEditButtons();
+    void DeleteRecord();
+
+    // The buttons: cmdEdit by index (0 Add, 1 Edit, 2 Save, 3 Cancel, 4 Delete, 5 List) and
+    // cmdMove (0 previous, 1 next).
+    virtual void cmdEdit_Click(int index);
+    void cmdMove_Click(int index);
+    // Picks a row of the list (0-based).
+    void chooseFromList(int row);
+    // Closes the screen, or the child window that holds it.
+    void closeScreen();
+
+    bool isLoading() const { return loading_; }
+    bool isChanged() const { return changed_; }
+    bool isAdding() const { return adding_; }
+    bool isAddPending() const { return addPending_; }
+    bool inListMode() const { return listMode_; }
+    int position() const { return position_; }
+    int recordCount() const { return records_ ? records_->recordCount() : 0; }
+    RecordGrid *listGrid() const { return listGrid_; }
+
+    QVector<QPushButton *> cmdEdit;
+    QPushButton *cmdMove[2] = {nullptr, nullptr};
+
+protected:
+    explicit RecordScreen(AppContext &ctx, QWidget *parent = nullptr);
+
+    RecordScreenSetup &setup() { return setup_; }
+    RecordField &addField(QWidget *control, const QString &column);
+    const RecordField *fieldOf(const QObject *control) const;
+    const RecordField *fieldForColumn(const QString &column) const;
+    // Makes the command buttons (tagged "Edit": ToggleEditButtons flips them) and the move
+    // buttons; Save and Cancel (indexes 2 and 3) start disabled.
+    void makeEditButtons(const QStringList &captions);
+    void makeMoveButtons();
+
+    AppContext &context() { return ctx_; }
+    RecordSet &records();
+    bool hasRecords() const { return recordCount() > 0; }
+    // The change rule: the first change while not loading enters edit mode (unless adding).
+    void markChanged();
+    void setChanged(bool on) { changed_ = on; }
+    void setAdding(bool on) { adding_ = on; }
+    // Shows a message titled with the program's title.
+    Dialogs::Answer say(const QString &text, Dialogs::Icon icon = Dialogs::Icon::None,
+                        Dialogs::Buttons buttons = Dialogs::Buttons::Ok);
+    // Gives a field the focus back with its whole text selected (after the current event).
+    void refocus(QWidget *field);
+
+    // The button actions; a screen may add to them.
+    virtual void Add();
+    virtual void Edit();
+    virtual void Save();
+    virtual void Cancel();
+    virtual void List();
+
+    // Hooks.
+    virtual QString captionText() const = 0;
+    virtual QString listCaptionText() const { return captionText(); }
+    virtual void openedEmpty() { SetCaption(0); }
+    virtual void recordShown() {}
+    virtual void recordAdded() {}
+    virtual void recordSaved() {}
+    virtual void addStarted() {}
+    virtual bool validateRecord() { return true; }
+    virtual void writeExtraColumns(RecordSet &) {}
+    virtual bool mayDelete() { return true; }
+    virtual void listModeEnded() {}
+    // Runs when the screen has loaded and whenever another child window hands over to it.
+    virtual void activated();
+    // A field lost the focus to another control of the program.
+    virtual void fieldLeft(const RecordField &) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void showField(const RecordField &field);
+    void writeField(const RecordField &field);
+    void clearField(const RecordField &field);
+    bool isDuplicate();
+    void askToSaveChanges();
+    bool formKey(QKeyEvent *key, QObject *watched);
+    bool fieldKey(const RecordField &field, QKeyEvent *key);
+    void reformatAmount(const RecordField &field, bool entering);
+    const ColumnInfo *columnInfo(const RecordField &field);
+    void applyColumnSizes();
+    void placeListGrid();
+    void connectField(const RecordField &field);
+
+    AppContext &ctx_;
+    RecordScreenSetup setup_;
+    std::deque<RecordField> fields_;
+    std::unique_ptr<RecordSet> records_;
+    QGroupBox *listFrame_;
+    RecordGrid *listGrid_;
+    int position_ = 0;
+    // Until load() has run, changes are the screen being built.
+    bool loading_ = true;
+    bool changed_ = false;
+    bool adding_ = false;
+    bool addPending_ = false;
+    bool listMode_ = false;
+    bool keyPreview_ = false;
+    bool subWindowWatched_ = false;
+    bool activeScreen_ = false;
+    bool loaded_ = false;
+    bool closing_ = false;
+};
+
+} // namespace quillory

@@ -1,4 +1,6 @@
 #include "data/ProgramFolders.h"
+#include "filers/EmployerList.h"
+#include "filers/FilerInfo.h"
 #include "shell/AppContext.h"
 #include "shell/Dialogs.h"
 #include "shell/HelpWindow.h"
@@ -30,6 +32,10 @@ int main(int argc, char **argv)
         dialogs.setParent(mainWindow.get());
         help.setOwner(mainWindow.get());
         ctx.statusText = [w = mainWindow.get()](const QString &text) { w->setStatusText(text); };
+        quillory::ScreenOpeners openers;
+        openers.filerInfo = &quillory::FilerInfo::open;
+        openers.employerList = &quillory::frmEmployerList::open;
+        mainWindow->setScreenOpeners(std::move(openers));
         if (!mainWindow->load([&] { splash->hide(); }))
             QCoreApplication::exit(0);
     });

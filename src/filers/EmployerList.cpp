@@ -1,0 +1,104 @@
+#include "filers/EmployerList.h"
+
+#include "shell/RecordGrid.h"
+#include "shell/StepRunner.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace quillory {
+
+frmEmployerList::frmEmployerList(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
+    : QWidget(parent), ctx_(ctx), openScreen_(std::move(openScreen))
+{
+    setObjectName(QStringLiteral("frmEmployerList"));
+    setWindowTitle(QStringLiteral("Employers"));
+
+    Label1 = new QLabel(QStringLiteral("Since you have created more than one tax filer record, please select the "
+                                       "desired employer you wish to view information for by clicking on the "
+                                       "pertinent row."),
+                        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+
+    grdEmployers = new RecordGrid(this);
+    grdEmployers->setObjectName(QStringLiteral("grdEmployers"));
+    grdEmployers->setAccessibleName(QStringLiteral("Employers"));
+    // The first seven columns named; the six after them (Tfid the last of those) hidden; any
+    // further column keeps its own name.
+    QVector<GridColumn> columns = {
+        {QStringLiteral("Federal ID"), 1100}, {QStringLiteral("Establishment"), 1500},
+        {QStringLiteral("Filer Type"), 1200}, {QStringLiteral("Name"), 2900},
+        {QStringLiteral("Address1"), 2900},   {QStringLiteral("Address2"), 2900},
+        {QStringLiteral("Address3"), 2900},
+    };
+    for (int i = 7; i <= 12; ++i)
+        columns.append({QString(), 0, true});
+    grdEmployers->setColumns(columns);
+    connect(grdEmployers, &RecordGrid::rowChosen, this, &frmEmployerList::grdEmployers_Click);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(grdEmployers, 1);
+}
+
+QSize frmEmployerList::sizeHint() const
+{
+    return {fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 22};
+}
+
+void frmEmployerList::open(MDIForm1 &mainWindow, const QString &target)
+{
+    for (QMdiSubWindow *sub : mainWindow.mdiArea()->subWindowList()) {
+        if (auto *list = qobject_cast<frmEmployerList *>(sub->widget())) {
+            list->setTarget(target);
+            mainWindow.mdiArea()->setActiveSubWindow(sub);
+            return;
+        }
+    }
+    auto *list =
+        new frmEmployerList(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
+    list->setTarget(target);
+    list->load();
+    mainWindow.showChild(list);
+}
+
+void frmEmployerList::setTarget(const QString &target)
+{
+    setProperty("tag", target);
+}
+
+QString frmEmployerList::target() const
+{
+    return property("tag").toString();
+}
+
+void frmEmployerList::load()
+{
+    Database &db = ctx_.state.gDatabase;
+    runSteps(ctx_, {[&] {
+                 grdEmployers->setSource(db, QStringLiteral("SELECT * FROM FilerInfo"), {},
+                                         &db.table(QStringLiteral("FilerInfo")));
+             }});
+}
+
+void frmEmployerList::grdEmployers_Click(int row)
+{
+    AppState &s = ctx_.state;
+    // By name, so that the values do not depend on where the columns stand.
+    s.gFedIDNo = grdEmployers->value(row, QStringLiteral("FedIDNo")).toString();
+    s.gEstNo = grdEmployers->value(row, QStringLiteral("EstNo")).toString();
+    s.gFilerType = grdEmployers->value(row, QStringLiteral("FilerType")).toString();
+    s.gTfid = static_cast<int>(std::lround(grdEmployers->value(row, QStringLiteral("Tfid")).toDouble()));
+    if (openScreen_)
+        openScreen_(target() == QLatin1String("W2") ? ScreenId::W2 : ScreenId::Misc1099);
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+} // namespace quillory

@@ -1,0 +1,428 @@
+#include "filers/FilerInfo.h"
+
+#include "filers/FilerChecks.h"
+#include "shell/InputRoutines.h"
+#include "shell/StepRunner.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <optional>
+
+namespace quillory {
+
+namespace {
+
+const char *const kIdValidationTitle = "Employer ID No Validation";
+
+QLabel *hintPanel(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMargin(6);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 225));
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 96));
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+const QStringList &FilerInfo::filerTypes()
+{
+    static const QStringList types = {
+        QStringLiteral("941"),  QStringLiteral("Military"),           QStringLiteral("943"),
+        QStringLiteral("CT-1"), QStringLiteral("Household Employer"), QStringLiteral("Medicare Govt Employer"),
+    };
+    return types;
+}
+
+FilerInfo::FilerInfo(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
+    : RecordScreen(ctx, parent), openScreen_(std::move(openScreen))
+{
+    setObjectName(QStringLiteral("FilerInfo"));
+    setWindowTitle(QStringLiteral("Employer Information"));
+    buildForm();
+
+    RecordScreenSetup &s = setup();
+    s.table = QStringLiteral("FilerInfo");
+    s.firstRecordMessage = QStringLiteral("This is the first employer entered.\rOpening screen in edit mode.");
+    s.uniqueColumn = QStringLiteral("FedIDNo");
+    s.duplicateMessage = QStringLiteral("FedID already exists");
+    s.activeStatus = QStringLiteral("Tax filer information screen");
+    s.deletingStatus = QStringLiteral("Deleting Current Employer......");
+    s.afterDeleteStatus = QStringLiteral("Employer Screen");
+    s.firstField = Text1[0];
+    s.focusAfterEdit = false;
+    s.focusAfterMove = false;
+    s.listCaption = QStringLiteral("List Employers");
+    s.listSql = QStringLiteral("SELECT FedIDNo, EstNo, FilerType, PayerName, PayerL1 FROM FilerInfo");
+    s.listColumns = {{{}, 1100}, {{}, 900}, {{}, 900}, {{}, 3500}, {{}, 0, true}};
+    s.listKeys = {QStringLiteral("FedIDNo"), QStringLiteral("EstNo"), QStringLiteral("FilerType")};
+    s.listArea = fieldsArea_;
+    s.listDisables = {Panel3D4};
+    for (QLineEdit *field : Text1)
+        s.listDisables.append(field);
+
+    // Shown and stored in this order, so that "Applied for" has the last word on FedIDNo.
+    const char *const columns[15] = {"FedIDNo",  "PayerName", "PayerL1", "PayerL2", "PayerL3",
+                                     "State1ID", "State2ID",  "State1",  "State2",  "EstNo",
+                                     "AddlEIN",  "Contact",   "Phone",   "Email",   "Fax"};
+    for (int i = 0; i < 15; ++i) {
+        unsigned keys = RecordField::UpperCase;
+        if (i == 0)
+            keys |= RecordField::Numeric;
+        else if (i == 7 || i == 8)
+            keys |= RecordField::LettersOnly;
+        addField(Text1[i], QString::fromLatin1(columns[i])).withKeys(keys);
+    }
+    addField(Combo1, QStringLiteral("FilerType")).selectingEntry(QStringLiteral("941"));
+    addField(Check3D1, QStringLiteral("AppliedFor"));
+    connect(Check3D1, &QCheckBox::toggled, this, &FilerInfo::appliedForChanged);
+
+    FillFilerTypes();
+}
+
+void FilerInfo::buildForm()
+{
+    fieldsArea_ = new QWidget(this);
+    fieldsArea_->setObjectName(QStringLiteral("fieldsArea"));
+    auto *grid = new QGridLayout(fieldsArea_);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    auto makeField = [this](int index, const QString &accessibleName, int chars) {
+        auto *edit = new QLineEdit(fieldsArea_);
+        edit->setObjectName(QStringLiteral("Text1_%1").arg(index));
+        edit->setAccessibleName(accessibleName);
+        edit->setMinimumWidth(fontMetrics().averageCharWidth() * (chars + 2));
+        Text1[index] = edit;
+        return edit;
+    };
+    auto label = [this](const QString &text, QWidget *buddy) {
+        auto *l = new QLabel(text, fieldsArea_);
+        l->setBuddy(buddy);
+        return l;
+    };
+
+    int row = 0;
+    grid->addWidget(hintPanel(fieldsArea_, QStringLiteral("lblHint_0"),
+                              QStringLiteral("Enter your Name (Company Name) Information as you want it Printed on "
+                                             "your Tax Forms.")),
+                    row++, 0, 1, 4);
+
+    // Created in tab order.
+    makeField(0, QStringLiteral("Employer ID Number"), 12);
+    Check3D1 = new QCheckBox(QStringLiteral("Applied for"), fieldsArea_);
+    Check3D1->setObjectName(QStringLiteral("Check3D1"));
+    Check3D1->setAccessibleName(QStringLiteral("Applied for"));
+    makeField(9, QStringLiteral("Establishment no"), 5);
+    Combo1 = new QComboBox(fieldsArea_);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setProperty("tag", QStringLiteral("FilerType"));
+    Combo1->setAccessibleName(QStringLiteral("Filer type"));
+    makeField(10, QStringLiteral("Other EIN"), 12);
+    makeField(1, QStringLiteral("Company Name"), 40);
+    makeField(2, QStringLiteral("Company address, line 1"), 40);
+    makeField(3, QStringLiteral("Company address, line 2"), 40);
+    makeField(4, QStringLiteral("Company address, line 3"), 40);
+    makeField(7, QStringLiteral("1st State"), 3);
+    makeField(5, QStringLiteral("1st State Tax ID No"), 20);
+    makeField(8, QStringLiteral("2nd State"), 3);
+    makeField(6, QStringLiteral("2nd State Tax ID No"), 20);
+    makeField(11, QStringLiteral("Contact Name"), 30);
+    makeField(12, QStringLiteral("Phone"), 16);
+    makeField(13, QStringLiteral("Email"), 30);
+    makeField(14, QStringLiteral("Fax"), 16);
+
+    grid->addWidget(label(QStringLiteral("Employer ID Number"), Text1[0]), row, 0);
+    grid->addWidget(Text1[0], row, 1);
+    grid->addWidget(Check3D1, row++, 2, 1, 2);
+    grid->addWidget(label(QStringLiteral("Establishment no"), Text1[9]), row, 0);
+    grid->addWidget(Text1[9], row, 1);
+    grid->addWidget(label(QStringLiteral("Filer type"), Combo1), row, 2);
+    grid->addWidget(Combo1, row++, 3);
+    grid->addWidget(label(QStringLiteral("Other EIN"), Text1[10]), row, 0);
+    grid->addWidget(Text1[10], row++, 1);
+    grid->addWidget(label(QStringLiteral("Company Name"), Text1[1]), row, 0);
+    grid->addWidget(Text1[1], row++, 1, 1, 3);
+    auto *address =
+        label(QStringLiteral("Enter Address  City, State  Zip   as it should appear on your tax forms."), Text1[2]);
+    address->setWordWrap(true);
+    grid->addWidget(address, row, 0, 3, 1, Qt::AlignTop);
+    for (int i = 2; i <= 4; ++i)
+        grid->addWidget(Text1[i], row++, 1, 1, 3);
+
+    grid->addWidget(hintPanel(fieldsArea_, QStringLiteral("lblHint_1"),
+                              QStringLiteral("If you are reporting  both Federal Tax and State Tax Information for "
+                                             "this Company, please indicate the State Abbreviation and State Tax ID "
+                                             "Number for each State to be filed in.  You will be able to indicate on "
+                                             "the individual's form which State to use.")),
+                    row++, 0, 1, 4);
+    grid->addWidget(label(QStringLiteral("1st State  "), Text1[7]), row, 0);
+    grid->addWidget(Text1[7], row, 1, Qt::AlignLeft);
+    grid->addWidget(label(QStringLiteral("1st State Tax ID No  "), Text1[5]), row, 2);
+    grid->addWidget(Text1[5], row++, 3);
+    grid->addWidget(label(QStringLiteral("2nd State  "), Text1[8]), row, 0);
+    grid->addWidget(Text1[8], row, 1, Qt::AlignLeft);
+    grid->addWidget(label(QStringLiteral("2nd State Tax ID No  "), Text1[6]), row, 2);
+    grid->addWidget(Text1[6], row++, 3);
+    grid->addWidget(label(QStringLiteral("Contact Name"), Text1[11]), row, 0);
+    grid->addWidget(Text1[11], row, 1);
+    grid->addWidget(label(QStringLiteral("Phone"), Text1[12]), row, 2);
+    grid->addWidget(Text1[12], row++, 3);
+    grid->addWidget(label(QStringLiteral("Email"), Text1[13]), row, 0);
+    grid->addWidget(Text1[13], row, 1);
+    grid->addWidget(label(QStringLiteral("Fax"), Text1[14]), row, 2);
+    grid->addWidget(Text1[14], row++, 3);
+    grid->addWidget(hintPanel(fieldsArea_, QStringLiteral("lblHint_2"),
+                              QStringLiteral("If you have multiple Federal ID Numbers, add all records before "
+                                             "proceeding to enter tax payer information.  You will be able to select "
+                                             "the Tax Filer at the employee/recipient entry.")),
+                    row++, 0, 1, 4);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    // The buttons: the record commands in their panel, the moves, the way on.
+    Panel3D4 = new QFrame(this);
+    Panel3D4->setObjectName(QStringLiteral("Panel3D4"));
+    Panel3D4->setFrameShape(QFrame::StyledPanel);
+    makeEditButtons({QStringLiteral("&Add"), QStringLiteral("&Edit"), QStringLiteral("&Save"),
+                     QStringLiteral("&Cancel"), QStringLiteral("&Delete"), QStringLiteral("&List")});
+    auto *panelLayout = new QVBoxLayout(Panel3D4);
+    for (QPushButton *button : cmdEdit) {
+        button->setParent(Panel3D4);
+        panelLayout->addWidget(button);
+    }
+    makeMoveButtons();
+    auto *moves = new QHBoxLayout;
+    moves->addWidget(cmdMove[0]);
+    moves->addWidget(cmdMove[1]);
+
+    const char *const details[3] = {"&W-2", "1099&Misc", "E&xit"};
+    auto *detailLayout = new QVBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        cmdDetail[i] = new QPushButton(QString::fromLatin1(details[i]), this);
+        cmdDetail[i]->setObjectName(QStringLiteral("cmdDetail_%1").arg(i));
+        cmdDetail[i]->setAccessibleName(QString::fromLatin1(details[i]).remove(QLatin1Char('&')));
+        cmdDetail[i]->setAutoDefault(false);
+        connect(cmdDetail[i], &QPushButton::clicked, this, [this, i] { cmdDetail_Click(i); });
+        detailLayout->addWidget(cmdDetail[i]);
+    }
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(Panel3D4);
+    side->addLayout(moves);
+    side->addSpacing(fontMetrics().height());
+    side->addLayout(detailLayout);
+    side->addStretch();
+
+    auto *outer = new QHBoxLayout(this);
+    outer->addWidget(fieldsArea_, 1);
+    outer->addLayout(side);
+}
+
+void FilerInfo::open(MDIForm1 &mainWindow)
+{
+    for (QMdiSubWindow *sub : mainWindow.mdiArea()->subWindowList()) {
+        if (qobject_cast<FilerInfo *>(sub->widget())) {
+            mainWindow.mdiArea()->setActiveSubWindow(sub);
+            return;
+        }
+    }
+    auto *screen = new FilerInfo(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
+    mainWindow.showChild(screen);
+    screen->load();
+}
+
+void FilerInfo::FillFilerTypes()
+{
+    Combo1->addItems(filerTypes());
+}
+
+void FilerInfo::EnableDetailButtons(bool on)
+{
+    cmdDetail[0]->setEnabled(on);
+    cmdDetail[1]->setEnabled(on);
+}
+
+QString FilerInfo::captionText() const
+{
+    if (recordCount() == 0)
+        return QStringLiteral("Employer Information - Initial Employer");
+    return QStringLiteral("Employer Information - Employer %1 of %2").arg(position()).arg(recordCount());
+}
+
+QString FilerInfo::listCaptionText() const
+{
+    return QStringLiteral("Employer information - record %1 of %2").arg(position()).arg(recordCount());
+}
+
+void FilerInfo::openedEmpty()
+{
+    EnableDetailButtons(true);
+    SetCaption(-1);
+    SelectComboEntry(Combo1, QStringLiteral("941"));
+}
+
+void FilerInfo::recordShown()
+{
+    AppState &s = context().state;
+    s.gTfid = static_cast<int>(records().integer(QStringLiteral("Tfid")));
+    s.gFedIDNo = Text1[0]->text();
+    EnableDetailButtons(true);
+}
+
+void FilerInfo::recordAdded()
+{
+    // The number the database gave the new filer.
+    context().state.gTfid = static_cast<int>(records().integer(QStringLiteral("Tfid")));
+}
+
+void FilerInfo::recordSaved()
+{
+    context().state.gFedIDNo = Text1[0]->text();
+    EnableDetailButtons(true);
+}
+
+bool FilerInfo::ValidateFiler()
+{
+    if (Text1[0]->text().trimmed().isEmpty() && !Check3D1->isChecked()) {
+        say(QStringLiteral("Please Enter ID number or check 'Applied For'."));
+        if (Text1[0]->isEnabled())
+            Text1[0]->setFocus();
+        else
+            Check3D1->setFocus();
+        return false;
+    }
+    const QStringList missing =
+        missingFilerEntries({Text1[1]->text(), Text1[2]->text(), Text1[3]->text(), Text1[4]->text(), Text1[5]->text(),
+                             Text1[6]->text(), Text1[7]->text(), Text1[8]->text()});
+    // Missing entries are only a warning: the filer is stored as it is.
+    if (!missing.isEmpty())
+        context().dialogs.message(missingEntriesMessage(missing), QStringLiteral("Missing employer information"));
+    return true;
+}
+
+bool FilerInfo::mayDelete()
+{
+    if (!filerHasReturns(context().state.gDatabase, Text1[0]->text().trimmed()))
+        return true;
+    say(QStringLiteral("Employee records found!\rEmployer cannot be deleted"));
+    return false;
+}
+
+void FilerInfo::cmdDetail_Click(int index)
+{
+    if (index == 2) {
+        closeScreen();
+        return;
+    }
+    AppState &s = context().state;
+    s.gFedIDNo = Text1[0]->text().trimmed();
+    s.gEstNo = Text1[9]->text().trimmed();
+    s.gFilerType = Combo1->currentText().trimmed();
+    if (s.gFedIDNo.isEmpty()) {
+        say(QStringLiteral("No current employer selected"));
+        return;
+    }
+    if (openScreen_)
+        openScreen_(index == 0 ? ScreenId::W2 : ScreenId::Misc1099);
+    closeScreen();
+}
+
+void FilerInfo::appliedForChanged(bool ticked)
+{
+    // An applied-for number is held as "AF" until the real one arrives.
+    if (ticked) {
+        Text1[0]->setText(QStringLiteral("AF"));
+        Text1[0]->setEnabled(false);
+    } else {
+        Text1[0]->setEnabled(true);
+    }
+}
+
+void FilerInfo::listModeEnded()
+{
+    // The list enabled every field; an applied-for number stays out of reach.
+    Text1[0]->setEnabled(!Check3D1->isChecked());
+    if (!Text1[0]->isEnabled())
+        Text1[9]->setFocus();
+}
+
+void FilerInfo::activated()
+{
+    context().statusText(setup().activeStatus);
+    if (Text1[0]->isEnabled())
+        Text1[0]->setFocus();
+    else
+        Text1[9]->setFocus();
+}
+
+void FilerInfo::fieldLeft(const RecordField &field)
+{
+    if (!isChanged())
+        return;
+    if (field.control == Text1[0] && !Check3D1->isChecked())
+        checkIdNumber();
+    else if (field.control == Text1[7] || field.control == Text1[8])
+        checkStateCode(static_cast<QLineEdit *>(field.control));
+}
+
+void FilerInfo::checkIdNumber()
+{
+    const QString title = QString::fromLatin1(kIdValidationTitle);
+    switch (idNumberForm(Text1[0]->text())) {
+    case IdNumberForm::Malformed:
+        say(QStringLiteral("You have entered an incorrect Employer ID No\r\nEnter a SSN as 999-99-9999 or an FEIN as "
+                           "99-9999999"),
+            Dialogs::Icon::Critical);
+        refocus(Text1[0]);
+        break;
+    case IdNumberForm::Fein:
+        if (context().dialogs.message(QStringLiteral("You have entered a Company FEIN Number"), title,
+                                      Dialogs::Icon::None, Dialogs::Buttons::YesNo) == Dialogs::Answer::No) {
+            say(QStringLiteral("If you are entering a SSN, please enter as 999-99-9999"), Dialogs::Icon::Exclamation);
+            refocus(Text1[0]);
+        }
+        break;
+    case IdNumberForm::Ssn:
+        if (context().dialogs.message(QStringLiteral("You have entered a Social Security Number"), title,
+                                      Dialogs::Icon::None, Dialogs::Buttons::YesNo) == Dialogs::Answer::No) {
+            say(QStringLiteral("If you are entering an FEIN, please enter as 99-9999999"), Dialogs::Icon::Exclamation);
+            refocus(Text1[0]);
+        }
+        break;
+    case IdNumberForm::Unchecked:
+        break;
+    }
+}
+
+void FilerInfo::checkStateCode(QLineEdit *field)
+{
+    const QString code = field->text();
+    if (code.isEmpty())
+        return;
+    std::optional<bool> known;
+    runSteps(context(), {[&] { known = isStateAbbreviation(context().state.gDatabase, code); }});
+    if (known && !*known) {
+        say(QStringLiteral("Invalid State Abbreviation"));
+        refocus(field);
+    }
+}
+
+} // namespace quillory

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "shell/MainWindow.h"
+#include "shell/RecordScreen.h"
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+
+namespace quillory {
+
+// The filer screen: one FilerInfo row at a time, with its checks, and the way on to the
+// W-2 and 1099-MISC screens of the filer shown.
+class FilerInfo : public RecordScreen {
+    Q_OBJECT
+public:
+    using OpenScreen = std::function<void(ScreenId)>;
+
+    explicit FilerInfo(AppContext &ctx, OpenScreen openScreen = {}, QWidget *parent = nullptr);
+    // Opens the screen in the main window, or brings the open one forward.
+    static void open(MDIForm1 &mainWindow);
+
+    static const QStringList &filerTypes();
+
+    void FillFilerTypes();
+    void EnableDetailButtons(bool on);
+    // The check run by Save before a filer is stored.
+    bool ValidateFiler();
+    // 0 "&W-2", 1 "1099&Misc", 2 "E&xit".
+    void cmdDetail_Click(int index);
+
+    // Text1 by index: 0 FedIDNo, 1 PayerName, 2-4 PayerL1-L3, 5 State1ID, 6 State2ID,
+    // 7 State1, 8 State2, 9 EstNo, 10 AddlEIN, 11 Contact, 12 Phone, 13 Email, 14 Fax.
+    QLineEdit *Text1[15];
+    QComboBox *Combo1;
+    QCheckBox *Check3D1;
+    QFrame *Panel3D4;
+    QPushButton *cmdDetail[3];
+
+protected:
+    QString captionText() const override;
+    QString listCaptionText() const override;
+    void openedEmpty() override;
+    void recordShown() override;
+    void recordAdded() override;
+    void recordSaved() override;
+    bool validateRecord() override { return ValidateFiler(); }
+    bool mayDelete() override;
+    void listModeEnded() override;
+    void activated() override;
+    void fieldLeft(const RecordField &field) override;
+
+private:
+    void buildForm();
+    void checkIdNumber();
+    void checkStateCode(QLineEdit *field);
+    void appliedForChanged(bool ticked);
+
+    OpenScreen openScreen_;
+    QWidget *fieldsArea_;
+};
+
+} // namespace quillory

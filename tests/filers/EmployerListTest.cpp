@@ -1,0 +1,141 @@
+#include "filers/EmployerList.h"
+#include "FilerScreenFixture.h"
+#include "shell/MainWindow.h"
+
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+using namespace quillory;
+using namespace quillory::test;
+
+namespace {
+
+class EmployerList : public FilerScreenFixture {
+protected:
+    frmEmployerList &openList(const QString &target)
+    {
+        list = new frmEmployerList(ctx, [this](ScreenId which) { opened.append(which); });
+        list->setTarget(target);
+        list->load();
+        list->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(list));
+        return *list;
+    }
+    void clickRow(RecordGrid *grid, int row)
+    {
+        const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    void TearDown() override
+    {
+        delete list.data();
+        FilerScreenFixture::TearDown();
+    }
+    QPointer<frmEmployerList> list;
+};
+
+template <typename Screen> QVector<Screen *> childrenOf(MDIForm1 &w)
+{
+    QVector<Screen *> found;
+    for (QMdiSubWindow *sub : w.mdiArea()->subWindowList())
+        if (auto *s = qobject_cast<Screen *>(sub->widget()))
+            found.append(s);
+    return found;
+}
+
+} // namespace
+
+TEST_F(EmployerList, EveryColumnInTableOrderWithTheNamedOnesShown)
+{
+    addFiler("11-1111111", "A");
+    frmEmployerList &l = openList("W2");
+    EXPECT_EQ(l.windowTitle(), "Employers");
+    RecordGrid *grid = l.grdEmployers;
+    ASSERT_EQ(grid->model()->columnCount(), 18);
+    const QStringList headings = {"Federal ID", "Establishment", "Filer Type", "Name",
+                                  "Address1",   "Address2",      "Address3"};
+    const int widths[7] = {1100, 1500, 1200, 2900, 2900, 2900, 2900};
+    for (int c = 0; c < 7; ++c) {
+        EXPECT_EQ(grid->model()->headerData(c, Qt::Horizontal).toString(), headings[c]);
+        EXPECT_EQ(grid->columnWidth(c), twipsToPixels(grid, widths[c]));
+        EXPECT_FALSE(grid->isColumnHidden(c));
+    }
+    for (int c = 7; c <= 12; ++c)
+        EXPECT_TRUE(grid->isColumnHidden(c)) << c;
+    EXPECT_EQ(grid->model()->headerData(12, Qt::Horizontal).toString(), "Tfid");
+    EXPECT_FALSE(grid->isColumnHidden(13));
+    EXPECT_EQ(grid->model()->headerData(13, Qt::Horizontal).toString(), "Contact");
+    EXPECT_EQ(grid->model()->data(grid->model()->index(0, 17)).toString(), "No") << "AppliedFor";
+}
+
+TEST_F(EmployerList, APickHandsOverTheFilerAndOpensTheTargetScreen)
+{
+    addFiler("11-1111111", "A", "0001", "941");
+    const int b = addFiler("22-2222222", "O'NEIL & SONS", "0002", "CT-1");
+    frmEmployerList &l = openList("W2");
+    clickRow(l.grdEmployers, 1);
+    EXPECT_EQ(opened, QVector<ScreenId>{ScreenId::W2});
+    EXPECT_EQ(state.gFedIDNo, "22-2222222");
+    EXPECT_EQ(state.gEstNo, "0002");
+    EXPECT_EQ(state.gFilerType, "CT-1");
+    EXPECT_EQ(state.gTfid, b);
+    EXPECT_FALSE(l.isVisible());
+
+    // Empty establishment number and filer type hand over empty texts.
+    const int c = state.gDatabase.exec("INSERT INTO FilerInfo (FedIDNo) VALUES ('33-3333333')").lastInsertId().toInt();
+    frmEmployerList &other = openList("1099");
+    clickRow(other.grdEmployers, 2);
+    EXPECT_EQ(opened.last(), ScreenId::Misc1099);
+    EXPECT_EQ(state.gTfid, c);
+    EXPECT_EQ(state.gEstNo, "");
+    EXPECT_EQ(state.gFilerType, "");
+}
+
+TEST_F(EmployerList, ClosingWithoutAPickChangesNothing)
+{
+    addFiler("11-1111111", "A", "0001");
+    state.gFedIDNo = "kept";
+    state.gTfid = 99;
+    frmEmployerList &l = openList("W2");
+    l.close();
+    EXPECT_EQ(state.gFedIDNo, "kept");
+    EXPECT_EQ(state.gTfid, 99);
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(EmployerList, TheFormsMenuOpensOneListAndOneFilerScreen)
+{
+    addFiler("11-1111111", "A");
+    addFiler("22-2222222", "B");
+    MDIForm1 w(ctx);
+    int w2Opened = 0;
+    ScreenOpeners openers;
+    openers.filerInfo = &FilerInfo::open;
+    openers.employerList = &frmEmployerList::open;
+    openers.w2 = [&](MDIForm1 &) { ++w2Opened; };
+    w.setScreenOpeners(openers);
+    w.show();
+
+    w.mnuForms_W2_Click();
+    w.mnuForms_1099_Click();
+    auto lists = childrenOf<frmEmployerList>(w);
+    ASSERT_EQ(lists.size(), 1) << "a second command only changes the target";
+    EXPECT_EQ(lists[0]->target(), "1099");
+    w.mnuForms_W2_Click();
+    EXPECT_EQ(lists[0]->target(), "W2");
+    clickRow(lists[0]->grdEmployers, 0);
+    EXPECT_EQ(w2Opened, 1);
+    EXPECT_EQ(state.gFedIDNo, "11-1111111");
+
+    w.mnuForms_TaxPayer_Click();
+    w.mnuForms_TaxPayer_Click();
+    auto filers = childrenOf<FilerInfo>(w);
+    ASSERT_EQ(filers.size(), 1);
+    QApplication::processEvents();
+    EXPECT_EQ(status, "Tax filer information screen");
+    filers[0]->cmdDetail[0]->click();
+    EXPECT_EQ(w2Opened, 2);
+    QApplication::processEvents();
+    EXPECT_TRUE(childrenOf<FilerInfo>(w).isEmpty());
+}

@@ -216,11 +216,8 @@ void FilerInfo::buildForm()
     const char *const details[3] = {"&W-2", "1099&Misc", "E&xit"};
     auto *detailLayout = new QVBoxLayout;
     for (int i = 0; i < 3; ++i) {
-        cmdDetail[i] = new QPushButton(QString::fromLatin1(details[i]), this);
-        cmdDetail[i]->setObjectName(QStringLiteral("cmdDetail_%1").arg(i));
-        cmdDetail[i]->setAccessibleName(QString::fromLatin1(details[i]).remove(QLatin1Char('&')));
-        cmdDetail[i]->setAutoDefault(false);
-        connect(cmdDetail[i], &QPushButton::clicked, this, [this, i] { cmdDetail_Click(i); });
+        cmdDetail[i] = makeCommandButton(QString::fromLatin1(details[i]), QStringLiteral("cmdDetail_%1").arg(i),
+                                         [this, i] { cmdDetail_Click(i); });
         detailLayout->addWidget(cmdDetail[i]);
     }
 
@@ -373,17 +370,18 @@ void FilerInfo::activated()
         Text1[9]->setFocus();
 }
 
-void FilerInfo::fieldLeft(const RecordField &field)
+bool FilerInfo::fieldLeft(const RecordField &field)
 {
     if (!isChanged())
-        return;
+        return true;
     if (field.control == Text1[0] && !Check3D1->isChecked())
-        checkIdNumber();
-    else if (field.control == Text1[7] || field.control == Text1[8])
-        checkStateCode(static_cast<QLineEdit *>(field.control));
+        return checkIdNumber();
+    if (field.control == Text1[7] || field.control == Text1[8])
+        return checkStateCode(static_cast<QLineEdit *>(field.control));
+    return true;
 }
 
-void FilerInfo::checkIdNumber()
+bool FilerInfo::checkIdNumber()
 {
     const QString title = QString::fromLatin1(kIdValidationTitle);
     switch (idNumberForm(Text1[0]->text())) {
@@ -392,37 +390,42 @@ void FilerInfo::checkIdNumber()
                            "99-9999999"),
             Dialogs::Icon::Critical);
         refocus(Text1[0]);
-        break;
+        return false;
     case IdNumberForm::Fein:
         if (context().dialogs.message(QStringLiteral("You have entered a Company FEIN Number"), title,
                                       Dialogs::Icon::None, Dialogs::Buttons::YesNo) == Dialogs::Answer::No) {
             say(QStringLiteral("If you are entering a SSN, please enter as 999-99-9999"), Dialogs::Icon::Exclamation);
             refocus(Text1[0]);
+            return false;
         }
-        break;
+        return true;
     case IdNumberForm::Ssn:
         if (context().dialogs.message(QStringLiteral("You have entered a Social Security Number"), title,
                                       Dialogs::Icon::None, Dialogs::Buttons::YesNo) == Dialogs::Answer::No) {
             say(QStringLiteral("If you are entering an FEIN, please enter as 99-9999999"), Dialogs::Icon::Exclamation);
             refocus(Text1[0]);
+            return false;
         }
-        break;
+        return true;
     case IdNumberForm::Unchecked:
         break;
     }
+    return true;
 }
 
-void FilerInfo::checkStateCode(QLineEdit *field)
+bool FilerInfo::checkStateCode(QLineEdit *field)
 {
     const QString code = field->text();
     if (code.isEmpty())
-        return;
+        return true;
     std::optional<bool> known;
     runSteps(context(), {[&] { known = isStateAbbreviation(context().state.gDatabase, code); }});
     if (known && !*known) {
         say(QStringLiteral("Invalid State Abbreviation"));
         refocus(field);
+        return false;
     }
+    return true;
 }
 
 } // namespace quillory

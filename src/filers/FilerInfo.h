@@ -52,12 +52,12 @@ protected:
     bool mayDelete() override;
     void listModeEnded() override;
     void activated() override;
-    void fieldLeft(const RecordField &field) override;
+    bool fieldLeft(const RecordField &field) override;
 
 private:
     void buildForm();
-    void checkIdNumber();
-    void checkStateCode(QLineEdit *field);
+    bool checkIdNumber();
+    bool checkStateCode(QLineEdit *field);
     void appliedForChanged(bool ticked);
 
     OpenScreen openScreen_;

@@ -120,9 +120,15 @@ void RecordGrid::applyColumns()
         if (!spec.heading.isEmpty())
             model_->setHeaderData(c, Qt::Horizontal, spec.heading, Qt::DisplayRole);
         setColumnHidden(c, spec.hidden);
-        setColumnWidth(c, spec.widthTwips > 0 ? twipsToPixels(this, spec.widthTwips)
-                                              : horizontalHeader()->defaultSectionSize());
+        setColumnWidth(c, spec.widthTwips > 0 ? widthFor(spec.widthTwips) : horizontalHeader()->defaultSectionSize());
     }
+}
+
+int RecordGrid::widthFor(int twips) const
+{
+    const double points = font().pointSizeF();
+    const double scale = points > 8.25 ? points / 8.25 : 1.0;
+    return qRound(twipsToPixels(this, twips) * scale);
 }
 
 QVariant RecordGrid::value(int row, const QString &column) const

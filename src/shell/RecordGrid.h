@@ -59,6 +59,10 @@ public:
     // Every other key typed in the grid (not a move, not a choice) goes here instead.
     void setOtherKeyHandler(std::function<void()> handler) { otherKey_ = std::move(handler); }
 
+    // A width in twips on this grid: twips are scaled from the 8-point font that such widths
+    // are usually measured with to the grid's own font.
+    int widthFor(int twips) const;
+
     int rowCount() const { return model_->rowCount(); }
     // The value of a row's column, by position or by name (Null when there is none).
     QVariant value(int row, int column) const { return model_->value(row, column); }

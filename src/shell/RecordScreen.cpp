@@ -4,6 +4,7 @@
 #include "shell/InputRoutines.h"
 #include "shell/StepRunner.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTimer>
@@ -51,6 +53,7 @@ RecordScreen::RecordScreen(AppContext &ctx, QWidget *parent) : QWidget(parent), 
     // The list covers the fields while it is shown.
     listFrame_ = new QGroupBox(this);
     listFrame_->setObjectName(QStringLiteral("grdEmpListFrame"));
+    listFrame_->setAutoFillBackground(true);
     listFrame_->hide();
     listGrid_ = new RecordGrid(listFrame_);
     listGrid_->setObjectName(QStringLiteral("grdEmpList"));
@@ -90,15 +93,26 @@ const RecordField *RecordScreen::fieldOf(const QObject *control) const
     return nullptr;
 }
 
+QPushButton *RecordScreen::makeCommandButton(const QString &caption, const QString &name, std::function<void()> action)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAccessibleName(withoutAccessKey(caption));
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::TabFocus);
+    connect(button, &QPushButton::clicked, this, [this, action = std::move(action)] {
+        if (leaveFocusedField())
+            action();
+    });
+    return button;
+}
+
 void RecordScreen::makeEditButtons(const QStringList &captions)
 {
     for (int i = 0; i < captions.size(); ++i) {
-        auto *button = new QPushButton(captions[i], this);
-        button->setObjectName(QStringLiteral("cmdEdit_%1").arg(i));
-        button->setAccessibleName(withoutAccessKey(captions[i]));
+        QPushButton *button =
+            makeCommandButton(captions[i], QStringLiteral("cmdEdit_%1").arg(i), [this, i] { cmdEdit_Click(i); });
         button->setProperty("tag", QStringLiteral("Edit"));
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, i] { cmdEdit_Click(i); });
         cmdEdit.append(button);
     }
     for (int i : {2, 3})
@@ -111,13 +125,34 @@ void RecordScreen::makeMoveButtons()
     const char *const captions[2] = {"<", ">"};
     const QString names[2] = {tr("Previous record"), tr("Next record")};
     for (int i = 0; i < 2; ++i) {
-        cmdMove[i] = new QPushButton(QString::fromLatin1(captions[i]), this);
-        cmdMove[i]->setObjectName(QStringLiteral("cmdMove_%1").arg(i));
+        cmdMove[i] = makeCommandButton(QString::fromLatin1(captions[i]), QStringLiteral("cmdMove_%1").arg(i),
+                                       [this, i] { cmdMove_Click(i); });
         cmdMove[i]->setAccessibleName(names[i]);
         cmdMove[i]->setToolTip(names[i]);
-        cmdMove[i]->setAutoDefault(false);
-        connect(cmdMove[i], &QPushButton::clicked, this, [this, i] { cmdMove_Click(i); });
     }
+}
+
+bool RecordScreen::leaveFocusedField()
+{
+    const RecordField *field = fieldOf(QApplication::focusWidget());
+    if (!field || loading_ || closing_)
+        return true;
+    return fieldLeft(*field);
+}
+
+void RecordScreen::leaveAfterMouseUp(const RecordField &field)
+{
+    // A question shown while the mouse button is down would swallow the click.
+    QPointer<QWidget> control = field.control;
+    QTimer::singleShot(20, this, [this, control] {
+        const RecordField *f = control ? fieldOf(control) : nullptr;
+        if (!f || loading_ || closing_)
+            return;
+        if (QGuiApplication::mouseButtons() != Qt::NoButton || QApplication::activeModalWidget())
+            leaveAfterMouseUp(*f);
+        else if (!f->control->hasFocus()) // a click on the window's frame hands the focus back
+            fieldLeft(*f);
+    });
 }
 
 const RecordField *RecordScreen::fieldForColumn(const QString &column) const
@@ -810,7 +845,10 @@ bool RecordScreen::eventFilter(QObject *watched, QEvent *event)
             break;
         if (const RecordField *field = fieldOf(watched)) {
             reformatAmount(*field, false);
-            fieldLeft(*field);
+            if (reason == Qt::MouseFocusReason && QGuiApplication::mouseButtons() != Qt::NoButton)
+                leaveAfterMouseUp(*field);
+            else
+                fieldLeft(*field);
         }
         break;
     }

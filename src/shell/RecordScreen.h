@@ -186,8 +186,13 @@ protected:
     virtual void listModeEnded() {}
     // Runs when the screen has loaded and whenever another child window hands over to it.
     virtual void activated();
-    // A field lost the focus to another control of the program.
-    virtual void fieldLeft(const RecordField &) {}
+    // A field is left for another control; false sends the user back to it.
+    virtual bool fieldLeft(const RecordField &) { return true; }
+    // A command button was clicked: the field being typed in is left first (the buttons take
+    // no focus, so that a question here cannot swallow the click). False: the click is dropped.
+    bool leaveFocusedField();
+    // Makes a command button that keeps the focus where it is and leaves the field first.
+    QPushButton *makeCommandButton(const QString &caption, const QString &name, std::function<void()> action);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -206,6 +211,7 @@ private:
     void applyColumnSizes();
     void placeListGrid();
     void connectField(const RecordField &field);
+    void leaveAfterMouseUp(const RecordField &field);
 
     AppContext &ctx_;
     RecordScreenSetup setup_;

@@ -709,8 +709,9 @@ void RecordScreen::showEvent(QShowEvent *event)
             activeScreen_ = true;
             if (loaded_)
                 activated();
-        } else if (now != sub) {
+        } else if (now != sub && activeScreen_) {
             activeScreen_ = false;
+            deactivated();
         }
     });
 }

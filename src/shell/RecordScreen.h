@@ -146,7 +146,9 @@ protected:
     RecordScreenSetup &setup() { return setup_; }
     RecordField &addField(QWidget *control, const QString &column);
     const RecordField *fieldOf(const QObject *control) const;
-    const RecordField *fieldForColumn(const QString &column) const;
+    // Makes a command button that keeps the focus where it is and leaves the field being typed
+    // in before it acts (so that a question asked then cannot swallow the click).
+    QPushButton *makeCommandButton(const QString &caption, const QString &name, std::function<void()> action);
     // Makes the command buttons (tagged "Edit": ToggleEditButtons flips them) and the move
     // buttons; Save and Cancel (indexes 2 and 3) start disabled.
     void makeEditButtons(const QStringList &captions);
@@ -157,8 +159,6 @@ protected:
     bool hasRecords() const { return recordCount() > 0; }
     // The change rule: the first change while not loading enters edit mode (unless adding).
     void markChanged();
-    void setChanged(bool on) { changed_ = on; }
-    void setAdding(bool on) { adding_ = on; }
     // Shows a message titled with the program's title.
     Dialogs::Answer say(const QString &text, Dialogs::Icon icon = Dialogs::Icon::None,
                         Dialogs::Buttons buttons = Dialogs::Buttons::Ok);
@@ -186,13 +186,10 @@ protected:
     virtual void listModeEnded() {}
     // Runs when the screen has loaded and whenever another child window hands over to it.
     virtual void activated();
+    // Runs when another child window takes over.
+    virtual void deactivated() {}
     // A field is left for another control; false sends the user back to it.
     virtual bool fieldLeft(const RecordField &) { return true; }
-    // A command button was clicked: the field being typed in is left first (the buttons take
-    // no focus, so that a question here cannot swallow the click). False: the click is dropped.
-    bool leaveFocusedField();
-    // Makes a command button that keeps the focus where it is and leaves the field first.
-    QPushButton *makeCommandButton(const QString &caption, const QString &name, std::function<void()> action);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -212,6 +209,9 @@ private:
     void placeListGrid();
     void connectField(const RecordField &field);
     void leaveAfterMouseUp(const RecordField &field);
+    // The check run before a command button acts; false drops the click.
+    bool leaveFocusedField();
+    const RecordField *fieldForColumn(const QString &column) const;
 
     AppContext &ctx_;
     RecordScreenSetup setup_;

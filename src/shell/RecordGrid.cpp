@@ -116,11 +116,11 @@ void RecordGrid::setColumns(const QVector<GridColumn> &columns)
 void RecordGrid::applyColumns()
 {
     for (int c = 0; c < model_->columnCount(); ++c) {
-        const GridColumn spec = c < columns_.size() ? columns_[c] : GridColumn{};
-        if (!spec.heading.isEmpty())
-            model_->setHeaderData(c, Qt::Horizontal, spec.heading, Qt::DisplayRole);
-        setColumnHidden(c, spec.hidden);
-        setColumnWidth(c, spec.widthTwips > 0 ? widthFor(spec.widthTwips) : horizontalHeader()->defaultSectionSize());
+        const GridColumn look = c < columns_.size() ? columns_[c] : GridColumn{};
+        if (!look.heading.isEmpty())
+            model_->setHeaderData(c, Qt::Horizontal, look.heading, Qt::DisplayRole);
+        setColumnHidden(c, look.hidden);
+        setColumnWidth(c, look.widthTwips > 0 ? widthFor(look.widthTwips) : horizontalHeader()->defaultSectionSize());
     }
 }
 

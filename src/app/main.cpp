@@ -1,6 +1,8 @@
 #include "data/ProgramFolders.h"
 #include "filers/EmployerList.h"
 #include "filers/FilerInfo.h"
+#include "print_1099/PrtSel1099.h"
+#include "print_w2/PrtSelW2.h"
 #include "shell/AppContext.h"
 #include "shell/Dialogs.h"
 #include "shell/HelpWindow.h"
@@ -35,6 +37,8 @@ int main(int argc, char **argv)
         quillory::ScreenOpeners openers;
         openers.filerInfo = &quillory::FilerInfo::open;
         openers.employerList = &quillory::frmEmployerList::open;
+        openers.prtSelW2 = &quillory::PrtSelW2::open;
+        openers.prtSel1099 = &quillory::PrtSel1099::open;
         mainWindow->setScreenOpeners(std::move(openers));
         if (!mainWindow->load([&] { splash->hide(); }))
             QCoreApplication::exit(0);

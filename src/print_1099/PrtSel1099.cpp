@@ -1,0 +1,87 @@
+#include "print_1099/PrtSel1099.h"
+
+#include "print_1099/Misc1099FormsRun.h"
+#include "print_1099/Print1096.h"
+#include "print_1099/Summary1096.h"
+#include "shell/MainWindow.h"
+
+namespace quillory {
+
+namespace {
+
+PrintScreenSetup misc1099Setup()
+{
+    PrintScreenSetup s;
+    s.objectName = QStringLiteral("PrtSel1099");
+    s.caption = QStringLiteral("Print 1099Misc Documents");
+    s.activeStatus = QStringLiteral("1099misc print screen");
+    s.gridCaption = QStringLiteral("Select 1099's to Print");
+    s.gridColumns = {{QStringLiteral("Recipient ID"), 1200}, {QStringLiteral("Recipient"), 2700}, {QString(), 0, true}};
+    s.paperTags = {QStringLiteral("1099-L"), QStringLiteral("1099-C"), QStringLiteral("1099-M")};
+    s.printCaptions = {QStringLiteral("&Print Selected 1099 Forms"), QStringLiteral("Print &Summary 1096 Report"),
+                       QStringLiteral("Print 1096 &Form")};
+    s.summaryForm = QStringLiteral("1096");
+    s.alignmentReading = AlignmentReading::LeadingNumber;
+    s.selectAllName = QStringLiteral("Command1");
+    s.helpName = QStringLiteral("Command4");
+    s.exitName = QStringLiteral("Command3");
+    s.helpTopic = PrtSel1099::kHelpTopic;
+    return s;
+}
+
+} // namespace
+
+PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc1099Setup(), parent) {}
+
+void PrtSel1099::open(MDIForm1 &mainWindow)
+{
+    OpenPrintScreen(mainWindow, QStringLiteral("Misc1099"), QStringLiteral("PrtSel1099"),
+                    [&mainWindow] { return new PrtSel1099(mainWindow.context()); });
+}
+
+QString PrtSel1099::gridQuery(const QString &fedIdNo, bool ordered, QVariantList &params) const
+{
+    params << fedIdNo;
+    // Opening lists the records by recipient number; another payer's come in stored order.
+    return QStringLiteral("SELECT RecIDNo, RecName1, counter FROM \"1099Misc\" WHERE FedIDNo = ?") +
+           (ordered ? QStringLiteral(" ORDER BY RecIDNo") : QString());
+}
+
+void PrtSel1099::rebuildSummaries()
+{
+    AppContext &ctx = context();
+    ctx.statusText(QStringLiteral("Generating 1099 summary..............."));
+    runBusy({[&] {
+                build1096Summaries(database(), [&](const QString &) {
+                    ctx.dialogs.message(QStringLiteral("No 1099's for this Tax Payer"), ctx.state.gAppTitle);
+                });
+            }},
+            OnFailure::EndRun);
+    ctx.statusText(QStringLiteral("1096 Summary Form"));
+}
+
+void PrtSel1099::printForms(Printer &printer, const QVector<qlonglong> &keys)
+{
+    AppContext &ctx = context();
+    ctx.statusText(QStringLiteral("Printing 1099's..............."));
+    if (keys.isEmpty())
+        ctx.dialogs.message(QStringLiteral("No 1099 Records were selected to be printed"), ctx.state.gAppTitle);
+    // Any failure ends the run; forms already sent stay printed.
+    if (runBusy({[&] { Print1099Forms(database(), printer, paperKind(), keys); }}, OnFailure::EndRun))
+        ctx.statusText(QStringLiteral("1099 print screen"));
+}
+
+void PrtSel1099::printSummaryReport(Printer &printer)
+{
+    context().statusText(QStringLiteral("Printing 1096 summary report..............."));
+    if (runBusy({[&] { Print1096Report(database(), printer); }}, OnFailure::EndRun))
+        context().statusText(QStringLiteral("1096 print screen"));
+}
+
+void PrtSel1099::printSummaryForm(Printer &printer)
+{
+    context().statusText(QStringLiteral("Printing 1096 summary..............."));
+    runBusy({[&] { Print1096Form(database(), printer, chosenNumber()); }}, OnFailure::EndRun);
+}
+
+} // namespace quillory

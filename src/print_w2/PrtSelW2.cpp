@@ -1,0 +1,107 @@
+#include "print_w2/PrtSelW2.h"
+
+#include "print_w2/W2FormsRun.h"
+#include "print_w2/W3Print.h"
+#include "print_w2/W3Summary.h"
+#include "printing/TwoUpRun.h"
+#include "shell/MainWindow.h"
+
+#include <QLineEdit>
+#include <memory>
+
+namespace quillory {
+
+namespace {
+
+PrintScreenSetup w2Setup()
+{
+    PrintScreenSetup s;
+    s.objectName = QStringLiteral("PrtSelW2");
+    s.caption = QStringLiteral("Print W-2 Documents");
+    s.activeStatus = QStringLiteral("W2 print screen");
+    s.gridCaption = QStringLiteral("Select W-2's to Print");
+    s.gridColumns = {{QStringLiteral("SSN"), 1200},
+                     {QStringLiteral("First Name"), 1300},
+                     {QStringLiteral("Last Name"), 1600},
+                     {QString(), 0, true}};
+    s.paperTags = {QStringLiteral("W2-L"), QStringLiteral("W2-C"), QStringLiteral("W2-M")};
+    s.printCaptions = {QStringLiteral("&Print Selected Forms"), QStringLiteral("Print W3 &Summary Report"),
+                       QStringLiteral("Print W3 &Form")};
+    s.summaryForm = QStringLiteral("W3");
+    s.alignmentReading = AlignmentReading::WholeNumber;
+    s.cancelIsError = true;
+    s.employerDetails = true;
+    s.selectAllName = QStringLiteral("cmdSelectAll");
+    s.helpName = QStringLiteral("Command3");
+    s.exitName = QStringLiteral("Command1");
+    s.helpTopic = PrtSelW2::kHelpTopic;
+    return s;
+}
+
+} // namespace
+
+PrtSelW2::PrtSelW2(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, w2Setup(), parent) {}
+
+void PrtSelW2::open(MDIForm1 &mainWindow)
+{
+    OpenPrintScreen(mainWindow, QStringLiteral("W2"), QStringLiteral("PrtSelW2"),
+                    [&mainWindow] { return new PrtSelW2(mainWindow.context()); });
+}
+
+QString PrtSelW2::gridQuery(const QString &fedIdNo, bool, QVariantList &params) const
+{
+    QString sql = QStringLiteral("SELECT boxd, Boxe_FName, Boxe_LName, id FROM W2 WHERE boxb = ?");
+    params << fedIdNo;
+    if (!Text2[0]->text().isEmpty()) {
+        sql += QStringLiteral(" AND EstNo = ?");
+        params << Text2[0]->text();
+    }
+    if (!Text2[1]->text().isEmpty()) {
+        sql += QStringLiteral(" AND FilerType = ?");
+        params << Text2[1]->text();
+    }
+    return sql + QStringLiteral(" ORDER BY boxd");
+}
+
+void PrtSelW2::rebuildSummaries()
+{
+    context().statusText(QStringLiteral("Generating W3 summary..............."));
+    runBusy({[&] { buildW3Summaries(database()); }}, OnFailure::EndRun);
+    context().statusText(QStringLiteral("W3 Summary Form"));
+}
+
+void PrtSelW2::printForms(Printer &printer, const QVector<qlonglong> &keys)
+{
+    AppContext &ctx = context();
+    ctx.statusText(QStringLiteral("Printing W2's..............."));
+    TwoUpRun run(database(), printer, paperKind(), W2Form());
+    std::vector<Step> steps{[&] { run.start(); }};
+    if (keys.isEmpty()) {
+        steps.push_back([&] {
+            ctx.dialogs.message(QStringLiteral("No W-2 Records were selected to be printed"), ctx.state.gAppTitle);
+        });
+    }
+    // Retry prints a form again, Ignore leaves it out and goes on with the next.
+    for (qlonglong id : keys) {
+        steps.push_back([&, id] { run.printForm(FindListedRow(database(), W2Form(), id)); });
+        steps.push_back([&] { run.nextSlot(); });
+    }
+    steps.push_back([&] { run.finish(); });
+    if (runBusy(steps, OnFailure::RetryIgnoreAbort))
+        ctx.statusText(QStringLiteral("W2 print screen"));
+}
+
+void PrtSelW2::printSummaryReport(Printer &printer)
+{
+    context().statusText(QStringLiteral("Printing W3 summary..............."));
+    runBusy({[&] { PrintW3Report(database(), printer); }}, OnFailure::EndRun);
+    context().statusText(QStringLiteral("W3 print screen"));
+}
+
+void PrtSelW2::printSummaryForm(Printer &printer)
+{
+    context().statusText(QStringLiteral("Printing W3 summary..............."));
+    runBusy({[&] { PrintW3Form(database(), printer, chosenNumber()); }}, OnFailure::EndRun);
+}
+
+} // namespace quillory

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "printing/PrintScreen.h"
+
+namespace quillory {
+
+// The W-2 print screen: an employer's W-2s, the W-3 summary report and the W-3 form.
+class PrtSelW2 : public PrintScreen {
+    Q_OBJECT
+public:
+    explicit PrtSelW2(AppContext &ctx, QWidget *parent = nullptr);
+    // Opens the screen in the main window; the W-2 entry screen closes first.
+    static void open(MDIForm1 &mainWindow);
+
+    static constexpr int kHelpTopic = 1300;
+
+protected:
+    QString gridQuery(const QString &fedIdNo, bool ordered, QVariantList &params) const override;
+    QString keyColumn() const override { return QStringLiteral("id"); }
+    void rebuildSummaries() override;
+    void printForms(Printer &printer, const QVector<qlonglong> &keys) override;
+    void printSummaryReport(Printer &printer) override;
+    void printSummaryForm(Printer &printer) override;
+};
+
+} // namespace quillory

@@ -1,0 +1,416 @@
+#include "printing/PrintScreen.h"
+
+#include "data/DbError.h"
+#include "printing/PaintPrinter.h"
+#include "printing/PreviewPrinter.h"
+#include "shell/MainWindow.h"
+#include "shell/StepRunner.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace quillory {
+
+namespace {
+
+// Read-only fields that answer every typed key with a beep.
+class BeepingKeys : public QObject {
+public:
+    BeepingKeys(Dialogs &dialogs, QObject *parent) : QObject(parent), dialogs_(dialogs) {}
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent *>(event)->text().isEmpty()) {
+            dialogs_.beep();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    Dialogs &dialogs_;
+};
+
+// Entering an alignment field selects its text, so that typing replaces it.
+class SelectOnFocus : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            if (auto *edit = qobject_cast<QLineEdit *>(watched))
+                QMetaObject::invokeMethod(edit, &QLineEdit::selectAll, Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+PrintScreen::PrintScreen(AppContext &ctx, PrintScreenSetup setup, QWidget *parent)
+    : QWidget(parent), ctx_(ctx), setup_(std::move(setup)),
+      makePrinter_([](QPrinter &printer) { return std::unique_ptr<Printer>(new PaintPrinter(printer)); })
+{
+    setObjectName(setup_.objectName);
+    setWindowTitle(setup_.caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto *layout = new QHBoxLayout(this);
+    auto *left = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
+    layout->addLayout(left, 1);
+    layout->addLayout(right);
+    left->addWidget(buildFilerBox());
+    auto *gridBox = new QGroupBox(setup_.gridCaption, this);
+    grdSel = new RecordGrid(gridBox);
+    grdSel->setObjectName(QStringLiteral("grdSel"));
+    grdSel->setAccessibleName(setup_.gridCaption);
+    grdSel->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grdSel->setColumns(setup_.gridColumns);
+    auto *gridLayout = new QVBoxLayout(gridBox);
+    gridLayout->addWidget(grdSel);
+    left->addWidget(gridBox, 1);
+    right->addWidget(buildPaperBox());
+    right->addWidget(buildButtons());
+    right->addStretch();
+    resize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 28);
+}
+
+PrintScreen::~PrintScreen() = default;
+
+QWidget *PrintScreen::buildFilerBox()
+{
+    auto *box = new QWidget(this);
+    auto *form = new QGridLayout(box);
+    form->setContentsMargins(0, 0, 0, 0);
+    SSDataCombo1 = new QComboBox(box);
+    SSDataCombo1->setObjectName(QStringLiteral("SSDataCombo1"));
+    SSDataCombo1->setAccessibleName(QStringLiteral("Employer ID"));
+    // The drop-down shows the number, establishment and kind of each filer row.
+    filers_ = new RecordSetModel(this);
+    auto *view = new QTableView(SSDataCombo1);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->horizontalHeader()->setVisible(false);
+    view->verticalHeader()->setVisible(false);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
+    SSDataCombo1->setModel(filers_);
+    SSDataCombo1->setView(view);
+    SSDataCombo1->setMinimumContentsLength(12);
+    connect(SSDataCombo1, QOverload<int>::of(&QComboBox::activated), this, &PrintScreen::SSDataCombo1_Click);
+    form->addWidget(new QLabel(QStringLiteral("Employer ID"), box), 0, 0);
+    form->addWidget(SSDataCombo1, 0, 1);
+    if (setup_.employerDetails) {
+        const char *const labels[2] = {"Establishment No.", "Filer Type"};
+        auto *beeper = new BeepingKeys(ctx_.dialogs, this);
+        for (int i = 0; i < 2; ++i) {
+            Text2[i] = new QLineEdit(box);
+            Text2[i]->setObjectName(QStringLiteral("Text2_%1").arg(i));
+            Text2[i]->setAccessibleName(QString::fromLatin1(labels[i]));
+            Text2[i]->installEventFilter(beeper);
+            form->addWidget(new QLabel(QString::fromLatin1(labels[i]), box), i + 1, 0);
+            form->addWidget(Text2[i], i + 1, 1);
+        }
+    }
+    form->setColumnStretch(2, 1);
+    return box;
+}
+
+QWidget *PrintScreen::buildPaperBox()
+{
+    auto *box = new QWidget(this);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *paper = new QGroupBox(QStringLiteral("Select Tax Form Type"), box);
+    auto *paperLayout = new QVBoxLayout(paper);
+    const char *const captions[3] = {"Cut Sheet", "Continuous", "Mailer"};
+    for (int i = 0; i < 3; ++i) {
+        Option3D1[i] = new QRadioButton(QString::fromLatin1(captions[i]), paper);
+        Option3D1[i]->setObjectName(QStringLiteral("Option3D1_%1").arg(i));
+        Option3D1[i]->setProperty("tag", setup_.paperTags.value(i));
+        paperLayout->addWidget(Option3D1[i]);
+        connect(Option3D1[i], &QRadioButton::clicked, this, [this, i] { Option3D1_Click(i); });
+    }
+    layout->addWidget(paper);
+
+    auto *adjust = new QGroupBox(QStringLiteral("Adjust Print (1=1/16 inch)"), box);
+    auto *adjustLayout = new QGridLayout(adjust);
+    const char *const names[2] = {"Down:", "Right:"};
+    auto *selecting = new SelectOnFocus(this);
+    for (int i = 0; i < 2; ++i) {
+        Text1[i] = new QLineEdit(adjust);
+        Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        Text1[i]->setAccessibleName(QString::fromLatin1(names[i]));
+        Text1[i]->setMaximumWidth(fontMetrics().averageCharWidth() * 8);
+        Text1[i]->installEventFilter(selecting);
+        adjustLayout->addWidget(new QLabel(QString::fromLatin1(names[i]), adjust), i, 0);
+        adjustLayout->addWidget(Text1[i], i, 1);
+    }
+    layout->addWidget(adjust);
+    return box;
+}
+
+QWidget *PrintScreen::buildButtons()
+{
+    auto *box = new QWidget(this);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (int k = 0; k < 3; ++k) {
+        cmdPrint[k] = new QPushButton(setup_.printCaptions.value(k), box);
+        cmdPrint[k]->setObjectName(QStringLiteral("cmdPrint_%1").arg(k));
+        connect(cmdPrint[k], &QPushButton::clicked, this, [this, k] { cmdPrint_Click(k); });
+        layout->addWidget(cmdPrint[k]);
+    }
+    cmdPreview = new QPushButton(QStringLiteral("Pre&view"), box);
+    cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
+    cmdPreview->setToolTip(QStringLiteral("Shows the selected forms as they would print, or the summary form when "
+                                          "no record is selected, with the outline of every field"));
+    connect(cmdPreview, &QPushButton::clicked, this, &PrintScreen::Preview);
+    layout->addWidget(cmdPreview);
+    layout->addSpacing(fontMetrics().height());
+    cmdSelectAll = new QPushButton(QStringLiteral("Select &All records"), box);
+    cmdSelectAll->setObjectName(setup_.selectAllName);
+    connect(cmdSelectAll, &QPushButton::clicked, this, &PrintScreen::SelectAll);
+    cmdHelp = new QPushButton(QStringLiteral("&Help"), box);
+    cmdHelp->setObjectName(setup_.helpName);
+    connect(cmdHelp, &QPushButton::clicked, this, [this] {
+        ctx_.help.showTopic(ctx_.state.helpFile.isEmpty() ? ctx_.state.helpFilePath() : ctx_.state.helpFile,
+                            setup_.helpTopic);
+    });
+    cmdExit = new QPushButton(QStringLiteral("E&xit"), box);
+    cmdExit->setObjectName(setup_.exitName);
+    connect(cmdExit, &QPushButton::clicked, this, [this] {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+            sub->close();
+        else
+            close();
+    });
+    for (QPushButton *b : {cmdSelectAll, cmdHelp, cmdExit})
+        layout->addWidget(b);
+    layout->addStretch();
+    return box;
+}
+
+void PrintScreen::load()
+{
+    AppState &s = ctx_.state;
+    loading_ = true;
+    ctx_.statusText(setup_.activeStatus);
+    runSteps(ctx_, {
+                       [&] {
+                           QVariantList params;
+                           QString sql = QStringLiteral("SELECT FedIDNo, EstNo, FilerType FROM FilerInfo");
+                           if (!s.gFedIDNo.isEmpty()) {
+                               sql += QStringLiteral(" WHERE FedIDNo = ?");
+                               params << s.gFedIDNo;
+                           }
+                           sql += QStringLiteral(" ORDER BY FedIDNo");
+                           filers_->setRecords(RecordSet::query(database(), sql, params), nullptr);
+                           SSDataCombo1->setModelColumn(0);
+                           if (s.gFedIDNo.isEmpty() && filers_->rowCount() > 0)
+                               s.gFedIDNo = filers_->value(0, 0).toString();
+                       },
+                       [&] {
+                           SSDataCombo1->setCurrentIndex(filers_->rowCount() > 0 ? 0 : -1);
+                           if (SSDataCombo1->currentIndex() < 0)
+                               SSDataCombo1->setEditText(s.gFedIDNo);
+                           showFilerDetails(SSDataCombo1->currentIndex());
+                       },
+                       [&] { fillGrid(true); },
+                       [&] {
+                           Option3D1[0]->setChecked(true);
+                           Option3D1_Click(0);
+                       },
+                       [&] { rebuildSummaries(); },
+                   });
+    loading_ = false;
+}
+
+QString PrintScreen::chosenNumber() const
+{
+    const int row = SSDataCombo1->currentIndex();
+    return row >= 0 ? filers_->value(row, 0).toString() : ctx_.state.gFedIDNo;
+}
+
+void PrintScreen::showFilerDetails(int row)
+{
+    if (!setup_.employerDetails)
+        return;
+    Text2[0]->setText(row >= 0 ? filers_->value(row, 1).toString() : QString());
+    Text2[1]->setText(row >= 0 ? filers_->value(row, 2).toString() : QString());
+}
+
+void PrintScreen::fillGrid(bool ordered)
+{
+    QVariantList params;
+    const QString sql = gridQuery(chosenNumber(), ordered, params);
+    grdSel->setSource(database(), sql, params);
+}
+
+void PrintScreen::SSDataCombo1_Click(int row)
+{
+    runSteps(ctx_, {[&] { showFilerDetails(row); }, [&] { fillGrid(false); }});
+}
+
+void PrintScreen::Option3D1_Click(int index)
+{
+    runSteps(ctx_, {
+                       [&] { paperKind_ = setup_.paperTags.value(index).trimmed(); },
+                       [&] {
+                           const AlignmentFields fields = LoadAlignment(database(), paperKind_);
+                           Text1[0]->setText(fields.down);
+                           Text1[1]->setText(fields.right);
+                       },
+                       [&] { paperIndex_ = index; },
+                   });
+}
+
+QVector<qlonglong> PrintScreen::selectedKeys() const
+{
+    QVector<qlonglong> keys;
+    const int column = grdSel->model()->columnCount() > 0
+                           ? static_cast<RecordSetModel *>(grdSel->model())->columnIndex(keyColumn())
+                           : -1;
+    if (column < 0 || !grdSel->selectionModel())
+        return keys;
+    for (const QModelIndex &index : grdSel->selectionModel()->selectedRows())
+        keys << grdSel->value(index.row(), column).toLongLong();
+    return keys;
+}
+
+void PrintScreen::SelectAll()
+{
+    grdSel->setSelectionMode(QAbstractItemView::MultiSelection);
+    grdSel->clearSelection();
+    for (int row = 0; row < grdSel->rowCount(); ++row)
+        grdSel->selectRow(row);
+    grdSel->setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+bool PrintScreen::runBusy(const std::vector<std::function<void()>> &steps, OnFailure policy)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The normal pointer comes back before any failure dialog shows.
+    std::vector<Step> guarded;
+    for (const auto &step : steps) {
+        guarded.push_back([step] {
+            try {
+                step();
+            } catch (...) {
+                QApplication::restoreOverrideCursor();
+                QApplication::setOverrideCursor(Qt::WaitCursor);
+                throw;
+            }
+        });
+    }
+    const bool completed = runSteps(ctx_, guarded, policy);
+    QApplication::restoreOverrideCursor();
+    return completed;
+}
+
+void PrintScreen::cmdPrint_Click(int run)
+{
+    const QString formKind = run == Forms ? setup_.paperTags.value(paperIndex_).trimmed() : setup_.summaryForm;
+    try {
+        StoreAlignment(database(), formKind, {Text1[0]->text(), Text1[1]->text()}, setup_.alignmentReading);
+    } catch (const AlignmentInputError &e) {
+        ctx_.dialogs.message(QString::fromStdString(e.what()), ctx_.state.gAppTitle, Dialogs::Icon::Exclamation);
+        return;
+    } catch (const std::exception &e) {
+        ErrorDialog(ctx_.dialogs, ctx_.state.gAppTitle, QString::fromStdString(e.what()));
+        return;
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareFormPrinter(printer);
+    if (!ctx_.dialogs.printerDialog(printer)) {
+        if (setup_.cancelIsError)
+            ErrorDialog(ctx_.dialogs, ctx_.state.gAppTitle, QStringLiteral("Printing was cancelled."));
+        return;
+    }
+    std::unique_ptr<Printer> out;
+    try {
+        out = makePrinter_(printer);
+    } catch (const std::exception &e) {
+        ErrorDialog(ctx_.dialogs, ctx_.state.gAppTitle, QString::fromStdString(e.what()));
+        return;
+    }
+    switch (run) {
+    case Forms:
+        printForms(*out, selectedKeys());
+        break;
+    case SummaryReport:
+        printSummaryReport(*out);
+        break;
+    default:
+        printSummaryForm(*out);
+        break;
+    }
+    // Whatever a run left unsent goes out now; a PDF file is closed.
+    runSteps(ctx_, {[&] {
+                 if (auto *paint = dynamic_cast<PaintPrinter *>(out.get()))
+                     paint->finish();
+             }},
+             OnFailure::EndRun);
+}
+
+void PrintScreen::Preview()
+{
+    const QVector<qlonglong> keys = selectedKeys();
+    runSteps(ctx_, {[&] {
+                 ShowPrintPreview(this, windowTitle(), true, [&](Printer &printer) {
+                     // A preview runs the same code as the print, so it fails the same way.
+                     if (keys.isEmpty())
+                         printSummaryForm(printer);
+                     else
+                         printForms(printer, keys);
+                 });
+             }},
+             OnFailure::EndRun);
+}
+
+void PrintScreen::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !loading_)
+        ctx_.statusText(setup_.activeStatus);
+}
+
+void PrintScreen::closeEvent(QCloseEvent *event)
+{
+    ctx_.statusText(QString());
+    QWidget::closeEvent(event);
+}
+
+void OpenPrintScreen(MDIForm1 &mainWindow, const QString &entryScreen, const QString &printScreen,
+                     const std::function<PrintScreen *()> &make)
+{
+    QMdiArea *area = mainWindow.mdiArea();
+    for (QMdiSubWindow *sub : area->subWindowList()) {
+        if (sub->widget() && sub->widget()->objectName() == entryScreen)
+            sub->close();
+    }
+    for (QMdiSubWindow *sub : area->subWindowList()) {
+        if (sub->widget() && sub->widget()->objectName() == printScreen && sub->isVisible()) {
+            // Opened again: the same screen, loaded afresh for the filer now chosen.
+            sub->close();
+        }
+    }
+    PrintScreen *screen = make();
+    mainWindow.showChild(screen);
+    screen->load();
+}
+
+} // namespace quillory

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "printing/Alignment.h"
+#include "shell/AppContext.h"
+#include "shell/RecordGrid.h"
+#include "shell/StepRunner.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+
+namespace quillory {
+
+class MDIForm1;
+class Printer;
+
+// What sets one print screen apart from its twin.
+struct PrintScreenSetup {
+    QString objectName;   // "PrtSelW2"
+    QString caption;      // "Print W-2 Documents"
+    QString activeStatus; // status text while the screen is active
+    QString gridCaption;
+    QVector<GridColumn> gridColumns;
+    QStringList paperTags; // cut sheet, continuous, mailer
+    QStringList printCaptions;
+    QString summaryForm; // the form kind the summary buttons store the alignment under
+    AlignmentReading alignmentReading = AlignmentReading::LeadingNumber;
+    bool cancelIsError = false;   // a cancelled printer dialog shows the failure dialog
+    bool employerDetails = false; // shows the chosen filer's establishment number and kind
+    QString selectAllName, helpName, exitName;
+    int helpTopic = 0;
+};
+
+// A screen on which the user picks a filer, selects its records in a grid, chooses the kind
+// of paper and the alignment, and starts one of three print runs: the selected forms, the
+// summary report or the summary form. A preview shows a run as it would print.
+class PrintScreen : public QWidget {
+    Q_OBJECT
+public:
+    enum Run { Forms = 0, SummaryReport = 1, SummaryForm = 2 };
+    using PrinterFactory = std::function<std::unique_ptr<Printer>(QPrinter &)>;
+
+    ~PrintScreen() override;
+
+    // Fills the filer list, the grid and the alignment fields and rebuilds the summaries.
+    void load();
+
+    // The controls' actions.
+    void SSDataCombo1_Click(int row);
+    void Option3D1_Click(int index);
+    void cmdPrint_Click(int run);
+    void SelectAll();
+    void Preview();
+
+    QString paperKind() const { return paperKind_; }
+    // The keys of the selected grid rows in the order they were selected.
+    QVector<qlonglong> selectedKeys() const;
+    // Tests print into their own printer instead of a real one.
+    void setPrinterFactory(PrinterFactory factory) { makePrinter_ = std::move(factory); }
+
+    QComboBox *SSDataCombo1;
+    QLineEdit *Text2[2] = {nullptr, nullptr};
+    RecordGrid *grdSel;
+    QRadioButton *Option3D1[3];
+    QLineEdit *Text1[2];
+    QPushButton *cmdPrint[3];
+    QPushButton *cmdSelectAll;
+    QPushButton *cmdHelp;
+    QPushButton *cmdExit;
+    QPushButton *cmdPreview;
+
+protected:
+    PrintScreen(AppContext &ctx, PrintScreenSetup setup, QWidget *parent = nullptr);
+    AppContext &context() { return ctx_; }
+    Database &database() { return ctx_.state.gDatabase; }
+
+    // The grid's rows for a filer number; ordered as the screen opens, in the database's
+    // order after another filer is chosen where ordered is false.
+    virtual QString gridQuery(const QString &fedIdNo, bool ordered, QVariantList &params) const = 0;
+    // The name of the grid column that holds a record's key.
+    virtual QString keyColumn() const = 0;
+    virtual void rebuildSummaries() = 0;
+    // The three runs, given a printer; each handles its own failures and status texts.
+    virtual void printForms(Printer &printer, const QVector<qlonglong> &keys) = 0;
+    virtual void printSummaryReport(Printer &printer) = 0;
+    virtual void printSummaryForm(Printer &printer) = 0;
+    // Runs the steps of a busy run with the wait cursor; failures go to the failure dialog.
+    bool runBusy(const std::vector<std::function<void()>> &steps, OnFailure policy);
+
+    // The filer number shown in the combo box.
+    QString chosenNumber() const;
+
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void fillGrid(bool ordered);
+    void showFilerDetails(int row);
+    QWidget *buildFilerBox();
+    QWidget *buildPaperBox();
+    QWidget *buildButtons();
+
+    AppContext &ctx_;
+    PrintScreenSetup setup_;
+    PrinterFactory makePrinter_;
+    RecordSetModel *filers_;
+    QString paperKind_;
+    int paperIndex_ = 0;
+    bool loading_ = true;
+};
+
+// Opens a print screen as a child of the main window: the entry screen of the same records
+// (by its object name) closes first, and an open print screen of the kind is brought forward.
+void OpenPrintScreen(MDIForm1 &mainWindow, const QString &entryScreen, const QString &printScreen,
+                     const std::function<PrintScreen *()> &make);
+
+} // namespace quillory

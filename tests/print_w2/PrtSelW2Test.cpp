@@ -1,0 +1,173 @@
+#include "print_w2/PrtSelW2.h"
+#include "data/RecordSet.h"
+#include "printing/FormLayout.h"
+#include "support/PrintScreenFixture.h"
+
+#include "printing/PaintPrinter.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+
+using namespace quillory;
+using Answer = Dialogs::Answer;
+
+namespace {
+
+class PrtSelW2Test : public test::PrintScreenTest<PrtSelW2> {
+protected:
+    void addW2(int tfid, const QString &boxb, const QString &ssn, const QString &last)
+    {
+        state.gDatabase.exec(QStringLiteral("INSERT INTO W2 (Tfid, Boxb, FilerType, Boxd, Boxe_FName, Boxe_LName, "
+                                            "Box1) VALUES (?, ?, '941', ?, 'Ann', ?, 15000000)"),
+                             {tfid, boxb, ssn, last});
+    }
+    void threeEmployers()
+    {
+        const int b = addFiler(QStringLiteral("22-2222222"));
+        const int a = addFiler(QStringLiteral("11-1111111"));
+        addFiler(QStringLiteral("33-3333333"));
+        addW2(a, QStringLiteral("11-1111111"), QStringLiteral("333-33-3333"), QStringLiteral("O'Neil"));
+        addW2(a, QStringLiteral("11-1111111"), QStringLiteral("111-11-1111"), QStringLiteral("Zoë"));
+        addW2(a, QStringLiteral("11-1111111"), QStringLiteral("222-22-2222"), QStringLiteral("Lee"));
+        addW2(b, QStringLiteral("22-2222222"), QStringLiteral("444-44-4444"), QStringLiteral("Other"));
+    }
+};
+
+} // namespace
+
+TEST_F(PrtSelW2Test, OpensOnTheFirstEmployerWithItsW2sBySsnAndRebuildsTheW3)
+{
+    threeEmployers();
+    PrtSelW2 &s = open();
+    EXPECT_EQ(s.SSDataCombo1->count(), 3);
+    EXPECT_EQ(s.SSDataCombo1->currentText(), QStringLiteral("11-1111111"));
+    EXPECT_EQ(state.gFedIDNo, QStringLiteral("11-1111111"));
+    EXPECT_EQ(s.Text2[1]->text(), QStringLiteral("941"));
+    ASSERT_EQ(s.grdSel->rowCount(), 3);
+    EXPECT_EQ(s.grdSel->text(0, 0), QStringLiteral("111-11-1111"));
+    EXPECT_EQ(s.grdSel->text(2, 2), QStringLiteral("O'Neil"));
+    EXPECT_EQ(state.gDatabase.scalar(QStringLiteral("SELECT count(*) FROM W3")).toInt(), 2);
+    EXPECT_EQ(statuses.last(), QStringLiteral("W3 Summary Form"));
+    EXPECT_TRUE(s.Option3D1[0]->isChecked());
+    EXPECT_EQ(s.paperKind(), QStringLiteral("W2-L"));
+
+    s.SSDataCombo1->setCurrentIndex(1);
+    s.SSDataCombo1_Click(1);
+    ASSERT_EQ(s.grdSel->rowCount(), 1);
+    EXPECT_EQ(s.grdSel->text(0, 2), QStringLiteral("Other"));
+    EXPECT_EQ(state.gFedIDNo, QStringLiteral("11-1111111"));
+}
+
+TEST_F(PrtSelW2Test, OpenedForOneEmployerListsOnlyItsRows)
+{
+    threeEmployers();
+    addFiler(QStringLiteral("22-2222222"), QStringLiteral("2"));
+    state.gFedIDNo = QStringLiteral("22-2222222");
+    PrtSelW2 &s = open();
+    EXPECT_EQ(s.SSDataCombo1->count(), 2);
+    EXPECT_EQ(s.grdSel->rowCount(), 1);
+}
+
+TEST_F(PrtSelW2Test, PrintsTheSelectionTwoToASheetAtThePaperKindsOrigin)
+{
+    threeEmployers();
+    state.gDatabase.exec(QStringLiteral("UPDATE PrintMargins SET TopMargAdjust = 180 WHERE FormName = 'W2-M'"));
+    PrtSelW2 &s = open();
+    s.Option3D1[2]->click();
+    EXPECT_EQ(s.Text1[0]->text(), QStringLiteral(" 2"));
+    s.Text1[0]->setText(QStringLiteral("3"));
+    s.SelectAll();
+    EXPECT_EQ(s.selectedKeys().size(), 3);
+    dialogs.answerPrinter(true);
+    s.cmdPrint[0]->click();
+    EXPECT_EQ(jobs, 2);
+    EXPECT_EQ(count(QStringLiteral("1500.00")), 3);
+    EXPECT_EQ(state.gDatabase.scalar(QStringLiteral("SELECT TopMargAdjust FROM PrintMargins WHERE FormName = 'W2-M'"))
+                  .toInt(),
+              270);
+    const FormOrigin origin = GetFormOrigin(state.gDatabase, QStringLiteral("W2-M"));
+    const LayoutField *ssn = OpenFieldLayout(state.gDatabase, QStringLiteral("W2"), 0).find(QStringLiteral("Boxd"));
+    ASSERT_FALSE(printed.isEmpty());
+    bool found = false;
+    for (const auto &p : printed)
+        found = found || (p.text == QStringLiteral("111-11-1111") && p.y == origin.top + ssn->yPos1);
+    EXPECT_TRUE(found);
+    EXPECT_EQ(statuses.last(), QStringLiteral("W2 print screen"));
+}
+
+TEST_F(PrtSelW2Test, NothingSelectedSaysSoAndPrintsNothing)
+{
+    threeEmployers();
+    PrtSelW2 &s = open();
+    dialogs.answerPrinter(true).answer(Answer::Ok);
+    s.cmdPrint[0]->click();
+    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("No W-2 Records were selected to be printed"));
+    EXPECT_EQ(dialogs.calls.last().icon, Dialogs::Icon::None);
+    EXPECT_TRUE(printed.isEmpty());
+    EXPECT_EQ(jobs, 0);
+}
+
+TEST_F(PrtSelW2Test, CancellingThePrinterDialogStoresTheAlignmentAndPrintsNothing)
+{
+    threeEmployers();
+    PrtSelW2 &s = open();
+    s.Text1[1]->setText(QStringLiteral("-1"));
+    dialogs.answerPrinter(false).answer(Answer::Ok);
+    s.cmdPrint[2]->click();
+    EXPECT_EQ(dialogs.calls.last().title, QStringLiteral("Quillory Error"));
+    EXPECT_TRUE(printed.isEmpty());
+    EXPECT_EQ(
+        state.gDatabase.scalar(QStringLiteral("SELECT LeftMargAdjust FROM PrintMargins WHERE FormName = 'W3'")).toInt(),
+        -90);
+}
+
+TEST_F(PrtSelW2Test, AnAlignmentThatIsNotANumberIsRefusedBeforeThePrinterDialog)
+{
+    threeEmployers();
+    PrtSelW2 &s = open();
+    s.Text1[0]->setText(QStringLiteral("2x"));
+    dialogs.answer(Answer::Ok);
+    s.cmdPrint[0]->click();
+    ASSERT_EQ(dialogs.calls.size(), 1);
+    EXPECT_EQ(dialogs.calls[0].kind, QStringLiteral("message"));
+    EXPECT_EQ(state.gDatabase.scalar(QStringLiteral("SELECT TopMargAdjust FROM PrintMargins WHERE FormName = 'W2-L'"))
+                  .toInt(),
+              0);
+}
+
+TEST_F(PrtSelW2Test, SummaryButtonsPrintTheChosenEmployersW3AndTheReport)
+{
+    threeEmployers();
+    PrtSelW2 &s = open();
+    dialogs.answerPrinter(true).answerPrinter(true);
+    s.cmdPrint[2]->click();
+    EXPECT_EQ(count(QStringLiteral("4500.00")), 1); // box 1 total of three W-2s
+    EXPECT_EQ(count(QStringLiteral("11-1111111")), 1);
+    s.cmdPrint[1]->click();
+    EXPECT_EQ(count(QStringLiteral("  Tax ID: 22-2222222")), 1);
+    EXPECT_EQ(jobs, 2);
+    EXPECT_EQ(statuses.last(), QStringLiteral("W3 print screen"));
+}
+
+TEST_F(PrtSelW2Test, PrintsToARealPdfFileWithASheetAPage)
+{
+    threeEmployers();
+    PrtSelW2 &s = open();
+    const QString pdf = folder.folder() + QStringLiteral("/w2.pdf");
+    s.setPrinterFactory([&](QPrinter &printer) {
+        SetPdfOutput(printer, pdf);
+        return std::unique_ptr<Printer>(new PaintPrinter(printer));
+    });
+    s.SelectAll();
+    dialogs.answerPrinter(true);
+    s.cmdPrint[0]->click();
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    ASSERT_TRUE(info.waitForFinished(20000));
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+2\\n")));
+    if (qEnvironmentVariableIsSet("QUILLORY_KEEP_PDF"))
+        QFile::copy(pdf, qEnvironmentVariable("QUILLORY_KEEP_PDF"));
+}

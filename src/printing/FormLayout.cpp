@@ -78,15 +78,15 @@ FormOrigin GetFormOrigin(Database &db, const QString &formName, MissingMargins m
 FieldLayout::FieldLayout(QString formName, QVector<LayoutField> fields)
     : formName_(std::move(formName)), fields_(std::move(fields))
 {
+    // The first row of a name wins.
+    for (int i = fields_.size() - 1; i >= 0; --i)
+        byName_.insert(fields_[i].fieldName.toLower(), i);
 }
 
 const LayoutField *FieldLayout::find(const QString &columnName) const
 {
-    for (const LayoutField &f : fields_) {
-        if (f.fieldName.compare(columnName, Qt::CaseInsensitive) == 0)
-            return &f;
-    }
-    return nullptr;
+    const auto it = byName_.constFind(columnName.toLower());
+    return it == byName_.constEnd() ? nullptr : &fields_[*it];
 }
 
 FieldLayout OpenFieldLayout(Database &db, const QString &formName, std::optional<int> type, LayoutNumbers numbers)

@@ -2,6 +2,7 @@
 
 #include "data/TableInfo.h"
 
+#include <QHash>
 #include <QString>
 #include <QVariant>
 #include <QVector>
@@ -60,6 +61,7 @@ public:
 private:
     QString formName_;
     QVector<LayoutField> fields_;
+    QHash<QString, int> byName_;
 };
 
 // Reads the PrintFormats rows of a form ("W2", "W3", "1099-MISC", "1096"): those of one

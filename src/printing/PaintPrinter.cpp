@@ -66,14 +66,30 @@ QFont ToQFont(const PrinterFont &font)
     return qfont;
 }
 
+const QFont &DeviceMetrics::face(const PrinterFont &font)
+{
+    if (!cachedFor_ || *cachedFor_ != font) {
+        face_ = ToQFont(font);
+        metrics_.emplace(face_, device_);
+        cachedFor_ = font;
+    }
+    return face_;
+}
+
+const QFontMetricsF &DeviceMetrics::faceMetrics(const PrinterFont &font)
+{
+    face(font);
+    return *metrics_;
+}
+
 int DeviceMetrics::width(const QString &text, const PrinterFont &font)
 {
-    return toTwips(QFontMetricsF(ToQFont(font), device_).horizontalAdvance(text), device_);
+    return toTwips(faceMetrics(font).horizontalAdvance(text), device_);
 }
 
 int DeviceMetrics::lineHeight(const PrinterFont &font)
 {
-    return toTwips(QFontMetricsF(ToQFont(font), device_).height(), device_);
+    return toTwips(faceMetrics(font).height(), device_);
 }
 
 PaintPrinter::PaintPrinter(QPrinter &printer)
@@ -141,7 +157,12 @@ void PaintPrinter::draw(int x, int y, const QString &text, const PrinterFont &fo
         newPage();
     }
     begin();
-    DrawTwipsText(painter_, x, y, text, font);
+    const QFont &face = metrics_.face(font);
+    if (painter_.font() != face)
+        painter_.setFont(face);
+    // The position is the top of the character cell; Qt draws from the baseline.
+    const double scale = pixelsPerTwip(&printer_);
+    painter_.drawText(QPointF(x * scale, y * scale + metrics_.faceMetrics(font).ascent()), text);
 }
 
 void PaintPrinter::newPage()

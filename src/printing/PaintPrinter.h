@@ -3,7 +3,9 @@
 #include "printing/RecordingPrinter.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <optional>
 
 class QPaintDevice;
 class QPrinter;
@@ -28,15 +30,22 @@ int PageHeightTwips(const QPrinter &printer);
 // first character cell.
 void DrawTwipsText(QPainter &painter, int x, int y, const QString &text, const PrinterFont &font);
 
-// Widths and line heights measured at a paint device's resolution, rounded to twips.
+// Widths and line heights measured at a paint device's resolution, rounded to twips. The
+// face of the last font asked for is kept, as a run asks for the same one thousands of times.
 class DeviceMetrics : public TextMetrics {
 public:
     explicit DeviceMetrics(const QPaintDevice *device) : device_(device) {}
     int width(const QString &text, const PrinterFont &font) override;
     int lineHeight(const PrinterFont &font) override;
+    // The face of a font on the device, and its metrics there.
+    const QFont &face(const PrinterFont &font);
+    const QFontMetricsF &faceMetrics(const PrinterFont &font);
 
 private:
     const QPaintDevice *device_;
+    std::optional<PrinterFont> cachedFor_;
+    QFont face_;
+    std::optional<QFontMetricsF> metrics_;
 };
 
 // Prints on a QPrinter. On a real printer each end of document is a print job of its own; a

@@ -1,6 +1,7 @@
 #include "data/ProgramFolders.h"
 #include "filers/EmployerList.h"
 #include "filers/FilerInfo.h"
+#include "misc1099/Misc1099Screen.h"
 #include "print_1099/PrtSel1099.h"
 #include "print_w2/PrtSelW2.h"
 #include "shell/AppContext.h"
@@ -37,6 +38,7 @@ int main(int argc, char **argv)
         quillory::ScreenOpeners openers;
         openers.filerInfo = &quillory::FilerInfo::open;
         openers.employerList = &quillory::frmEmployerList::open;
+        openers.misc1099 = &quillory::Misc1099::open;
         openers.prtSelW2 = &quillory::PrtSelW2::open;
         openers.prtSel1099 = &quillory::PrtSel1099::open;
         mainWindow->setScreenOpeners(std::move(openers));

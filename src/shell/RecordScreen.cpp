@@ -218,6 +218,7 @@ void RecordScreen::load()
     loading_ = true;
     runSteps(ctx_, {
                        [&] { applyColumnSizes(); },
+                       [&] { loadData(); },
                        [&] {
                            records_ = std::make_unique<RecordSet>(
                                RecordSet::table(ctx_.state.gDatabase, setup_.table, setup_.where, setup_.whereParams));
@@ -305,6 +306,7 @@ void RecordScreen::showField(const RecordField &field)
 bool RecordScreen::SaveRecord()
 {
     bool refused = false;
+    bool written = false;
     bool stored = false;
     runSteps(ctx_, {
                        [&] {
@@ -327,15 +329,17 @@ bool RecordScreen::SaveRecord()
                            for (const RecordField &f : fields_)
                                writeField(f);
                            writeExtraColumns(records());
+                           written = true;
                        },
                        [&] {
-                           if (refused)
+                           // Ignoring a field that could not be written must not store the others.
+                           if (refused || !written)
                                return;
                            records().update();
                            stored = true;
                        },
                        [&] {
-                           if (refused)
+                           if (!stored)
                                return;
                            if (adding_) {
                                adding_ = false;

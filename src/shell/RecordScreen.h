@@ -173,6 +173,8 @@ protected:
     virtual void List();
 
     // Hooks.
+    // Reads what the screen needs besides its rows; a step of load, before the rows are read.
+    virtual void loadData() {}
     virtual QString captionText() const = 0;
     virtual QString listCaptionText() const { return captionText(); }
     virtual void openedEmpty() { SetCaption(0); }

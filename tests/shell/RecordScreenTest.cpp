@@ -158,6 +158,14 @@ TEST_F(RecordScreenTest, ABadAmountIsReportedAndNothingIsLost)
     s.wages->setText("3");
     s.cmdEdit[2]->click();
     EXPECT_EQ(storedBox1("111-11-1111").toLongLong(), 30000);
+
+    // Ignore goes on without the amount, and so without storing the fields written before it.
+    s.cmdEdit[1]->click();
+    s.name->setText("JONES");
+    s.wages->setText("1..2");
+    dialogs.answer(Answer::Ignore);
+    s.cmdEdit[2]->click();
+    EXPECT_EQ(state.gDatabase.scalar("SELECT Boxe_LName FROM W2").toString(), "SMITH");
 }
 
 TEST_F(RecordScreenTest, AddedRowsGetTheScreensColumnsAndHoldMovesUntilTheNextButton)

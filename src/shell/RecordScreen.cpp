@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -44,6 +45,14 @@ std::optional<Money> readAmount(const QString &text)
     if (auto m = Money::parse(text.trimmed(), QLocale()))
         return m;
     return Money::parse(text.trimmed());
+}
+
+// Why an amount cannot be stored: digits that do not fit, or no number at all.
+QString amountProblem(const QString &text)
+{
+    static const QRegularExpression numberLike(QStringLiteral("^[\\s$(+-]*[\\d,]*\\.?\\d*[\\s)]*$"));
+    const bool tooLarge = text.contains(QRegularExpression(QStringLiteral("\\d"))) && numberLike.match(text).hasMatch();
+    return tooLarge ? QObject::tr("it is too large to store") : QObject::tr("it is not a number");
 }
 
 } // namespace
@@ -468,16 +477,40 @@ void RecordScreen::markChanged()
         ToggleEditButtons();
 }
 
-void RecordScreen::askToSaveChanges()
+bool RecordScreen::askToSaveChanges()
 {
     if (!changed_)
-        return;
+        return true;
     if (say(QString::fromLatin1(kSaveQuestion), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo) ==
         Dialogs::Answer::Yes) {
+        // The user wants the entries kept: one that cannot be stored keeps the record on screen.
+        if (!amountsReadable())
+            return false;
         SaveRecord();
         ToggleEditButtons();
     }
     changed_ = false;
+    return true;
+}
+
+bool RecordScreen::amountsReadable()
+{
+    for (const RecordField &f : fields_) {
+        auto *edit = qobject_cast<QLineEdit *>(f.control);
+        if (!edit || f.locked || f.read)
+            continue;
+        const ColumnInfo *col = columnInfo(f);
+        if (!col || col->kind != ColumnKind::Money || readAmount(edit->text()))
+            continue;
+        const QString name = edit->accessibleName().isEmpty() ? col->name : edit->accessibleName();
+        say(tr("The amount \"%1\" in %2 cannot be stored: %3.\rCorrect it and save again.")
+                .arg(edit->text(), name.simplified(), amountProblem(edit->text())),
+            Dialogs::Icon::Exclamation);
+        if (edit->isEnabled())
+            refocus(edit);
+        return false;
+    }
+    return true;
 }
 
 void RecordScreen::cmdMove_Click(int index)
@@ -486,7 +519,8 @@ void RecordScreen::cmdMove_Click(int index)
         return;
     if (setup_.movesNeedRows && !hasRecords())
         return;
-    askToSaveChanges();
+    if (!askToSaveChanges())
+        return;
     if (hasRecords()) {
         runSteps(ctx_, {[&] {
                      RecordSet &rs = records();
@@ -569,7 +603,7 @@ void RecordScreen::Edit()
 
 void RecordScreen::Save()
 {
-    if (!validateRecord())
+    if (!amountsReadable() || !validateRecord())
         return;
     SaveRecord();
     ToggleEditButtons();
@@ -722,7 +756,10 @@ void RecordScreen::showEvent(QShowEvent *event)
 
 void RecordScreen::closeEvent(QCloseEvent *event)
 {
-    askToSaveChanges();
+    if (!askToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     ctx_.statusText(QString());
     closing_ = true;
     event->accept();

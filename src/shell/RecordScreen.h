@@ -164,6 +164,9 @@ protected:
                         Dialogs::Buttons buttons = Dialogs::Buttons::Ok);
     // Gives a field the focus back with its whole text selected (after the current event).
     void refocus(QWidget *field);
+    // Whether every amount field holds text that can be stored; the first that cannot is
+    // reported and gets the focus back.
+    bool amountsReadable();
 
     // The button actions; a screen may add to them.
     virtual void Add();
@@ -202,7 +205,8 @@ private:
     void writeField(const RecordField &field);
     void clearField(const RecordField &field);
     bool isDuplicate();
-    void askToSaveChanges();
+    // The save question; false when the record is to stay on screen (Yes, but it cannot be stored).
+    bool askToSaveChanges();
     bool formKey(QKeyEvent *key, QObject *watched);
     bool fieldKey(const RecordField &field, QKeyEvent *key);
     void reformatAmount(const RecordField &field, bool entering);

@@ -138,34 +138,41 @@ TEST_F(RecordScreenTest, AmountsShowInCurrencyFormAndStoreExactly)
     EXPECT_TRUE(dialogs.calls.isEmpty());
 }
 
-TEST_F(RecordScreenTest, ABadAmountIsReportedAndNothingIsLost)
+TEST_F(RecordScreenTest, AnAmountThatCannotBeStoredKeepsTheRecordOnScreen)
 {
     addW2("111-11-1111", 10000);
+    addW2("222-22-2222", 0);
     Sketch &s = open();
+    s.wages->setAccessibleName("Wages");
     s.cmdEdit[1]->click();
     s.name->setText("SMITH");
     s.wages->setText("1:2");
-    dialogs.answer(Answer::Abort);
+    dialogs.answer(Answer::Ok);
     s.cmdEdit[2]->click();
     ASSERT_EQ(dialogs.calls.size(), 1);
-    EXPECT_EQ(dialogs.calls[0].title, "Quillory Error");
-    EXPECT_TRUE(dialogs.calls[0].text.contains("\"1:2\" is not an amount")) << dialogs.calls[0].text.toStdString();
+    EXPECT_EQ(dialogs.calls[0].title, "Quillory");
+    EXPECT_EQ(dialogs.calls[0].text,
+              "The amount \"1:2\" in Wages cannot be stored: it is not a number.\rCorrect it and save again.");
     EXPECT_EQ(storedBox1("111-11-1111").toLongLong(), 10000);
+    EXPECT_TRUE(s.isChanged());
+    EXPECT_TRUE(s.cmdEdit[2]->isEnabled()) << "still in edit mode";
+
+    // Yes to the save question keeps the record on screen as well: no move, no close.
+    s.wages->setText("99999999999999999");
+    dialogs.answer(Answer::Yes).answer(Answer::Ok);
+    s.cmdMove[1]->click();
+    EXPECT_TRUE(dialogs.calls.last().text.contains("it is too large to store"));
+    EXPECT_EQ(s.ssn->text(), "111-11-1111");
+    EXPECT_EQ(s.windowTitle(), "record 1 of 2");
+    dialogs.answer(Answer::Yes).answer(Answer::Ok);
+    EXPECT_FALSE(s.close());
     EXPECT_EQ(s.name->text(), "SMITH");
-    EXPECT_EQ(s.wages->text(), "1:2");
-    // The row is not left half-edited: the next store works.
-    s.cmdEdit[1]->click();
+    EXPECT_EQ(state.gDatabase.scalar("SELECT Boxe_LName FROM W2 WHERE Boxd = '111-11-1111'").toString(), "");
+
     s.wages->setText("3");
     s.cmdEdit[2]->click();
     EXPECT_EQ(storedBox1("111-11-1111").toLongLong(), 30000);
-
-    // Ignore goes on without the amount, and so without storing the fields written before it.
-    s.cmdEdit[1]->click();
-    s.name->setText("JONES");
-    s.wages->setText("1..2");
-    dialogs.answer(Answer::Ignore);
-    s.cmdEdit[2]->click();
-    EXPECT_EQ(state.gDatabase.scalar("SELECT Boxe_LName FROM W2").toString(), "SMITH");
+    EXPECT_EQ(state.gDatabase.scalar("SELECT Boxe_LName FROM W2 WHERE Boxd = '111-11-1111'").toString(), "SMITH");
 }
 
 TEST_F(RecordScreenTest, AddedRowsGetTheScreensColumnsAndHoldMovesUntilTheNextButton)

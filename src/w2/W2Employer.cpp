@@ -1,0 +1,57 @@
+#include "w2/W2Employer.h"
+
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/RecordSet.h"
+
+namespace quillory {
+
+W2Employer W2Employer::read(Database &db, int tfid)
+{
+    RecordSet rs = RecordSet::table(db, QStringLiteral("FilerInfo"), QStringLiteral("Tfid = ?"), {tfid});
+    if (rs.eof())
+        throw DbError(
+            QStringLiteral("The employer of these W-2s (number %1) is no longer among the filers.").arg(tfid));
+    W2Employer e;
+    e.tfid = tfid;
+    e.fedIdNo = rs.text(QStringLiteral("FedIDNo"));
+    e.estNo = rs.text(QStringLiteral("EstNo"));
+    e.filerType = rs.text(QStringLiteral("FilerType"));
+    const char *const lines[4] = {"PayerName", "PayerL1", "PayerL2", "PayerL3"};
+    for (int i = 0; i < 4; ++i)
+        e.nameAndAddress[i] = rs.text(QString::fromLatin1(lines[i]));
+    e.states[0] = {rs.text(QStringLiteral("State1")), rs.text(QStringLiteral("State1ID"))};
+    e.states[1] = {rs.text(QStringLiteral("State2")), rs.text(QStringLiteral("State2ID"))};
+    return e;
+}
+
+void W2Employer::copyInto(RecordSet &w2Row) const
+{
+    w2Row.setText(QStringLiteral("Boxb"), fedIdNo);
+    for (int i = 0; i < 4; ++i)
+        w2Row.setText(QStringLiteral("Boxc_L%1").arg(i + 1), nameAndAddress[i]);
+    w2Row.setText(QStringLiteral("EstNo"), estNo);
+    w2Row.setText(QStringLiteral("FilerType"), filerType);
+    w2Row.setValue(QStringLiteral("Tfid"), tfid);
+}
+
+int NextControlNumber(Database &db)
+{
+    Transaction t(db);
+    const QVariant row = db.scalar(QStringLiteral("SELECT min(rowid) FROM Settings"));
+    if (!row.isValid() || row.isNull())
+        throw DbError(QStringLiteral("No current record."));
+    db.exec(QStringLiteral("UPDATE Settings SET W2ctr = coalesce(W2ctr, 0) + 1 WHERE rowid = ?"), {row});
+    const int next = db.scalar(QStringLiteral("SELECT W2ctr FROM Settings WHERE rowid = ?"), {row}).toInt();
+    t.commit();
+    return next;
+}
+
+Settings readW2Limits(Database &db)
+{
+    if (!db.scalar(QStringLiteral("SELECT 1 FROM Settings LIMIT 1")).isValid())
+        return Settings{};
+    return Settings::read(db);
+}
+
+} // namespace quillory

@@ -9,6 +9,7 @@
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/Splash.h"
+#include "w2/W2Screen.h"
 
 #include <QApplication>
 #include <memory>
@@ -38,6 +39,7 @@ int main(int argc, char **argv)
         quillory::ScreenOpeners openers;
         openers.filerInfo = &quillory::FilerInfo::open;
         openers.employerList = &quillory::frmEmployerList::open;
+        openers.w2 = &quillory::W2::open;
         openers.misc1099 = &quillory::Misc1099::open;
         openers.prtSelW2 = &quillory::PrtSelW2::open;
         openers.prtSel1099 = &quillory::PrtSel1099::open;

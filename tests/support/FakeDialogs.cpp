@@ -31,7 +31,7 @@ FakeDialogs &FakeDialogs::answerPrinter(bool accepted)
 
 Dialogs::Answer FakeDialogs::message(const QString &text, const QString &title, Icon icon, Buttons buttons)
 {
-    calls.append({QStringLiteral("message"), text, title, icon, buttons});
+    calls.append({QStringLiteral("message"), text, title, icon, buttons, {}});
     if (answers_.isEmpty()) {
         ADD_FAILURE() << "unexpected message box: " << text.toStdString();
         return buttons == Buttons::AbortRetryIgnore ? Answer::Abort : Answer::Cancel;
@@ -42,9 +42,9 @@ Dialogs::Answer FakeDialogs::message(const QString &text, const QString &title, 
     return answer;
 }
 
-std::optional<QString> FakeDialogs::input(const QString &prompt, const QString &title, const QString &)
+std::optional<QString> FakeDialogs::input(const QString &prompt, const QString &title, const QString &initial)
 {
-    calls.append({QStringLiteral("input"), prompt, title, Icon::None, Buttons::OkCancel});
+    calls.append({QStringLiteral("input"), prompt, title, Icon::None, Buttons::OkCancel, initial});
     if (inputs_.isEmpty()) {
         ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
         return std::nullopt;
@@ -54,7 +54,7 @@ std::optional<QString> FakeDialogs::input(const QString &prompt, const QString &
 
 bool FakeDialogs::printerDialog(QPrinter &)
 {
-    calls.append({QStringLiteral("printer"), QString(), QString(), Icon::None, Buttons::OkCancel});
+    calls.append({QStringLiteral("printer"), QString(), QString(), Icon::None, Buttons::OkCancel, {}});
     if (printers_.isEmpty()) {
         ADD_FAILURE() << "unexpected printer dialog";
         return false;

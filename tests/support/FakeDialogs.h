@@ -19,6 +19,7 @@ public:
         QString title;
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
+        QString initial; // an input box's default text
     };
 
     ~FakeDialogs() override;

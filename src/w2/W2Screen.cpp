@@ -141,8 +141,9 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     // two W-2s with one SSN stay apart.
     s.listCaption = QStringLiteral("Employee List");
     s.listSql = QStringLiteral("SELECT id, Boxd, Boxe_FName, Boxe_LName FROM W2 WHERE Tfid = ?");
+    // The SSN column is wider than the names' so that a whole number shows in any font.
     s.listColumns = {{{}, 0, true},
-                     {QStringLiteral("SSN"), 950},
+                     {QStringLiteral("SSN"), 1300},
                      {QStringLiteral("First Name"), 1200},
                      {QStringLiteral("Last Name"), 1200}};
     s.listKeys = {QStringLiteral("id")};
@@ -274,15 +275,16 @@ void W2::buildForm()
         check->setObjectName(QStringLiteral("chkOpt_%1").arg(i * 2));
         check->setAccessibleName(QString::fromLatin1(options[i]));
         chkOpt[i * 2] = check;
-        auto *label = new QLabel(QString::fromLatin1(options[i]), formArea_);
+        // Two lines over the box, as on the paper form.
+        QString caption = QString::fromLatin1(options[i]);
+        caption[caption.indexOf(QLatin1Char(' '), i == 2 ? 4 : 0)] = QLatin1Char('\n');
+        auto *label = new QLabel(caption, formArea_);
         label->setObjectName(QStringLiteral("LabelOpt_%1").arg(i * 2));
-        label->setWordWrap(true);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         label->setBuddy(check);
         QFont small = label->font();
         small.setPointSizeF(small.pointSizeF() * 0.9);
         label->setFont(small);
-        label->setMinimumHeight(QFontMetrics(small).lineSpacing() * 2);
         LabelOpt[i * 2] = label;
     }
     for (int i = 0; i < 3; ++i)

@@ -149,6 +149,8 @@ TEST_F(W2Screen, TheFirstEmployeeIsNumberedAndStoredWithTheEmployersColumns)
     type(w.Text1[1], "jos");
     QTest::sendKeyEvent(QTest::Click, w.Text1[1], Qt::Key_Eacute, QString::fromUtf8("é"), {});
     type(w.Text1[20], "1234.5");
+    QTest::keyClick(w.Text1[20], Qt::Key_Tab);
+    EXPECT_EQ(w.Text1[20]->text(), "$1,234.50");
     w.cmdEdit[2]->click();
     EXPECT_EQ(dialogs.calls.size(), 1) << dialogs.texts().join('|').toStdString();
     EXPECT_EQ(w.windowTitle(), QString(kHead) + "Employee 1 of 1");

@@ -1,6 +1,7 @@
 #include "w2/W2Screen.h"
 
 #include "shell/RecordGrid.h"
+#include "shell/StateBox.h"
 #include "shell/StepRunner.h"
 #include "w2/W2Checks.h"
 
@@ -9,7 +10,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,9 +18,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSignalBlocker>
-#include <QStandardItemModel>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace quillory {
@@ -102,20 +99,6 @@ protected:
     }
 };
 
-// A state box: its list of the employer's states is filled each time it drops down.
-class StateBox : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-    std::function<void()> beforeDropDown;
-
-    void showPopup() override
-    {
-        if (beforeDropDown)
-            beforeDropDown();
-        QComboBox::showPopup();
-    }
-};
-
 } // namespace
 
 W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
@@ -155,6 +138,10 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     for (QCheckBox *box : chkOpt)
         if (box)
             s.listDisables.append(box);
+
+    employer_.tfid = ctx.state.gTfid;
+    s.whereParams = {employer_.tfid};
+    s.listParams = {employer_.tfid};
 
     declareFields();
     listGrid()->setOtherKeyHandler([this] { context().dialogs.beep(); });
@@ -294,24 +281,18 @@ void W2::buildForm()
         auto *state = new StateBox(formArea_);
         state->setObjectName(QStringLiteral("cboState_%1").arg(line));
         state->setAccessibleName(QStringLiteral("State") + suffix);
-        state->setEditable(true);
-        state->lineEdit()->setReadOnly(true); // a state is picked from the employer's, not typed
-        state->setInsertPolicy(QComboBox::NoInsert);
+        state->lineEdit()->setReadOnly(true); // picked from the employer's states, so its ID is known
         state->setMinimumWidth(charWidth * 6);
-        auto *model = new QStandardItemModel(0, 2, state);
-        state->setModel(model);
-        auto *list = new QTableView(state);
-        list->horizontalHeader()->hide();
-        list->verticalHeader()->hide();
-        list->setShowGrid(false);
-        list->setSelectionBehavior(QAbstractItemView::SelectRows);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        state->setView(list);
-        list->setColumnWidth(0, twipsToPixels(list, 400));
-        list->setColumnWidth(1, twipsToPixels(list, 1400));
-        list->setMinimumWidth(twipsToPixels(list, 1800) + 2 * list->frameWidth());
-        state->beforeDropDown = [this, line] { fillStateList(line); };
-        connect(state, &QComboBox::activated, this, [this, line](int row) { statePicked(line, row); });
+        state->setEntrySource([this] {
+            StateBox::Entries entries;
+            for (const W2Employer::StateSlot &slot : employer_.states)
+                if (!slot.code.trimmed().isEmpty())
+                    entries.append({slot.code, slot.id});
+            return entries;
+        });
+        connect(state, &StateBox::picked, this,
+                [this, line](const QString &, const QString &id) { statePicked(line, id); });
+        connect(state, &StateBox::deletePressed, this, [this, line] { clearStateLine(line); });
         cboState[line] = state;
 
         const int base = kStateIdField[line];
@@ -369,6 +350,7 @@ void W2::buildForm()
     big.setBold(true);
     titleText->setFont(big);
     titleText->setObjectName(QStringLiteral("lblFormTitle"));
+    lblFormTitle_ = titleText;
     titleText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     title->body->addWidget(titleText);
     put(title, 0, 2, 1, 2);
@@ -538,31 +520,19 @@ void W2::open(MDIForm1 &mainWindow)
     }
     auto *screen = new W2(ctx, [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
     mainWindow.showChild(screen);
-    screen->Load();
+    screen->load();
 }
 
-bool W2::Load()
+void W2::loadData()
 {
-    AppState &s = context().state;
-    employer_.tfid = s.gTfid;
-    const bool read = runSteps(context(), {
-                                              [&] { employer_ = W2Employer::read(s.gDatabase, s.gTfid); },
-                                              [&] { limits_ = readW2Limits(s.gDatabase); },
-                                          });
-    if (!read) {
-        closeScreen();
-        return false;
-    }
+    Database &db = context().state.gDatabase;
+    employer_ = W2Employer::read(db, employer_.tfid);
+    limits_ = readW2Limits(db);
     lblEmployerId->setText(employer_.fedIdNo);
     for (int i = 0; i < 4; ++i)
         lblEmployer[i]->setText(employer_.nameAndAddress[i]);
     if (!limits_.year.isEmpty())
-        findChild<QLabel *>(QStringLiteral("lblFormTitle"))
-            ->setText(QStringLiteral("Wage and Tax Statement ") + limits_.year);
-    setup().whereParams = {employer_.tfid};
-    setup().listParams = {employer_.tfid};
-    load();
-    return true;
+        lblFormTitle_->setText(QStringLiteral("Wage and Tax Statement ") + limits_.year);
 }
 
 QSize W2::sizeHint() const
@@ -694,28 +664,9 @@ void W2::sickPayClicked()
     }
 }
 
-void W2::fillStateList(int line)
+void W2::statePicked(int line, const QString &id)
 {
-    QComboBox *box = cboState[line];
-    auto *model = static_cast<QStandardItemModel *>(box->model());
-    const QString shown = box->currentText();
-    // Refilling the list is no change of the record.
-    const QSignalBlocker quiet(box);
-    model->removeRows(0, model->rowCount());
-    for (const W2Employer::StateSlot &slot : employer_.states) {
-        if (slot.code.trimmed().isEmpty())
-            continue;
-        model->appendRow({new QStandardItem(slot.code), new QStandardItem(slot.id)});
-    }
-    box->setCurrentIndex(box->findText(shown));
-    box->setEditText(shown);
-}
-
-void W2::statePicked(int line, int row)
-{
-    QComboBox *box = cboState[line];
-    const QString id = box->model()->index(row, 1).data().toString();
-    Text1[kStateIdField[line]]->setText(box->currentText().trimmed().isEmpty() ? QString() : id);
+    Text1[kStateIdField[line]]->setText(cboState[line]->currentText().trimmed().isEmpty() ? QString() : id);
     markChanged();
 }
 
@@ -738,12 +689,6 @@ bool W2::eventFilter(QObject *watched, QEvent *event)
         if (watched == Text1[0] && context().state.gW2AutoNumber && typing) {
             context().dialogs.beep();
             return true;
-        }
-        for (int line = 0; line < 2; ++line) {
-            if (key->key() == Qt::Key_Delete && (watched == cboState[line] || watched == cboState[line]->lineEdit())) {
-                clearStateLine(line);
-                return true;
-            }
         }
         break;
     }

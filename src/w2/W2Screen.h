@@ -26,10 +26,6 @@ public:
     // already open for it.
     static void open(MDIForm1 &mainWindow);
 
-    // Reads the employer and the year's limits, then the employer's W-2s. False when the
-    // screen could not be loaded and has closed.
-    bool Load();
-
     // The check run by Save before a W-2 is stored.
     bool ValidateRecord();
     // 0 Add, 1 Edit, 2 Save, 3 Cancel, 4 Delete, 5 List, 6 Print, 7 Exit.
@@ -54,6 +50,8 @@ public:
     static constexpr int kStateIdField[2] = {32, 37};
 
 protected:
+    // The employer and the year's limits, read before the employer's W-2s.
+    void loadData() override;
     QString captionText() const override;
     void openedEmpty() override;
     void addStarted() override;
@@ -67,14 +65,14 @@ private:
     void declareFields();
     void fillControlNumber();
     void sickPayClicked();
-    void fillStateList(int line);
-    void statePicked(int line, int row);
+    void statePicked(int line, const QString &id);
     void clearStateLine(int line);
 
     OpenScreen openScreen_;
     W2Employer employer_;
     Settings limits_;
     QWidget *formArea_;
+    QLabel *lblFormTitle_;
     Dialogs::Answer lastAnswer_ = Dialogs::Answer::Ok;
 };
 

@@ -72,7 +72,7 @@ protected:
         screen->show();
         screen->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(screen));
-        screen->Load();
+        screen->load();
         QApplication::processEvents();
         return *screen;
     }
@@ -194,6 +194,15 @@ TEST_F(W2Screen, WithoutAutoNumberingTheFirstEmployeeIsTypedAndClosingAsksToSave
     EXPECT_EQ(dialogs.calls.last().text, "Information has been changed, do you wish to save changes?");
     EXPECT_EQ(stored("Box12a_Code", "111-22-3333").toString(), "U");
     EXPECT_EQ(stored("Boxa", "111-22-3333").toString(), "123");
+}
+
+TEST_F(W2Screen, AnEmployerThatIsGoneIsAFailure)
+{
+    dialogs.answer(Answer::Abort);
+    W2 &w = open(employer + 1);
+    ASSERT_EQ(dialogs.calls.size(), 1);
+    EXPECT_EQ(dialogs.calls[0].title, "Quillory Error");
+    EXPECT_EQ(w.recordCount(), 0);
 }
 
 TEST_F(W2Screen, BrowsingStopsAtTheEndsAndMovingWithYesStoresUnchecked)

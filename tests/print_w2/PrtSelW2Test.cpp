@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <utility>
 
 using namespace quillory;
 using Answer = Dialogs::Answer;
@@ -170,4 +171,34 @@ TEST_F(PrtSelW2Test, PrintsToARealPdfFileWithASheetAPage)
     EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+2\\n")));
     if (qEnvironmentVariableIsSet("QUILLORY_KEEP_PDF"))
         QFile::copy(pdf, qEnvironmentVariable("QUILLORY_KEEP_PDF"));
+}
+
+TEST_F(PrtSelW2Test, RetryPrintsAFailedFormAgainAndIgnoreLeavesItOut)
+{
+    threeEmployers();
+    PrtSelW2 &s = open();
+    // A printer that fails once on the first form's SSN and always on the second's.
+    struct Flaky : KeptPrinter {
+        using KeptPrinter::KeptPrinter;
+        bool failedOnce = false;
+        void draw(int x, int y, const QString &text, const PrinterFont &font) override
+        {
+            if ((text == QStringLiteral("111-11-1111") && !std::exchange(failedOnce, true)) ||
+                text == QStringLiteral("222-22-2222"))
+                throw PrinterError(QStringLiteral("Out of paper."));
+            KeptPrinter::draw(x, y, text, font);
+        }
+    };
+    s.setPrinterFactory([this](QPrinter &) { return std::unique_ptr<Printer>(new Flaky(this)); });
+    s.SelectAll();
+    dialogs.answerPrinter(true).answer(Answer::Retry).answer(Answer::Ignore);
+    s.cmdPrint[0]->click();
+    EXPECT_EQ(dialogs.calls[1].text, QStringLiteral("Out of paper."));
+    EXPECT_EQ(dialogs.calls[1].title, QStringLiteral("Quillory Error"));
+    // The retried form printed in full, the ignored one stopped at its SSN, the third in full.
+    EXPECT_EQ(count(QStringLiteral("1500.00")), 2);
+    EXPECT_EQ(count(QStringLiteral("111-11-1111")), 1);
+    EXPECT_EQ(count(QStringLiteral("222-22-2222")), 0);
+    EXPECT_EQ(count(QStringLiteral("333-33-3333")), 1);
+    EXPECT_EQ(statuses.last(), QStringLiteral("W2 print screen"));
 }

@@ -55,6 +55,31 @@ QString amountProblem(const QString &text)
     return tooLarge ? QObject::tr("it is too large to store") : QObject::tr("it is not a number");
 }
 
+// The maximum length counts UTF-16 units, so a character outside the basic plane typed or
+// pasted into the last free place keeps only its first half, which cannot be stored.
+void dropHalfCharacters(QLineEdit *edit)
+{
+    const QString text = edit->text();
+    if (text.isValidUtf16())
+        return;
+    QString whole;
+    int cursor = edit->cursorPosition();
+    for (int i = 0; i < text.size(); ++i) {
+        const bool pairStart = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (pairStart) {
+            whole += text[i];
+            whole += text[++i];
+        } else if (text[i].isSurrogate()) {
+            if (i < edit->cursorPosition())
+                --cursor;
+        } else {
+            whole += text[i];
+        }
+    }
+    edit->setText(whole);
+    edit->setCursorPosition(cursor);
+}
+
 } // namespace
 
 RecordScreen::RecordScreen(AppContext &ctx, QWidget *parent) : QWidget(parent), ctx_(ctx)
@@ -86,9 +111,10 @@ RecordField &RecordScreen::addField(QWidget *control, const QString &column)
 
 void RecordScreen::connectField(const RecordField &field)
 {
-    if (auto *edit = qobject_cast<QLineEdit *>(field.control))
+    if (auto *edit = qobject_cast<QLineEdit *>(field.control)) {
         connect(edit, &QLineEdit::textChanged, this, [this] { markChanged(); });
-    else if (auto *check = qobject_cast<QCheckBox *>(field.control))
+        connect(edit, &QLineEdit::textEdited, this, [edit] { dropHalfCharacters(edit); });
+    } else if (auto *check = qobject_cast<QCheckBox *>(field.control))
         connect(check, &QCheckBox::toggled, this, [this] { markChanged(); });
     else if (auto *combo = qobject_cast<QComboBox *>(field.control))
         connect(combo, &QComboBox::currentTextChanged, this, [this] { markChanged(); });
@@ -412,7 +438,9 @@ void RecordScreen::writeField(const RecordField &field)
             if (!amount)
                 throw std::invalid_argument(
                     tr("\"%1\" is not an amount. Correct it and save again.").arg(text).toStdString());
-            rs.setMoney(col.name, *amount);
+            // 0 or less shows empty, so it is stored as the 0 that empty stands for, whether or
+            // not the field was left (and reformatted) before the save.
+            rs.setMoney(col.name, *amount > Money() ? *amount : Money());
             break;
         }
         default: {
@@ -806,7 +834,9 @@ bool RecordScreen::fieldKey(const RecordField &field, QKeyEvent *key)
     if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
     const char16_t ch = text.at(0).unicode();
-    const bool control = text.size() != 1 || ch < 32 || ch == 127;
+    // A character outside the basic plane comes as one key of two UTF-16 units.
+    const bool oneCharacter = text.size() == 1 || (text.size() == 2 && text.at(0).isHighSurrogate());
+    const bool control = !oneCharacter || ch < 32 || ch == 127;
     if (field.keys & RecordField::ReadOnly) {
         if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
             ctx_.dialogs.beep();

@@ -1,55 +1,31 @@
 #include "misc1099/Misc1099Screen.h"
 #include "shell/StateBox.h"
-#include "support/FakeDialogs.h"
-#include "support/TestDatabase.h"
-#include "support/UiHelpers.h"
+#include "support/RecordScreenFixture.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPointer>
-#include <QPushButton>
-#include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 using namespace quillory;
+using namespace quillory::test;
 using Answer = Dialogs::Answer;
 
 namespace {
 
-struct NoHelp : HelpViewer {
-    void showTopic(const QString &, int) override {}
-};
-
 const char *const kPayer = "12-3456789";
 
-class Misc1099Screen : public ::testing::Test {
+class Misc1099Screen : public RecordScreenFixture<Misc1099> {
 protected:
     void SetUp() override
     {
-        state.gAppTitle = "Quillory";
-        state.programFolder = folder.folder();
-        state.gDatabase.open(folder.databasePath());
-        db().exec("INSERT INTO FilerInfo (FedIDNo, EstNo, FilerType, PayerName, PayerL1, PayerL2, State1, State1ID, "
-                  "State2, State2ID) VALUES (?, '0001', '941', 'ACME', '1 MAIN ST', 'SPRINGFIELD', 'MD', 'MD-1', "
-                  "'VA', 'VA-2')",
-                  {kPayer});
+        RecordScreenFixture::SetUp();
+        state.gTfid = addFiler(kPayer, "ACME", "0001");
         state.gFedIDNo = kPayer;
         state.gEstNo = "0001";
         state.gFilerType = "941";
-        state.gTfid = db().scalar("SELECT max(Tfid) FROM FilerInfo").toInt();
     }
-    void TearDown() override
-    {
-        delete screen.data();
-        QApplication::processEvents();
-    }
-
-    Database &db() { return state.gDatabase; }
     void addRecipient(const QString &id, const QString &name, int tfid = 0)
     {
         db().exec("INSERT INTO \"1099Misc\" (FedIDNo, RecIDNo, RecName1, Tfid) VALUES (?, ?, ?, ?)",
@@ -57,39 +33,12 @@ protected:
     }
     QString stored(const QString &column, const QString &name)
     {
-        return db().scalar(QString("SELECT %1 FROM \"1099Misc\" WHERE RecName1 = ?").arg(column), {name}).toString();
+        return scalar(QString("SELECT %1 FROM \"1099Misc\" WHERE RecName1 = ?").arg(column), {name}).toString();
     }
-    int rows() { return db().scalar("SELECT count(*) FROM \"1099Misc\"").toInt(); }
-
-    Misc1099 &openScreen()
-    {
-        screen = new Misc1099(ctx);
-        screen->show();
-        screen->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(screen));
-        screen->load();
-        QApplication::processEvents();
-        return *screen;
-    }
+    int rows() { return scalar("SELECT count(*) FROM \"1099Misc\"").toInt(); }
     QString caption(int position, int count, const char *kind = "information")
     {
         return QString("1099 Misc %1 for employer %2 - record %3 of %4").arg(kind, kPayer).arg(position).arg(count);
-    }
-    // Only Save and Cancel enabled.
-    bool inEditButtons() const
-    {
-        for (int i = 0; i < 8; ++i)
-            if (screen->cmdEdit[i]->isEnabled() != (i == 2 || i == 3))
-                return false;
-        return true;
-    }
-    void type(QWidget *field, const QString &text)
-    {
-        field->setFocus(Qt::TabFocusReason);
-        if (auto *edit = qobject_cast<QLineEdit *>(field))
-            edit->selectAll();
-        QApplication::processEvents();
-        QTest::keyClicks(QApplication::focusWidget(), text);
     }
     void pickState(StateBox *box, int row)
     {
@@ -101,14 +50,6 @@ protected:
                           list->visualRect(list->model()->index(row, 0)).center());
         QApplication::processEvents();
     }
-
-    test::TestFolder folder;
-    AppState state;
-    test::FakeDialogs dialogs;
-    NoHelp help;
-    QString status = "unset";
-    AppContext ctx{state, dialogs, help, [this](const QString &text) { status = text; }};
-    QPointer<Misc1099> screen;
 };
 
 } // namespace
@@ -119,11 +60,9 @@ TEST_F(Misc1099Screen, AFirstRecipientOpensAddingAndCancelCloses)
     Misc1099 &m = openScreen();
     ASSERT_EQ(dialogs.calls.size(), 1);
     EXPECT_EQ(dialogs.calls[0].text, "This is the first recipient entered for taxpayer.\rOpening screen in edit mode.");
-    EXPECT_EQ(dialogs.calls[0].icon, Dialogs::Icon::None);
     EXPECT_EQ(m.windowTitle(), caption(0, 0));
     EXPECT_TRUE(m.isAdding());
-    EXPECT_TRUE(inEditButtons());
-    EXPECT_EQ(status, "1099Misc screen");
+    EXPECT_TRUE(editing());
     EXPECT_EQ(QApplication::focusWidget(), m.Text1[6]);
     EXPECT_EQ(m.lblEmployer[1]->text(), "1 MAIN ST");
 
@@ -141,7 +80,7 @@ TEST_F(Misc1099Screen, ANameIsNeededAndAllElseMayStayEmptyOrRepeat)
     m.cmdEdit[2]->click();
     EXPECT_EQ(dialogs.calls.last().text, "Recipient Name must be entered");
     EXPECT_EQ(QApplication::focusWidget(), m.Text1[4]);
-    EXPECT_TRUE(inEditButtons());
+    EXPECT_TRUE(editing());
     EXPECT_EQ(rows(), 0);
 
     type(m.Text1[4], "o'brien");
@@ -185,7 +124,7 @@ TEST_F(Misc1099Screen, StateBoxesFillAndEmptyTheirOwnLine)
     type(m.cboState[26], "va");
     EXPECT_EQ(m.cboState[26]->currentText(), "VA");
     EXPECT_EQ(m.Text1[26]->text(), "VA-2") << "an empty number follows the state typed";
-    EXPECT_TRUE(inEditButtons());
+    EXPECT_TRUE(editing());
 
     pickState(m.cboState[20], 0);
     EXPECT_EQ(m.Text1[20]->text(), "MD-1");

@@ -1,24 +1,13 @@
 #include "shell/RecordScreen.h"
-#include "support/FakeDialogs.h"
-#include "support/TestDatabase.h"
+#include "support/RecordScreenFixture.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QVBoxLayout>
-#include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 using namespace quillory;
 using Answer = Dialogs::Answer;
 
 namespace {
-
-struct NoHelp : HelpViewer {
-    void showTopic(const QString &, int) override {}
-};
 
 // The W-2 table kept the way the entry screens keep it: one employer's rows, an amount field,
 // columns filled in at every save, moves held while an add is pending.
@@ -66,44 +55,15 @@ public:
     QCheckBox *statutory;
 };
 
-class RecordScreenTest : public ::testing::Test {
+class RecordScreenTest : public test::RecordScreenFixture<Sketch> {
 protected:
-    void SetUp() override
-    {
-        state.gAppTitle = "Quillory";
-        state.gDatabase.open(folder.databasePath());
-    }
-    void TearDown() override { delete screen.data(); }
-
     void addW2(const QString &ssn, qlonglong box1Units, int tfid = 7)
     {
-        state.gDatabase.exec("INSERT INTO W2 (Boxd, Box1, Tfid) VALUES (?, ?, ?)", {ssn, box1Units, tfid});
+        db().exec("INSERT INTO W2 (Boxd, Box1, Tfid) VALUES (?, ?, ?)", {ssn, box1Units, tfid});
     }
-    QVariant storedBox1(const QString &ssn)
-    {
-        return state.gDatabase.scalar("SELECT Box1 FROM W2 WHERE Boxd = ?", {ssn});
-    }
-    Sketch &open()
-    {
-        screen = new Sketch(ctx);
-        screen->show();
-        screen->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(screen));
-        screen->load();
-        return *screen;
-    }
-    void enter(QLineEdit *field)
-    {
-        field->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
-    }
-
-    test::TestFolder folder;
-    AppState state;
-    test::FakeDialogs dialogs;
-    NoHelp help;
-    AppContext ctx{state, dialogs, help};
-    QPointer<Sketch> screen;
+    QVariant storedBox1(const QString &ssn) { return scalar("SELECT Box1 FROM W2 WHERE Boxd = ?", {ssn}); }
+    Sketch &open() { return openScreen(); }
+    void enter(QLineEdit *field) { leaveTo(field); }
 };
 
 } // namespace
@@ -150,7 +110,6 @@ TEST_F(RecordScreenTest, AnAmountThatCannotBeStoredKeepsTheRecordOnScreen)
     dialogs.answer(Answer::Ok);
     s.cmdEdit[2]->click();
     ASSERT_EQ(dialogs.calls.size(), 1);
-    EXPECT_EQ(dialogs.calls[0].title, "Quillory");
     EXPECT_EQ(dialogs.calls[0].text,
               "The amount \"1:2\" in Wages cannot be stored: it is not a number.\rCorrect it and save again.");
     EXPECT_EQ(storedBox1("111-11-1111").toLongLong(), 10000);
@@ -167,12 +126,12 @@ TEST_F(RecordScreenTest, AnAmountThatCannotBeStoredKeepsTheRecordOnScreen)
     dialogs.answer(Answer::Yes).answer(Answer::Ok);
     EXPECT_FALSE(s.close());
     EXPECT_EQ(s.name->text(), "SMITH");
-    EXPECT_EQ(state.gDatabase.scalar("SELECT Boxe_LName FROM W2 WHERE Boxd = '111-11-1111'").toString(), "");
+    EXPECT_EQ(db().scalar("SELECT Boxe_LName FROM W2 WHERE Boxd = '111-11-1111'").toString(), "");
 
     s.wages->setText("3");
     s.cmdEdit[2]->click();
     EXPECT_EQ(storedBox1("111-11-1111").toLongLong(), 30000);
-    EXPECT_EQ(state.gDatabase.scalar("SELECT Boxe_LName FROM W2 WHERE Boxd = '111-11-1111'").toString(), "SMITH");
+    EXPECT_EQ(db().scalar("SELECT Boxe_LName FROM W2 WHERE Boxd = '111-11-1111'").toString(), "SMITH");
 }
 
 TEST_F(RecordScreenTest, AddedRowsGetTheScreensColumnsAndHoldMovesUntilTheNextButton)
@@ -190,23 +149,12 @@ TEST_F(RecordScreenTest, AddedRowsGetTheScreensColumnsAndHoldMovesUntilTheNextBu
     s.cmdEdit[2]->click();
     EXPECT_FALSE(s.isAddPending());
     EXPECT_EQ(s.windowTitle(), "record 3 of 3");
-    EXPECT_EQ(state.gDatabase.scalar("SELECT Tfid FROM W2 WHERE Boxe_LName = 'JONES'").toInt(), 7);
-    EXPECT_EQ(state.gDatabase.scalar("SELECT Box13a FROM W2 WHERE Boxe_LName = 'JONES'").toInt(), -1);
+    EXPECT_EQ(db().scalar("SELECT Tfid FROM W2 WHERE Boxe_LName = 'JONES'").toInt(), 7);
+    EXPECT_EQ(db().scalar("SELECT Box13a FROM W2 WHERE Boxe_LName = 'JONES'").toInt(), -1);
 
     QTest::keyClick(s.name, Qt::Key_Home);
     EXPECT_EQ(s.windowTitle(), "record 1 of 3");
     EXPECT_EQ(s.ssn->text(), "111-11-1111");
     QTest::keyClick(s.name, Qt::Key_End);
     EXPECT_EQ(s.ssn->text(), "333-33-3333");
-}
-
-TEST_F(RecordScreenTest, TheLastDeleteClosesTheScreenBeforeItsMessage)
-{
-    addW2("111-11-1111", 0);
-    Sketch &s = open();
-    dialogs.answer(Answer::Yes).answer(Answer::Ok, [&] { EXPECT_FALSE(s.isVisible()); });
-    s.cmdEdit[4]->click();
-    EXPECT_EQ(dialogs.calls.last().text, "No records.");
-    EXPECT_FALSE(s.isVisible());
-    EXPECT_FALSE(state.gDatabase.scalar("SELECT 1 FROM W2").isValid());
 }

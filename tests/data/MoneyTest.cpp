@@ -20,18 +20,15 @@ int64_t units(const char *text, const QLocale &locale = QLocale::c())
 TEST(Money, ParsesWhatUsersTypeExactlyToTheTenThousandth)
 {
     const QLocale us(QLocale::English, QLocale::UnitedStates);
-    EXPECT_EQ(units("1234.5"), 12345000);
-    EXPECT_EQ(units("0.0001"), 1);
-    EXPECT_EQ(units("-7"), -70000);
-    EXPECT_EQ(units("$1,234.50", us), 12345000);
-    EXPECT_EQ(units("(12.00)", us), -120000);
-    EXPECT_EQ(units("-$3.25", us), -32500);
-    EXPECT_EQ(units("  42 "), 420000);
-    EXPECT_EQ(units(""), 0);
     // A fifth decimal rounds half away from zero.
-    EXPECT_EQ(units("0.00005"), 1);
-    EXPECT_EQ(units("-0.00005"), -1);
-    EXPECT_EQ(units("0.00004"), 0);
+    const QPair<const char *, int64_t> plain[] = {{"1234.5", 12345000}, {"0.0001", 1}, {"-7", -70000},
+                                                  {"  42 ", 420000},    {"", 0},       {"0.00005", 1},
+                                                  {"-0.00005", -1},     {"0.00004", 0}};
+    for (const auto &[text, expected] : plain)
+        EXPECT_EQ(units(text), expected) << text;
+    const QPair<const char *, int64_t> local[] = {{"$1,234.50", 12345000}, {"(12.00)", -120000}, {"-$3.25", -32500}};
+    for (const auto &[text, expected] : local)
+        EXPECT_EQ(units(text, us), expected) << text;
     // German form: comma decimal, dot groups.
     EXPECT_EQ(units("1.234,56", QLocale(QLocale::German, QLocale::Germany)), 12345600);
 }

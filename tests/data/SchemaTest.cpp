@@ -3,6 +3,7 @@
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace quillory;
 
@@ -20,28 +21,17 @@ protected:
 
 TEST_F(Schema, ColumnsStandWhereTheListsAndPrintRunsReadThemByPosition)
 {
-    EXPECT_EQ(position("FilerInfo", "FedIDNo"), 0);
-    EXPECT_EQ(position("FilerInfo", "PayerL3"), 6);
-    EXPECT_EQ(position("FilerInfo", "Tfid"), 12);
-    EXPECT_EQ(position("W2", "Boxb"), 2);
-    EXPECT_EQ(position("W2", "Boxd"), 7);
-    EXPECT_EQ(position("W2", "Box1"), 13);
-    EXPECT_EQ(position("W2", "Box12d_Amt"), 31);
-    EXPECT_EQ(db.table("W2").column("Box13a").position, 32);
+    const std::tuple<const char *, const char *, int> cases[] = {
+        {"FilerInfo", "FedIDNo", 0}, {"FilerInfo", "PayerL3", 6}, {"FilerInfo", "Tfid", 12},
+        {"W2", "Boxb", 2},           {"W2", "Boxd", 7},           {"W2", "Box1", 13},
+        {"W2", "Box12d_Amt", 31},    {"W2", "Box13a", 32},        {"1099Misc", "CorrectedFlag", 1},
+        {"1099Misc", "FedIDNo", 6},  {"1099Misc", "TIN", 13},     {"1099Misc", "Box9", 22},
+        {"1099Misc", "Box10", 23},   {"W3", "Box1", 18},          {"W3", "Box14", 31},
+        {"W3", "Box15a", 32},        {"W3", "Box15b", 33},        {"W3", "Box16", 34},
+        {"W3", "Box19", 37},         {"1096", "Box4", 12},        {"1096", "Box5", 13}};
+    for (const auto &[table, column, at] : cases)
+        EXPECT_EQ(position(table, column), at) << table << "." << column;
     EXPECT_EQ(db.table("W2").columns().at(35).kind, ColumnKind::Flag);
-    EXPECT_EQ(position("1099Misc", "CorrectedFlag"), 1);
-    EXPECT_EQ(position("1099Misc", "FedIDNo"), 6);
-    EXPECT_EQ(position("1099Misc", "TIN"), 13);
-    EXPECT_EQ(position("1099Misc", "Box9"), 22);
-    EXPECT_EQ(position("1099Misc", "Box10"), 23);
-    EXPECT_EQ(position("W3", "Box1"), 18);
-    EXPECT_EQ(position("W3", "Box14"), 31);
-    EXPECT_EQ(position("W3", "Box15a"), 32);
-    EXPECT_EQ(position("W3", "Box15b"), 33);
-    EXPECT_EQ(position("W3", "Box16"), 34);
-    EXPECT_EQ(position("W3", "Box19"), 37);
-    EXPECT_EQ(position("1096", "Box4"), 12);
-    EXPECT_EQ(position("1096", "Box5"), 13);
     EXPECT_EQ(db.table("1096").columns().at(14).kind, ColumnKind::Flag);
 }
 
@@ -93,12 +83,8 @@ TEST_F(Schema, ShipsStatesSettingsAndEveryMarginRow)
         EXPECT_EQ(db.scalar("SELECT count(*) FROM PrintMargins WHERE FormName = ?", {form}).toInt(), 1) << form;
 }
 
-TEST_F(Schema, AutoNumberSwitchIsWrittenAndReadBack)
+TEST(WhatsChanged, CaptionNamesTheYearOrTheCurrentOne)
 {
-    Settings::storeAutoNumber(db, false);
-    EXPECT_EQ(Settings::read(db).w2AutoNo, 0);
-    Settings::storeAutoNumber(db, true);
-    EXPECT_EQ(Settings::read(db).w2AutoNo, -1);
     EXPECT_EQ(whatsChangedCaption(""), QStringLiteral("What's changed in current year?"));
     EXPECT_EQ(whatsChangedCaption("2001"), QStringLiteral("What's changed in 2001?"));
 }

@@ -10,47 +10,31 @@ using namespace quillory;
 
 TEST(NumberText, NumbersShowWithABlankOrMinusAndNoLeadingZero)
 {
-    EXPECT_EQ(NumberToText(2), " 2");
-    EXPECT_EQ(NumberToText(-1), "-1");
-    EXPECT_EQ(NumberToText(1.5), " 1.5");
-    EXPECT_EQ(NumberToText(0.5), " .5");
-    EXPECT_EQ(NumberToText(-0.25), "-.25");
-    EXPECT_EQ(NumberToText(0), " 0");
-    EXPECT_EQ(NumberToText(-0.0), " 0");
-    EXPECT_EQ(NumberToText(270), " 270");
-    EXPECT_EQ(NumberToText(30.0 / 90), " .333333333333333");
-    EXPECT_EQ(NumberToText(1e20), " 1E+20");
-    EXPECT_EQ(NumberToText(0.00001), " 1E-05");
+    const QPair<double, const char *> cases[] = {{2, " 2"},        {-1, "-1"},         {1.5, " 1.5"},
+                                                 {0.5, " .5"},     {-0.25, "-.25"},    {0, " 0"},
+                                                 {-0.0, " 0"},     {270, " 270"},      {30.0 / 90, " .333333333333333"},
+                                                 {1e20, " 1E+20"}, {0.00001, " 1E-05"}};
+    for (const auto &[number, text] : cases)
+        EXPECT_EQ(NumberToText(number), text) << number;
 }
 
 TEST(NumberText, LeadingNumberReadsWhatTheTextStartsWith)
 {
-    EXPECT_EQ(LeadingNumber(" 2"), 2);
-    EXPECT_EQ(LeadingNumber("\t-1.5"), -1.5);
-    EXPECT_EQ(LeadingNumber("2.5a"), 2.5);
-    EXPECT_EQ(LeadingNumber(".5"), 0.5);
-    EXPECT_EQ(LeadingNumber("12.50"), 12.5);
-    EXPECT_EQ(LeadingNumber("1e2x"), 100);
-    EXPECT_EQ(LeadingNumber("3e"), 3);
-    EXPECT_EQ(LeadingNumber("1 2"), 12);
-    EXPECT_EQ(LeadingNumber("1.2.3"), 1.2);
-    EXPECT_EQ(LeadingNumber(""), 0);
-    EXPECT_EQ(LeadingNumber("word"), 0);
-    EXPECT_EQ(LeadingNumber("-"), 0);
-    EXPECT_EQ(LeadingNumber("Applied For"), 0);
+    const QPair<const char *, double> cases[] = {
+        {" 2", 2},   {"\t-1.5", -1.5}, {"2.5a", 2.5}, {".5", 0.5}, {"12.50", 12.5}, {"1e2x", 100},     {"3e", 3},
+        {"1 2", 12}, {"1.2.3", 1.2},   {"", 0},       {"word", 0}, {"-", 0},        {"Applied For", 0}};
+    for (const auto &[text, number] : cases)
+        EXPECT_EQ(LeadingNumber(text), number) << text;
 }
 
 TEST(NumberText, WholeNumberTakesTheWholeTextInTheLocalesForm)
 {
     const QLocale us(QLocale::English, QLocale::UnitedStates);
-    EXPECT_EQ(WholeNumber(" 2 ", us), 2.0);
-    EXPECT_EQ(WholeNumber("1.5", us), 1.5);
-    EXPECT_EQ(WholeNumber("-1", us), -1.0);
-    EXPECT_EQ(WholeNumber("1,000", us), 1000.0);
-    EXPECT_EQ(WholeNumber("2e1", us), 20.0);
-    EXPECT_EQ(WholeNumber("", us), std::nullopt);
-    EXPECT_EQ(WholeNumber("2.5a", us), std::nullopt);
-    EXPECT_EQ(WholeNumber("word", us), std::nullopt);
+    const std::optional<double> no;
+    const QPair<const char *, std::optional<double>> cases[] = {
+        {" 2 ", 2}, {"1.5", 1.5}, {"-1", -1}, {"1,000", 1000}, {"2e1", 20}, {"", no}, {"2.5a", no}, {"word", no}};
+    for (const auto &[text, number] : cases)
+        EXPECT_EQ(WholeNumber(text, us), number) << text;
     EXPECT_EQ(WholeNumber("1,5", QLocale(QLocale::German, QLocale::Germany)), 1.5);
 }
 

@@ -61,16 +61,18 @@ protected:
 
 TEST(FormatAmount, ZeroEmptyAndWordsPrintNothingOtherAmountsTwoDecimals)
 {
-    EXPECT_EQ(FormatAmount("0"), "");
-    EXPECT_EQ(FormatAmount(""), "");
+    const QPair<const char *, const char *> cases[] = {{"0", ""},
+                                                       {"", ""},
+                                                       {"word", ""},
+                                                       {"0.004", ""},
+                                                       {"1234.5", "1234.50"},
+                                                       {"-7", "-7.00"},
+                                                       {"56.789", "56.79"},
+                                                       {"1e3", "1000.00"},
+                                                       {"1234567.005", "1234567.01"}};
+    for (const auto &[text, printed] : cases)
+        EXPECT_EQ(FormatAmount(text), printed) << text;
     EXPECT_EQ(FormatAmount(ValueText(QVariant(), ColumnKind::Money)), "");
-    EXPECT_EQ(FormatAmount("word"), "");
-    EXPECT_EQ(FormatAmount("0.004"), ""); // rounds to 0.00
-    EXPECT_EQ(FormatAmount("1234.5"), "1234.50");
-    EXPECT_EQ(FormatAmount("-7"), "-7.00");
-    EXPECT_EQ(FormatAmount("56.789"), "56.79");
-    EXPECT_EQ(FormatAmount("1234567.005"), "1234567.01");
-    EXPECT_EQ(FormatAmount("1e3"), "1000.00");
     // Stored money is ten-thousandths: 1234.5 is kept as 12345000.
     EXPECT_EQ(FormatAmount(ValueText(qlonglong(12345000), ColumnKind::Money)), "1234.50");
     EXPECT_EQ(ValueText(-1, ColumnKind::Flag), "True");

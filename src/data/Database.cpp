@@ -4,9 +4,14 @@
 
 #include <QAtomicInt>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QUrl>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillory {
 
@@ -22,6 +27,22 @@ QString errorText(const QSqlError &error)
     if (text.isEmpty())
         text = error.text();
     return text;
+}
+
+// The file holds social security numbers: it and the engine's side files are for their
+// owner's eyes only. Only group and other bits are taken away, so a file its owner made
+// read-only stays read-only; a file of another owner is left alone.
+void keepPrivate(const QString &path)
+{
+    for (const QString &file : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")}) {
+        const QByteArray name = QFile::encodeName(file);
+        struct stat st {};
+        if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        const mode_t mode = st.st_mode & 07777;
+        if ((mode & ~mode_t(0600)) != 0)
+            ::chmod(name.constData(), mode & 0600);
+    }
 }
 
 } // namespace
@@ -41,6 +62,14 @@ void Database::open(const QString &path)
         throw DbError(QStringLiteral("Could not find file '%1'.").arg(QDir::toNativeSeparators(path)));
     if (info.isDir())
         throw DbError(QStringLiteral("'%1' is a folder, not a database file.").arg(QDir::toNativeSeparators(path)));
+    // Before the engine opens it, so that the side files it makes copy the owner-only mode.
+    keepPrivate(info.absoluteFilePath());
+    // The engine would open a write-protected file for reading only, leave its side files
+    // beside it, and in WAL mode even take the write lock without noticing.
+    if (::faccessat(AT_FDCWD, QFile::encodeName(info.absoluteFilePath()).constData(), W_OK, AT_EACCESS) != 0 &&
+        (errno == EACCES || errno == EPERM || errno == EROFS))
+        throw DbError(QStringLiteral("Could not open the database file '%1': the file is read-only.")
+                          .arg(QDir::toNativeSeparators(path)));
 
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
@@ -58,12 +87,21 @@ void Database::open(const QString &path)
     }
     path_ = info.absoluteFilePath();
     try {
-        // Reading the schema finds a file that is not a database; taking the write lock
-        // finds one that is read-only or locked by another program.
-        exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        // Reading the schema finds a file that is not a database, or an empty one (a copy cut
+        // short by a full disk) that would read as a database without tables; taking the
+        // write lock finds one that another program is writing to.
+        if (scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")).toLongLong() == 0)
+            throw DbError(QStringLiteral("The file holds no tables; it is empty or not this program's database."));
+        const qlonglong version = scalar(QStringLiteral("PRAGMA user_version")).toLongLong();
         exec(QStringLiteral("BEGIN IMMEDIATE"));
+        // Only a real write finds a connection that the engine opened for reading only; it is
+        // rolled back here, or with the connection when it fails.
+        exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
         exec(QStringLiteral("ROLLBACK"));
         exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+        // Large sorts and statement journals stay in memory rather than in temporary files
+        // that would hold record values (social security numbers among them).
+        exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
     } catch (const DbError &e) {
         close();
         throw DbError(QStringLiteral("Could not open the database file '%1': %2")

@@ -1,5 +1,7 @@
 #include "shell/InputRoutines.h"
 
+#include "shell/ComboSearch.h"
+
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -9,14 +11,13 @@ namespace quillory {
 
 void SelectComboEntry(QComboBox *combo, const QString &text)
 {
-    const int count = combo->count();
-    for (int step = 1; step <= count; ++step) {
-        const int i = step % count; // 1, 2, ..., count-1, then 0
-        if (combo->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
-            combo->setCurrentIndex(i);
-            return;
-        }
-    }
+    QStringList entries;
+    entries.reserve(combo->count());
+    for (int i = 0; i < combo->count(); ++i)
+        entries.append(combo->itemText(i));
+    const int found = FindComboEntry(entries, text);
+    if (found >= 0)
+        combo->setCurrentIndex(found);
 }
 
 void FilterNumericKey(int &code)

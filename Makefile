@@ -11,7 +11,7 @@ PACKAGES := cmake make g++ qt6-base-dev libqt6sql6-sqlite libgl-dev libx11-dev f
             sqlite3 librsvg2-bin libgtest-dev libgmock-dev libbenchmark-dev poppler-utils \
             desktop-file-utils appstream dpkg-dev
 
-.PHONY: all deps configure build run test package bench clean
+.PHONY: all deps configure build run test test-asan package bench clean
 
 all: build
 
@@ -36,6 +36,17 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
 
+# The whole suite again in a build with AddressSanitizer and UndefinedBehaviorSanitizer: any
+# memory error, leak or undefined behaviour fails its test (Qt's own libraries report no leaks,
+# so nothing is suppressed).
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1 \
+                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+test-asan: deps
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DQUILLORY_SANITIZE=ON
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	cd $(BUILD)-asan && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 900
+
 # The Debian package, build/quillory_<version>_<arch>.deb; install it with
 # `sudo apt install ./build/quillory_*.deb`.
 package: build
@@ -47,4 +58,4 @@ bench: deps
 	for b in $(BUILD)-bench/bin/*_bench; do QT_QPA_PLATFORM=offscreen $$b; done
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan

@@ -17,6 +17,7 @@ protected:
     frmEmployerList &openList(const QString &target)
     {
         list = new frmEmployerList(ctx, [this](ScreenId which) { opened.append(which); });
+        lists.append(list);
         list->setTarget(target);
         list->load();
         list->show();
@@ -30,10 +31,12 @@ protected:
     }
     void TearDown() override
     {
-        delete list.data();
+        for (const auto &l : lists)
+            delete l.data();
         RecordScreenFixture::TearDown();
     }
     QPointer<frmEmployerList> list;
+    QVector<QPointer<frmEmployerList>> lists; // every one opened, for TearDown
 };
 
 template <typename Screen> QVector<Screen *> childrenOf(MDIForm1 &w)

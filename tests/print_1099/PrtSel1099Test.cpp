@@ -67,8 +67,8 @@ TEST_F(PrtSel1099Test, PrintsTheSelectedFormsOnMailersAndSaysWhenNoneIsSelected)
     s.cmdPrint[0]->click();
     EXPECT_EQ(jobs, 1);
     const FormOrigin origin = GetFormOrigin(state.gDatabase, QStringLiteral("1099-M"));
-    const LayoutField *box7 =
-        OpenFieldLayout(state.gDatabase, QStringLiteral("1099-MISC"), 0).find(QStringLiteral("Box7"));
+    const FieldLayout layout = OpenFieldLayout(state.gDatabase, QStringLiteral("1099-MISC"), 0);
+    const LayoutField *box7 = layout.find(QStringLiteral("Box7"));
     bool found = false;
     for (const auto &p : printed)
         found = found || (p.text == QStringLiteral("2500.00") && p.y == origin.top + box7->yPos1);

@@ -89,7 +89,8 @@ TEST_F(PrtSelW2Test, PrintsTheSelectionTwoToASheetAtThePaperKindsOrigin)
                   .toInt(),
               270);
     const FormOrigin origin = GetFormOrigin(state.gDatabase, QStringLiteral("W2-M"));
-    const LayoutField *ssn = OpenFieldLayout(state.gDatabase, QStringLiteral("W2"), 0).find(QStringLiteral("Boxd"));
+    const FieldLayout layout = OpenFieldLayout(state.gDatabase, QStringLiteral("W2"), 0);
+    const LayoutField *ssn = layout.find(QStringLiteral("Boxd"));
     ASSERT_FALSE(printed.isEmpty());
     bool found = false;
     for (const auto &p : printed)

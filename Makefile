@@ -11,7 +11,7 @@ PACKAGES := cmake make g++ qt6-base-dev libqt6sql6-sqlite libgl-dev libx11-dev f
             sqlite3 librsvg2-bin libgtest-dev libgmock-dev libbenchmark-dev poppler-utils \
             desktop-file-utils appstream dpkg-dev
 
-.PHONY: all deps configure build run test test-asan package bench clean
+.PHONY: all deps configure build run test test-asan package bench fuzz clean
 
 all: build
 
@@ -47,6 +47,27 @@ test-asan: deps
 	cmake --build $(BUILD)-asan -j $(JOBS)
 	cd $(BUILD)-asan && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 900
 
+# libFuzzer runs of the money parser, the amount formatting, the number text rules and the
+# combo prefix search, FUZZ_SECONDS each. New inputs collect in $(BUILD)-fuzz/corpus; the seeds
+# in fuzz/corpus stay as they are. Not part of `make test`.
+FUZZ_SECONDS ?= 20
+FUZZ_TARGETS := money format_amount number_text combo_search
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLORY_BUILD_FUZZ=ON \
+	  -DQUILLORY_BUILD_TESTS=OFF
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_targets
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(BUILD)-fuzz/corpus/$$t $(BUILD)-fuzz/findings; \
+	  echo "== $$t"; \
+	  $(BUILD)-fuzz/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(BUILD)-fuzz/findings/$$t- $(BUILD)-fuzz/corpus/$$t fuzz/corpus/$$t \
+	    2>$(BUILD)-fuzz/$$t.log || { tail -40 $(BUILD)-fuzz/$$t.log; exit 1; }; \
+	  grep -E '^stat::(number_of_executed_units|new_units_added)' $(BUILD)-fuzz/$$t.log; \
+	done
+
 # The Debian package, build/quillory_<version>_<arch>.deb; install it with
 # `sudo apt install ./build/quillory_*.deb`.
 package: build
@@ -58,4 +79,4 @@ bench: deps
 	for b in $(BUILD)-bench/bin/*_bench; do QT_QPA_PLATFORM=offscreen $$b; done
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "data/Database.h"
 
 #include <QAction>
 #include <QFile>
@@ -76,6 +77,20 @@ TEST_F(Startup, RetryOpensTheFileOnceItIsBack)
     dialogs.answer(Dialogs::Answer::Retry, [&] { QFile::rename(moved, folder.databasePath()); });
     loadAgreeing();
     EXPECT_EQ(dialogs.calls.size(), 1);
+    EXPECT_TRUE(state.gDatabase.isOpen());
+    EXPECT_EQ(window().mnuWhat->text(), QStringLiteral("What's changed in 2001?"));
+}
+
+TEST_F(Startup, ALockedDatabaseIsReportedAndRetryOpensItOnceFreed)
+{
+    Database other;
+    other.open(folder.databasePath());
+    other.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    dialogs.answer(Dialogs::Answer::Retry, [&] { other.exec(QStringLiteral("ROLLBACK")); });
+    loadAgreeing();
+    ASSERT_EQ(dialogs.calls.size(), 1);
+    EXPECT_TRUE(dialogs.calls[0].text.contains(folder.databasePath())) << dialogs.calls[0].text.toStdString();
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("locked"))) << dialogs.calls[0].text.toStdString();
     EXPECT_TRUE(state.gDatabase.isOpen());
     EXPECT_EQ(window().mnuWhat->text(), QStringLiteral("What's changed in 2001?"));
 }

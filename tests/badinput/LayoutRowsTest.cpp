@@ -98,6 +98,6 @@ TEST_P(HostileLayout, StopsWithTheFieldNamedOrPrintsTheSameEveryTime)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, HostileLayout, ::testing::ValuesIn(kLayouts),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &p) { return std::string(p.param.name); });
 
 } // namespace

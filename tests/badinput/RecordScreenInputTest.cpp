@@ -257,7 +257,7 @@ TEST_P(BadInput, EveryTextFieldKeepsItsSizeAndStoresWhatItShows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, BadInput, ::testing::ValuesIn(kScreens),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &p) { return std::string(p.param.name); });
 
 // Amounts typed (through the key filter) and pasted (past it) into the first amount box.
 struct AmountCase {
@@ -325,6 +325,6 @@ TEST_P(BadAmounts, AreStoredExactlyOrRefusedWithAReason)
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, BadAmounts, ::testing::Values(kScreens[1], kScreens[2]),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &p) { return std::string(p.param.name); });
 
 } // namespace

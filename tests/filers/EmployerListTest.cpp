@@ -122,12 +122,12 @@ TEST_F(EmployerList, TheFormsMenuOpensOneListAndOneFilerScreen)
 
     w.mnuForms_W2_Click();
     w.mnuForms_1099_Click();
-    auto lists = childrenOf<frmEmployerList>(w);
-    ASSERT_EQ(lists.size(), 1) << "a second command only changes the target";
-    EXPECT_EQ(lists[0]->target(), "1099");
+    auto shown = childrenOf<frmEmployerList>(w);
+    ASSERT_EQ(shown.size(), 1) << "a second command only changes the target";
+    EXPECT_EQ(shown[0]->target(), "1099");
     w.mnuForms_W2_Click();
-    EXPECT_EQ(lists[0]->target(), "W2");
-    clickRow(lists[0]->grdEmployers, 0);
+    EXPECT_EQ(shown[0]->target(), "W2");
+    clickRow(shown[0]->grdEmployers, 0);
     EXPECT_EQ(w2Opened, 1);
     EXPECT_EQ(state.gFedIDNo, "11-1111111");
 

@@ -2,19 +2,55 @@
 
 #include "printing/Printer.h"
 
+#include <algorithm>
+
 namespace quillory {
 
-void StartReport(Printer &printer)
+namespace {
+
+// How many characters of the report's font fit between the margins.
+int lineChars(Printer &printer)
 {
+    const QMargins &m = printer.textMargins();
+    return std::max(1, (printer.pageSize().width() - m.left() - m.right()) / printer.textWidth(QStringLiteral("0")));
+}
+
+void printFitted(Printer &printer, int column, const QString &text)
+{
+    const int chars = lineChars(printer);
+    if (column - 1 + text.size() <= chars) {
+        printer.printAtColumn(column, text);
+        return;
+    }
+    if (printer.currentX() > printer.textMargins().left())
+        printer.newLine();
+    for (int i = 0; i < text.size(); i += chars) {
+        if (i > 0)
+            printer.newLine();
+        printer.printAtColumn(1, text.mid(i, chars));
+    }
+}
+
+} // namespace
+
+void StartReport(Printer &printer, const QString &jobName)
+{
+    printer.startJob({jobName, JobPaper::Plain});
     printer.setFont(PrinterFont{QStringLiteral("Courier New"), 12.0, false});
+    const QMargins reach = printer.unprintableMargins();
+    const QMargins margins(std::max(kReportMargin, reach.left()), std::max(kReportMargin, reach.top()),
+                           std::max(kReportMargin, reach.right()), std::max(kReportMargin, reach.bottom()));
+    printer.setTextMargins(margins);
+    printer.setCurrentX(margins.left());
+    printer.setCurrentY(margins.top());
     printer.newLine();
 }
 
 void PrintReportTitle(Printer &printer, const ReportLine &title)
 {
     printer.setFontBold(true);
-    printer.printAtColumn(kReportTitleColumn, title.left);
-    printer.printAtColumn(kReportDateColumn, title.right);
+    printFitted(printer, kReportTitleColumn, title.left);
+    printFitted(printer, kReportDateColumn, title.right);
     printer.newLine();
     printer.newLine();
     printer.newLine();
@@ -25,9 +61,9 @@ void PrintReportLines(Printer &printer, const QVector<ReportLine> &lines)
 {
     for (const ReportLine &line : lines) {
         if (!line.left.isEmpty())
-            printer.printAtColumn(1, line.left);
+            printFitted(printer, 1, line.left);
         if (!line.right.isEmpty())
-            printer.printAtColumn(kReportRightColumn, line.right);
+            printFitted(printer, kReportRightColumn, line.right);
         printer.newLine();
     }
 }

@@ -59,7 +59,7 @@ TEST_F(W3Print, ReportIsOneJobWithABoldTitleAndABlockPerRow)
     const auto *title = printer.find("2001 W3 Summary Report");
     ASSERT_TRUE(title);
     EXPECT_TRUE(title->font.bold);
-    EXPECT_EQ(title->x, 29 * 144);
+    EXPECT_EQ(title->x, 360 + 29 * 144); // inside the quarter-inch margin
     EXPECT_TRUE(printer.find("01/31/02"));
     const auto *first = printer.find("  Tax ID: 12-3456789");
     const auto *second = printer.find("  Tax ID: 98-7654321");
@@ -67,11 +67,14 @@ TEST_F(W3Print, ReportIsOneJobWithABoldTitleAndABlockPerRow)
     EXPECT_FALSE(first->font.bold);
     const auto *box1 = printer.find("  Box 1:  $3,500.50");
     ASSERT_TRUE(box1);
-    EXPECT_EQ(box1->x, 54 * 144);
+    EXPECT_EQ(box1->x, 360 + 54 * 144);
     EXPECT_EQ(box1->y, first->y);
     // 19 lines and two empty ones between the blocks.
     EXPECT_EQ(second->y - first->y, 21 * 272);
-    EXPECT_TRUE(printer.find(" Box 13:  Third-Party Sick Pay Recap"));
+    // Too long for column 55 on Letter paper: a line of its own from column 1.
+    const auto *box13 = printer.find(" Box 13:  Third-Party Sick Pay Recap");
+    ASSERT_TRUE(box13);
+    EXPECT_EQ(box13->x, 360);
     EXPECT_TRUE(printer.find("  Box 2:  $0.00"));
 }
 

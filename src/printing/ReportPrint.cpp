@@ -12,7 +12,11 @@ namespace {
 int lineChars(Printer &printer)
 {
     const QMargins &m = printer.textMargins();
-    return std::max(1, (printer.pageSize().width() - m.left() - m.right()) / printer.textWidth(QStringLiteral("0")));
+    const int width = printer.pageSize().width() - m.left() - m.right();
+    int chars = std::max(1, width / printer.textWidth(QStringLiteral("0")));
+    while (chars > 1 && printer.textWidth(QString(chars, QLatin1Char('0'))) > width)
+        --chars; // widths of a cell rounded to twips add up
+    return chars;
 }
 
 void printFitted(Printer &printer, int column, const QString &text)

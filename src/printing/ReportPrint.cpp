@@ -19,6 +19,14 @@ int lineChars(Printer &printer)
     return chars;
 }
 
+int leadingBlanks(const QString &text)
+{
+    int n = 0;
+    while (n < text.size() && text.at(n) == QLatin1Char(' '))
+        ++n;
+    return n;
+}
+
 void printFitted(Printer &printer, int column, const QString &text)
 {
     const int chars = lineChars(printer);
@@ -26,12 +34,25 @@ void printFitted(Printer &printer, int column, const QString &text)
         printer.printAtColumn(column, text);
         return;
     }
+    // Too wide for its column: a line of its own from column 1, broken at blanks where it can
+    // be and continued under its first word.
     if (printer.currentX() > printer.textMargins().left())
         printer.newLine();
-    for (int i = 0; i < text.size(); i += chars) {
-        if (i > 0)
-            printer.newLine();
-        printer.printAtColumn(1, text.mid(i, chars));
+    const int indent = std::min(leadingBlanks(text), chars / 2);
+    QString rest = text;
+    for (int at = 1;; at = indent + 1) {
+        const int room = chars - (at - 1);
+        if (rest.size() <= room) {
+            printer.printAtColumn(at, rest);
+            return;
+        }
+        int cut = rest.lastIndexOf(QLatin1Char(' '), room);
+        if (cut <= leadingBlanks(rest))
+            cut = room;
+        printer.printAtColumn(at, rest.left(cut));
+        printer.newLine();
+        rest = rest.mid(cut);
+        rest.remove(0, leadingBlanks(rest));
     }
 }
 

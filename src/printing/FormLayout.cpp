@@ -62,8 +62,9 @@ FormOrigin GetFormOrigin(Database &db, const QString &formName, MissingMargins m
     }
     qint64 sums[2] = {0, 0};
     for (int i = 0; i < 4; ++i) {
-        const QVariant stored = shift && i == 1 ? QVariant(shift->top) : shift && i == 3 ? QVariant(shift->left)
-                                                                                      : q.value(i);
+        const QVariant stored = shift && i == 1   ? QVariant(shift->top)
+                                : shift && i == 3 ? QVariant(shift->left)
+                                                  : q.value(i);
         const auto part = wholeValue(stored);
         if (!part)
             throw DbError(QStringLiteral("Type mismatch: the print margins of the form kind '%1' hold '%2', "

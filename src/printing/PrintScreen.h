@@ -31,7 +31,7 @@ struct PrintScreenSetup {
     QVector<GridColumn> gridColumns;
     QStringList paperTags; // cut sheet, continuous, mailer
     QStringList printCaptions;
-    QString summaryForm; // the form kind the summary buttons store the alignment under
+    QString summaryForm;             // the form kind the summary buttons store the alignment under
     const TwoUpForm *form = nullptr; // the forms, for the test sheet
     AlignmentReading alignmentReading = AlignmentReading::LeadingNumber;
     bool cancelIsError = false;   // a cancelled printer dialog shows the failure dialog

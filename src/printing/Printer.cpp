@@ -5,7 +5,7 @@ namespace quillory {
 JobPaper FormPaper(const QString &formKind)
 {
     return formKind.trimmed().endsWith(QLatin1String("-C"), Qt::CaseInsensitive) ? JobPaper::Continuous
-                                                                                   : JobPaper::Letter;
+                                                                                 : JobPaper::Letter;
 }
 
 QSize FormPaperTwips(JobPaper paper)

@@ -15,7 +15,7 @@ class RecordSet;
 struct TwoUpForm {
     QString layoutForm; // PrintFormats FormName
     QString table;
-    QString keyColumn;  // the row key the print screen lists
+    QString keyColumn;   // the row key the print screen lists
     QString recordName;  // names a row in messages and print jobs ("W-2")
     QString filerColumn; // the filer number of a row, which names the sheets in the print queue
     ColumnRule rule;
@@ -27,9 +27,9 @@ RecordSet FindListedRow(Database &db, const TwoUpForm &form, qlonglong key);
 
 // Prints forms two to a sheet: the upper form at the paper kind's origin, the lower one 7920
 // twips below it; each full sheet is sent as a print job of its own, on the paper kind's page
-// and named after the form, the filer and the sheet ("W-2 12-3456789 sheet 3 of 25"). The W-2 and 1099-MISC
-// runs are this with their own layout and column rule, written as steps so that a failure
-// dialog can repeat or skip one of them.
+// and named after the form, the filer and the sheet ("W-2 12-3456789 sheet 3 of 25"). The W-2
+// and 1099-MISC runs are this with their own layout and column rule, written as steps so that
+// a failure dialog can repeat or skip one of them.
 class TwoUpRun {
 public:
     // The number of forms to print gives the number of sheets that the job names count to.

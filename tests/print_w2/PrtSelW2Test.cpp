@@ -168,12 +168,9 @@ TEST_F(PrtSelW2Test, EveryRunGoesOutOnItsOwnPageWhateverPaperThePrinterDialogCho
         std::function<void()> press;
         QStringList pages;
     } runs[] = {
-        {0, [&] { s.cmdPrint[0]->click(); }, {letter, letter}},
-        {1, [&] { s.cmdPrint[0]->click(); }, {wide, wide}},
-        {2, [&] { s.cmdPrint[0]->click(); }, {letter, letter}},
-        {1, [&] { s.cmdTestSheet->click(); }, {wide}},
-        {0, [&] { s.cmdPrint[2]->click(); }, {letter}},
-        {0, [&] { s.cmdPrint[1]->click(); }, {plain}},
+        {0, [&] { s.cmdPrint[0]->click(); }, {letter, letter}}, {1, [&] { s.cmdPrint[0]->click(); }, {wide, wide}},
+        {2, [&] { s.cmdPrint[0]->click(); }, {letter, letter}}, {1, [&] { s.cmdTestSheet->click(); }, {wide}},
+        {0, [&] { s.cmdPrint[2]->click(); }, {letter}},         {0, [&] { s.cmdPrint[1]->click(); }, {plain}},
     };
     for (const auto &run : runs) {
         s.Option3D1[run.paper]->click();
@@ -181,8 +178,8 @@ TEST_F(PrtSelW2Test, EveryRunGoesOutOnItsOwnPageWhateverPaperThePrinterDialogCho
         dialogs.answerPrinter(true, a4);
         run.press();
         QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                               QStringLiteral("9"), pdf});
+        info.start(QStringLiteral("pdfinfo"),
+                   {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("9"), pdf});
         ASSERT_TRUE(info.waitForFinished(20000));
         QStringList pages;
         static const QRegularExpression size(QStringLiteral("Page +\\d+ size: +([\\d.]+ x [\\d.]+)"));

@@ -1,7 +1,7 @@
 #include "print_w2/W3Print.h"
 #include "data/Database.h"
-#include "print_1099/Print1096.h"
 #include "data/DbError.h"
+#include "print_1099/Print1096.h"
 #include "printing/FormLayout.h"
 #include "printing/RecordingPrinter.h"
 #include "support/TestDatabase.h"

@@ -1,8 +1,8 @@
 #include "printing/PaintPrinter.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
-#include "printing/FormLayout.h"
 #include "print_1099/Misc1099FormsRun.h"
+#include "printing/FormLayout.h"
 #include "printing/PreviewPrinter.h"
 #include "printing/TestSheet.h"
 #include "shell/Dialogs.h"
@@ -12,9 +12,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QImage>
 #include <QPrintDialog>
-#include <QFontInfo>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>

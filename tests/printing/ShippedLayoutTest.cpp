@@ -9,8 +9,8 @@
 #include "support/TestDatabase.h"
 
 #include <QRect>
-#include <QSqlQuery>
 #include <QSet>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 using namespace quillory;

@@ -2,6 +2,7 @@
 
 #include "printing/PaintPrinter.h"
 
+#include <QAction>
 #include <QMap>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
@@ -70,6 +71,13 @@ int PreviewPrinter::exec(QWidget *parent, const QString &title, bool outlineFiel
     SetJobPage(printer_, jobSetup(1).paper, printer_.pageLayout());
     QPrintPreviewDialog dialog(&printer_, parent);
     dialog.setWindowTitle(title);
+    // Printing goes through the print screen's buttons, which send each sheet as a job of its
+    // own on its paper; the preview's own print and page setup would send one job on any paper.
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        if (action->text() == QPrintPreviewDialog::tr("Print") ||
+            action->text() == QPrintPreviewDialog::tr("Page setup"))
+            action->setVisible(false);
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this, outlineFields](QPrinter *p) {
         // The preview draws through a picture engine; paper printed from the dialog gets no outlines.
         const bool onScreen = p->paintEngine() && p->paintEngine()->type() == QPaintEngine::Picture;

@@ -10,6 +10,7 @@
 #include "support/FakeDialogs.h"
 #include "support/TestDatabase.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
@@ -201,6 +202,8 @@ TEST(QtPrinter, ThePreviewShowsEachSheetAsAPageMeasuredAsOnPaper)
         if (!dialog)
             return;
         pages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
+        for (QAction *action : dialog->findChildren<QAction *>()) // printing goes through the screen
+            EXPECT_FALSE(action->isVisible() && action->text().contains("Print")) << action->text().toStdString();
         dialog->reject();
     });
     ShowPrintPreview(nullptr, "Preview", true, run);

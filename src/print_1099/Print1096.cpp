@@ -28,6 +28,7 @@ void Print1096Form(Database &db, Printer &printer, const QString &payerNumber)
         throw DbError(QStringLiteral("There is no 1096 summary for payer %1.").arg(payerNumber));
     const FormOrigin origin = GetFormOrigin(db, QStringLiteral("1096"), MissingMargins::UseZero);
     const FieldLayout layout = OpenFieldLayout(db, QStringLiteral("1096"), 0);
+    printer.startJob({QStringLiteral("1096 ") + payerNumber, FormPaper(QStringLiteral("1096"))});
     SetFormFont(printer);
     PrintRowOnForm(printer, row, layout, origin.top, origin.left, [](const ColumnValue &c) {
         if (c.index == kMark)
@@ -41,7 +42,7 @@ void Print1096Form(Database &db, Printer &printer, const QString &payerNumber)
 void Print1096Report(Database &db, Printer &printer, const QDate &today)
 {
     RecordSet rows = RecordSet::table(db, QStringLiteral("1096"));
-    StartReport(printer);
+    StartReport(printer, QStringLiteral("1096 Summary Report"));
     if (rows.eof())
         throw DbError(QStringLiteral("There are no 1096 summaries to report."));
     // A row without a year of its own takes the tax year of the settings.

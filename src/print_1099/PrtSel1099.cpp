@@ -21,6 +21,7 @@ PrintScreenSetup misc1099Setup()
     s.printCaptions = {QStringLiteral("&Print Selected 1099 Forms"), QStringLiteral("Print &Summary 1096 Report"),
                        QStringLiteral("Print 1096 &Form")};
     s.summaryForm = QStringLiteral("1096");
+    s.form = &Misc1099Form();
     s.alignmentReading = AlignmentReading::LeadingNumber;
     s.selectAllName = QStringLiteral("Command1");
     s.helpName = QStringLiteral("Command4");

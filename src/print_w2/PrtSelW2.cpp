@@ -28,6 +28,7 @@ PrintScreenSetup w2Setup()
     s.printCaptions = {QStringLiteral("&Print Selected Forms"), QStringLiteral("Print W3 &Summary Report"),
                        QStringLiteral("Print W3 &Form")};
     s.summaryForm = QStringLiteral("W3");
+    s.form = &W2Form();
     s.alignmentReading = AlignmentReading::WholeNumber;
     s.cancelIsError = true;
     s.employerDetails = true;
@@ -74,7 +75,7 @@ void PrtSelW2::printForms(Printer &printer, const QVector<qlonglong> &keys)
 {
     AppContext &ctx = context();
     ctx.statusText(QStringLiteral("Printing W2's..............."));
-    TwoUpRun run(database(), printer, paperKind(), W2Form());
+    TwoUpRun run(database(), printer, paperKind(), W2Form(), keys.size());
     std::vector<Step> steps{[&] { run.start(); }};
     if (keys.isEmpty()) {
         steps.push_back([&] {

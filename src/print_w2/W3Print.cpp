@@ -26,6 +26,7 @@ void PrintW3Form(Database &db, Printer &printer, const QString &employerNumber)
         throw DbError(QStringLiteral("There is no W-3 summary for employer %1.").arg(employerNumber));
     const FormOrigin origin = GetFormOrigin(db, QStringLiteral("W3"), MissingMargins::UseZero);
     const FieldLayout layout = OpenFieldLayout(db, QStringLiteral("W3"), std::nullopt, LayoutNumbers::Int32);
+    printer.startJob({QStringLiteral("W-3 ") + employerNumber, FormPaper(QStringLiteral("W3"))});
     SetFormFont(printer);
     PrintRowOnForm(printer, row, layout, origin.top, origin.left, [](const ColumnValue &c) {
         return std::optional<PrintedValue>(PrintedValue{c.text, isW3Amount(c.index)});
@@ -36,7 +37,7 @@ void PrintW3Form(Database &db, Printer &printer, const QString &employerNumber)
 void PrintW3Report(Database &db, Printer &printer, const QDate &today)
 {
     RecordSet rows = RecordSet::table(db, QStringLiteral("W3"));
-    StartReport(printer);
+    StartReport(printer, QStringLiteral("W-3 Summary Report"));
     if (rows.eof())
         throw DbError(QStringLiteral("There are no W-3 summaries to report."));
     PrintReportTitle(printer, w3ReportTitle(rows.text(QStringLiteral("Year")), today));

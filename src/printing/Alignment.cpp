@@ -57,11 +57,17 @@ AlignmentFields LoadAlignment(Database &db, const QString &formName)
             NumberToText(q.value(1).toDouble() / kTwipsPerSixteenth)};
 }
 
+FormOrigin ReadAlignment(const AlignmentFields &fields, AlignmentReading reading, const QLocale &locale)
+{
+    return {static_cast<int>(twipsOf(QStringLiteral("Down:"), fields.down, reading, locale)),
+            static_cast<int>(twipsOf(QStringLiteral("Right:"), fields.right, reading, locale))};
+}
+
 void StoreAlignment(Database &db, const QString &formName, const AlignmentFields &fields, AlignmentReading reading,
                     const QLocale &locale)
 {
-    const qint64 top = twipsOf(QStringLiteral("Down:"), fields.down, reading, locale);
-    const qint64 left = twipsOf(QStringLiteral("Right:"), fields.right, reading, locale);
+    const FormOrigin shift = ReadAlignment(fields, reading, locale);
+    const qint64 top = shift.top, left = shift.left;
     Transaction tx(db);
     const QSqlQuery q =
         db.exec(QStringLiteral("UPDATE PrintMargins SET TopMargAdjust = ?, LeftMargAdjust = ? WHERE FormName = ?"),

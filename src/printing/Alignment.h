@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/FormLayout.h"
+
 #include <QLocale>
 #include <QString>
 #include <stdexcept>
@@ -31,6 +33,10 @@ public:
 
 // The adjustment of a form kind ("W2-L", "1096", ...) as the fields show it (180 -> " 2").
 AlignmentFields LoadAlignment(Database &db, const QString &formName);
+
+// The fields as a shift in twips (down as top, right as left), read as a print button reads
+// them; a field that cannot be read throws AlignmentInputError.
+FormOrigin ReadAlignment(const AlignmentFields &fields, AlignmentReading reading, const QLocale &locale = QLocale());
 
 // Stores the fields into the form kind's row, 90 twips per sixteenth. Both fields are read
 // before anything is written: a field that cannot be stored throws AlignmentInputError and

@@ -9,6 +9,7 @@
 
 #include <QRect>
 #include <QSqlQuery>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -47,7 +48,7 @@ bool fits(qint64 value, LayoutNumbers numbers)
 
 } // namespace
 
-FormOrigin GetFormOrigin(Database &db, const QString &formName, MissingMargins missing)
+FormOrigin GetFormOrigin(Database &db, const QString &formName, MissingMargins missing, const FormOrigin *shift)
 {
     QSqlQuery q = db.exec(QStringLiteral("SELECT TopMargin, TopMargAdjust, LeftMargin, LeftMargAdjust "
                                          "FROM PrintMargins WHERE FormName = ?"),
@@ -61,11 +62,14 @@ FormOrigin GetFormOrigin(Database &db, const QString &formName, MissingMargins m
     }
     qint64 sums[2] = {0, 0};
     for (int i = 0; i < 4; ++i) {
-        const auto part = wholeValue(q.value(i));
+        const QVariant stored = shift && i == 1   ? QVariant(shift->top)
+                                : shift && i == 3 ? QVariant(shift->left)
+                                                  : q.value(i);
+        const auto part = wholeValue(stored);
         if (!part)
             throw DbError(QStringLiteral("Type mismatch: the print margins of the form kind '%1' hold '%2', "
                                          "which is not a number of twips.")
-                              .arg(formName, q.value(i).toString()));
+                              .arg(formName, stored.toString()));
         sums[i / 2] += *part;
         if (!fits(*part, LayoutNumbers::Int16) || !fits(sums[i / 2], LayoutNumbers::Int16))
             throw DbError(QStringLiteral("Overflow: the %1 print margin of the form kind '%2' is out of range. "
@@ -171,15 +175,26 @@ void PlaceFieldText(Printer &printer, const LayoutField &field, const QString &t
                           .arg(field.fieldName, field.formName)
                           .arg(x)
                           .arg(y));
-    const int lineHigh = static_cast<int>(std::lround(printer.font().size * Printer::kTwipsPerPoint));
-    printer.markField(QRect(int(x), int(y), field.fieldLength, lineHigh));
+    printer.markField(FieldBox(field, top, left, printer.font().size));
 
     const QString shown = isAmount ? FormatAmount(text) : text;
     printer.setCurrentX(int(x));
     printer.setCurrentY(int(y));
-    if (isAmount)
+    if (isAmount) {
         printer.setCurrentX(field.fieldLength - printer.textWidth(shown) + printer.currentX());
+    } else {
+        // What runs past the paper would be lost; a long text ends at its edge instead.
+        const int overrun = printer.currentX() + printer.textWidth(shown) - printer.pageSize().width();
+        if (overrun > 0)
+            printer.setCurrentX(std::max(0, printer.currentX() - overrun));
+    }
     printer.print(shown);
+}
+
+QRect FieldBox(const LayoutField &field, int top, int left, double fontPoints)
+{
+    const int lineHigh = static_cast<int>(std::lround(fontPoints * Printer::kTwipsPerPoint));
+    return QRect(field.xPos1 + left, field.yPos1 + top, field.fieldLength, lineHigh);
 }
 
 QString ValueText(const QVariant &value, ColumnKind kind)

@@ -3,6 +3,7 @@
 #include "data/TableInfo.h"
 
 #include <QHash>
+#include <QRect>
 #include <QString>
 #include <QVariant>
 #include <QVector>
@@ -30,8 +31,10 @@ enum class MissingMargins {
 };
 
 // The origin of a form kind (a PrintMargins FormName such as "W2-L"). Both sums are 16-bit
-// print positions: a sum out of that range is an error, never a wrap-around.
-FormOrigin GetFormOrigin(Database &db, const QString &formName, MissingMargins missing = MissingMargins::Fail);
+// print positions: a sum out of that range is an error, never a wrap-around. A shift given
+// (down as top, right as left) stands for the stored adjustment: a test sheet shows the one typed.
+FormOrigin GetFormOrigin(Database &db, const QString &formName, MissingMargins missing = MissingMargins::Fail,
+                         const FormOrigin *shift = nullptr);
 
 // How wide the integers are that a run reads a layout's positions into.
 enum class LayoutNumbers { Int16, Int32 };
@@ -79,9 +82,13 @@ const LayoutField *FindFieldLayout(const FieldLayout &layout, const QString &col
 // is empty or is not a number at all.
 QString FormatAmount(const QString &text);
 
+// The box of a field on the page: its place below top and right of left, as wide as the field
+// and one line of the font high.
+QRect FieldBox(const LayoutField &field, int top, int left, double fontPoints);
+
 // Draws one value at the field's place below top and right of left. An amount is formatted
 // and right-aligned to end at the right edge of the field's box; plain text starts at the
-// left edge and is never cut.
+// left edge and is never cut: a text that would run past the right edge of the page ends at it.
 void PlaceFieldText(Printer &printer, const LayoutField &field, const QString &text, int top, int left, bool isAmount);
 
 // A stored value as text: Null is empty, money a plain number ("1234.5"), a flag True/False.

@@ -22,10 +22,10 @@ int toTwips(double pixels, const QPaintDevice *device)
 
 } // namespace
 
-int PageHeightTwips(const QPrinter &printer)
+QSize PageTwips(const QPageLayout &layout)
 {
-    const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Point);
-    return static_cast<int>(std::lround(paper.height() * Printer::kTwipsPerPoint));
+    const QSizeF paper = layout.fullRect(QPageLayout::Point).size() * Printer::kTwipsPerPoint;
+    return {static_cast<int>(std::lround(paper.width())), static_cast<int>(std::lround(paper.height()))};
 }
 
 void DrawTwipsText(QPainter &painter, int x, int y, const QString &text, const PrinterFont &font)
@@ -39,12 +39,38 @@ void DrawTwipsText(QPainter &painter, int x, int y, const QString &text, const P
     painter.drawText(QPointF(x * scale, y * scale + ascent), text);
 }
 
+bool SetJobPage(QPrinter &printer, JobPaper paper, const QPageLayout &plain)
+{
+    QPageSize size = plain.pageSize();
+    QPageLayout::Orientation orientation = plain.orientation();
+    if (paper == JobPaper::Letter) {
+        size = QPageSize(QPageSize::Letter);
+        orientation = QPageLayout::Portrait;
+    } else if (paper == JobPaper::Continuous) {
+        const QSize twips = FormPaperTwips(paper);
+        size = QPageSize(QSizeF(twips) / Printer::kTwipsPerPoint, QPageSize::Point,
+                         QStringLiteral("Continuous form 9 1/2 x 11 in"), QPageSize::ExactMatch);
+        orientation = QPageLayout::Portrait;
+    }
+    QPageLayout layout(size, orientation, QMarginsF(), QPageLayout::Point);
+    layout.setMode(QPageLayout::FullPageMode);
+    const bool set = printer.setPageLayout(layout);
+    printer.setFullPage(true);
+    return set && printer.pageLayout().pageSize().isEquivalentTo(size);
+}
+
+void DrawTwipsLine(QPainter &painter, const QLine &line)
+{
+    const double scale = pixelsPerTwip(painter.device());
+    QPen pen(Qt::black);
+    pen.setWidthF(scale * 10); // half a point
+    painter.setPen(pen);
+    painter.drawLine(QPointF(line.x1() * scale, line.y1() * scale), QPointF(line.x2() * scale, line.y2() * scale));
+}
+
 void PrepareFormPrinter(QPrinter &printer)
 {
-    printer.setFullPage(true);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    SetJobPage(printer, JobPaper::Letter, printer.pageLayout());
 }
 
 void SetPdfOutput(QPrinter &printer, const QString &path)
@@ -93,7 +119,7 @@ int DeviceMetrics::lineHeight(const PrinterFont &font)
 }
 
 PaintPrinter::PaintPrinter(QPrinter &printer)
-    : printer_(printer), metrics_(&printer),
+    : printer_(printer), plain_(printer.pageLayout()), metrics_(&printer),
       onePerRun_(printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
 {
 }
@@ -124,21 +150,50 @@ int PaintPrinter::lineHeight(const PrinterFont &font)
     return metrics_.lineHeight(font);
 }
 
-int PaintPrinter::pageHeight()
+QSize PaintPrinter::pageSize()
 {
-    return PageHeightTwips(printer_);
+    return job().paper == JobPaper::Plain ? PageTwips(plain_) : FormPaperTwips(job().paper);
+}
+
+QMargins PaintPrinter::unprintableMargins()
+{
+    if (job().paper != JobPaper::Plain)
+        return {};
+    const QMarginsF points = plain_.minimumMargins();
+    const auto twips = [](double p) { return static_cast<int>(std::ceil(p * Printer::kTwipsPerPoint)); };
+    return {twips(points.left()), twips(points.top()), twips(points.right()), twips(points.bottom())};
+}
+
+void PaintPrinter::applyJob()
+{
+    if (!painter_.isActive())
+        printer_.setDocName(job().name);
+    if (!SetJobPage(printer_, job().paper, plain_))
+        throw PrinterError(QStringLiteral("The printer '%1' does not take the paper of the job '%2'.")
+                               .arg(printer_.printerName(), job().name));
 }
 
 void PaintPrinter::begin()
 {
     if (painter_.isActive())
         return;
+    applyJob();
     if (!painter_.begin(&printer_)) {
         if (printer_.outputFormat() == QPrinter::PdfFormat)
             throw PrinterError(QStringLiteral("The PDF file '%1' could not be written.")
                                    .arg(QDir::toNativeSeparators(printer_.outputFileName())));
         throw PrinterError(QStringLiteral("The printer '%1' could not start printing.").arg(printer_.printerName()));
     }
+}
+
+void PaintPrinter::open()
+{
+    if (pageEnded_) {
+        pageEnded_ = false;
+        applyJob(); // the next page of the file takes the next job's paper
+        newPage();
+    }
+    begin();
 }
 
 void PaintPrinter::end()
@@ -152,17 +207,19 @@ void PaintPrinter::end()
 
 void PaintPrinter::draw(int x, int y, const QString &text, const PrinterFont &font)
 {
-    if (pageEnded_) {
-        pageEnded_ = false;
-        newPage();
-    }
-    begin();
+    open();
     const QFont &face = metrics_.face(font);
     if (painter_.font() != face)
         painter_.setFont(face);
     // The position is the top of the character cell; Qt draws from the baseline.
     const double scale = pixelsPerTwip(&printer_);
     painter_.drawText(QPointF(x * scale, y * scale + metrics_.faceMetrics(font).ascent()), text);
+}
+
+void PaintPrinter::drawLineTwips(const QLine &line)
+{
+    open();
+    DrawTwipsLine(painter_, line);
 }
 
 void PaintPrinter::newPage()

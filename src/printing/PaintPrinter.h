@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <optional>
 
@@ -12,9 +13,12 @@ class QPrinter;
 
 namespace quillory {
 
-// Sets a printer (made with QPrinter::HighResolution) up for the forms: Letter paper and the
-// whole sheet as its drawing area (no margins), so that twips count from the paper's corner on
-// a printer and in a PDF file alike.
+// Sets a printer (made with QPrinter::HighResolution) up for a job on its paper: the form's page
+// or, for plain paper, the page given; the whole sheet is the drawing area (no margins), so that
+// twips count from the paper's corner on a printer and in a PDF file alike. Returns false when
+// the printer refuses the page.
+bool SetJobPage(QPrinter &printer, JobPaper paper, const QPageLayout &plain);
+// Sets a printer up for the form runs before the printer dialog shows: Letter, whole sheet.
 void PrepareFormPrinter(QPrinter &printer);
 // Makes the printer write one PDF file.
 void SetPdfOutput(QPrinter &printer, const QString &path);
@@ -23,12 +27,15 @@ void SetPdfOutput(QPrinter &printer, const QString &path);
 // it is not installed (Liberation Mono).
 QFont ToQFont(const PrinterFont &font);
 
-// Height of the printer's paper in twips.
-int PageHeightTwips(const QPrinter &printer);
+// Size of a page layout's paper in twips.
+QSize PageTwips(const QPageLayout &layout);
 
 // Draws a text in twips on a painter open on a device: (x, y) is the top-left corner of the
 // first character cell.
 void DrawTwipsText(QPainter &painter, int x, int y, const QString &text, const PrinterFont &font);
+
+// Draws a thin line given in twips.
+void DrawTwipsLine(QPainter &painter, const QLine &line);
 
 // Widths and line heights measured at a paint device's resolution, rounded to twips. The
 // face of the last font asked for is kept, as a run asks for the same one thousands of times.
@@ -48,9 +55,10 @@ private:
     std::optional<QFontMetricsF> metrics_;
 };
 
-// Prints on a QPrinter. On a real printer each end of document is a print job of its own; a
-// PDF file is one file per printer object, and each end of document starts a new page of it.
-// Make it after the printer dialog, which decides between the two.
+// Prints on a QPrinter. On a real printer each end of document is a print job of its own, sent
+// under the job's name on the job's paper; a PDF file is one file per printer object, and each
+// end of document starts a new page of it. Make it after the printer dialog, which decides
+// between the two and whose page is the plain paper.
 class PaintPrinter : public Printer {
 public:
     explicit PaintPrinter(QPrinter &printer);
@@ -62,19 +70,25 @@ public:
     // when the printer reports a failure.
     void finish();
 
+    QSize pageSize() override;
+    QMargins unprintableMargins() override;
+
 protected:
     int measure(const QString &text, const PrinterFont &font) override;
     int lineHeight(const PrinterFont &font) override;
-    int pageHeight() override;
     void draw(int x, int y, const QString &text, const PrinterFont &font) override;
+    void drawLineTwips(const QLine &line) override;
     void newPage() override;
     void endJob() override;
 
 private:
     void begin();
+    void open();
     void end();
+    void applyJob();
 
     QPrinter &printer_;
+    QPageLayout plain_;
     DeviceMetrics metrics_;
     QPainter painter_;
     bool onePerRun_;

@@ -2,6 +2,7 @@
 
 #include "printing/PaintPrinter.h"
 
+#include <QAction>
 #include <QMap>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
@@ -26,7 +27,7 @@ void drawOutline(QPainter &painter, const QRect &box)
 } // namespace
 
 PreviewPrinter::PreviewPrinter(QPrinter &printer)
-    : RecordingPrinter(std::make_shared<DeviceMetrics>(&printer), PageHeightTwips(printer)), printer_(printer)
+    : RecordingPrinter(std::make_shared<DeviceMetrics>(&printer), PageTwips(printer.pageLayout())), printer_(printer)
 {
 }
 
@@ -35,10 +36,13 @@ void PreviewPrinter::render(QPrinter &printer, bool outlineFields) const
     struct Page {
         QVector<const Placed *> texts;
         QVector<QRect> boxes;
+        QVector<QLine> lines;
     };
     QMap<QPair<int, int>, Page> pages; // by job, then page
     for (const Placed &p : placed())
         pages[{p.job, p.page}].texts.append(&p);
+    for (const Line &l : lines())
+        pages[{l.job, l.page}].lines.append(l.line);
     if (outlineFields) {
         for (const FieldBox &b : fieldBoxes())
             pages[{b.job, b.page}].boxes.append(b.box);
@@ -53,6 +57,8 @@ void PreviewPrinter::render(QPrinter &printer, bool outlineFields) const
         first = false;
         for (const QRect &box : page.boxes)
             drawOutline(painter, box);
+        for (const QLine &line : page.lines)
+            DrawTwipsLine(painter, line);
         for (const Placed *p : page.texts)
             DrawTwipsText(painter, p->x, p->y, p->text, p->font);
     }
@@ -61,8 +67,17 @@ void PreviewPrinter::render(QPrinter &printer, bool outlineFields) const
 
 int PreviewPrinter::exec(QWidget *parent, const QString &title, bool outlineFields)
 {
+    // A run goes out on one paper: the preview shows its pages on it.
+    SetJobPage(printer_, jobSetup(1).paper, printer_.pageLayout());
     QPrintPreviewDialog dialog(&printer_, parent);
     dialog.setWindowTitle(title);
+    // Printing goes through the print screen's buttons, which send each sheet as a job of its
+    // own on its paper; the preview's own print and page setup would send one job on any paper.
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        if (action->text() == QPrintPreviewDialog::tr("Print") ||
+            action->text() == QPrintPreviewDialog::tr("Page setup"))
+            action->setVisible(false);
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this, outlineFields](QPrinter *p) {
         // The preview draws through a picture engine; paper printed from the dialog gets no outlines.
         const bool onScreen = p->paintEngine() && p->paintEngine()->type() == QPaintEngine::Picture;

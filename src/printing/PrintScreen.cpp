@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "printing/PaintPrinter.h"
 #include "printing/PreviewPrinter.h"
+#include "printing/TestSheet.h"
 #include "shell/MainWindow.h"
 #include "shell/StepRunner.h"
 
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -173,11 +175,23 @@ QWidget *PrintScreen::buildButtons()
         connect(cmdPrint[k], &QPushButton::clicked, this, [this, k] { cmdPrint_Click(k); });
         layout->addWidget(cmdPrint[k]);
     }
+    cmdTestSheet = new QPushButton(QStringLiteral("Print &Test Sheet"), box);
+    cmdTestSheet->setObjectName(QStringLiteral("cmdTestSheet"));
+    cmdTestSheet->setToolTip(QStringLiteral("Prints on plain paper where every field of the forms would print with "
+                                            "the paper type and adjustment chosen here; hold it against a form"));
+    connect(cmdTestSheet, &QPushButton::clicked, this, &PrintScreen::cmdTestSheet_Click);
+    layout->addWidget(cmdTestSheet);
     cmdPreview = new QPushButton(QStringLiteral("Pre&view"), box);
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
-    cmdPreview->setToolTip(QStringLiteral("Shows the selected forms as they would print, or the summary form when "
-                                          "no record is selected, with the outline of every field"));
-    connect(cmdPreview, &QPushButton::clicked, this, &PrintScreen::Preview);
+    cmdPreview->setToolTip(QStringLiteral("Shows the selected forms, the summary form or the test sheet as they "
+                                          "would print, with the outline of every field"));
+    auto *previews = new QMenu(cmdPreview);
+    const std::pair<const char *, Run> choices[] = {
+        {"Selected Forms", Forms}, {"Summary Form", SummaryForm}, {"Test Sheet", TestSheet}};
+    for (const auto &[caption, run] : choices)
+        connect(previews->addAction(QString::fromLatin1(caption)), &QAction::triggered, this,
+                [this, run = run] { Preview(run); });
+    cmdPreview->setMenu(previews);
     layout->addWidget(cmdPreview);
     layout->addSpacing(fontMetrics().height());
     cmdSelectAll = new QPushButton(QStringLiteral("Select &All records"), box);
@@ -333,13 +347,34 @@ void PrintScreen::cmdPrint_Click(int run)
         return;
     }
 
+    printThrough(run != SummaryReport, [&](Printer &out) {
+        switch (run) {
+        case Forms:
+            printForms(out, selectedKeys());
+            break;
+        case SummaryReport:
+            printSummaryReport(out);
+            break;
+        default:
+            printSummaryForm(out);
+            break;
+        }
+    });
+}
+
+void PrintScreen::printThrough(bool forms, const std::function<void(Printer &)> &run)
+{
     QPrinter printer(QPrinter::HighResolution);
-    PrepareFormPrinter(printer);
+    if (forms)
+        PrepareFormPrinter(printer);
     if (!ctx_.dialogs.printerDialog(printer)) {
         if (setup_.cancelIsError)
             ErrorDialog(ctx_.dialogs, ctx_.state.gAppTitle, QStringLiteral("Printing was cancelled."));
         return;
     }
+    // Each sheet is a job of its own: a page range would leave whole jobs blank.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges(QPageRanges());
     std::unique_ptr<Printer> out;
     try {
         out = makePrinter_(printer);
@@ -347,17 +382,7 @@ void PrintScreen::cmdPrint_Click(int run)
         ErrorDialog(ctx_.dialogs, ctx_.state.gAppTitle, QString::fromStdString(e.what()));
         return;
     }
-    switch (run) {
-    case Forms:
-        printForms(*out, selectedKeys());
-        break;
-    case SummaryReport:
-        printSummaryReport(*out);
-        break;
-    default:
-        printSummaryForm(*out);
-        break;
-    }
+    run(*out);
     // Whatever a run left unsent goes out now; a PDF file is closed.
     runSteps(ctx_, {[&] {
                  if (auto *paint = dynamic_cast<PaintPrinter *>(out.get()))
@@ -366,13 +391,40 @@ void PrintScreen::cmdPrint_Click(int run)
              OnFailure::EndRun);
 }
 
-void PrintScreen::Preview()
+bool PrintScreen::testSheetRun(std::function<void(Printer &)> &run)
+{
+    FormOrigin shift;
+    try {
+        shift = ReadAlignment({Text1[0]->text(), Text1[1]->text()}, setup_.alignmentReading);
+    } catch (const AlignmentInputError &e) {
+        ctx_.dialogs.message(QString::fromStdString(e.what()), ctx_.state.gAppTitle, Dialogs::Icon::Exclamation);
+        return false;
+    }
+    const QString kind = paperKind_;
+    run = [this, kind, shift](Printer &printer) { PrintTestSheet(database(), printer, kind, *setup_.form, shift); };
+    return true;
+}
+
+void PrintScreen::cmdTestSheet_Click()
+{
+    std::function<void(Printer &)> sheet;
+    if (!testSheetRun(sheet))
+        return;
+    printThrough(true, [&](Printer &printer) { runBusy({[&] { sheet(printer); }}, OnFailure::EndRun); });
+}
+
+void PrintScreen::Preview(Run run)
 {
     const QVector<qlonglong> keys = selectedKeys();
+    std::function<void(Printer &)> sheet;
+    if (run == TestSheet && !testSheetRun(sheet))
+        return;
     runSteps(ctx_, {[&] {
-                 ShowPrintPreview(this, windowTitle(), true, [&](Printer &printer) {
+                 ShowPrintPreview(this, windowTitle(), run != TestSheet, [&](Printer &printer) {
                      // A preview runs the same code as the print, so it fails the same way.
-                     if (keys.isEmpty())
+                     if (run == TestSheet)
+                         sheet(printer);
+                     else if (run == SummaryForm || keys.isEmpty())
                          printSummaryForm(printer);
                      else
                          printForms(printer, keys);

@@ -20,6 +20,7 @@ namespace quillory {
 
 class MDIForm1;
 class Printer;
+struct TwoUpForm;
 
 // What sets one print screen apart from its twin.
 struct PrintScreenSetup {
@@ -30,7 +31,8 @@ struct PrintScreenSetup {
     QVector<GridColumn> gridColumns;
     QStringList paperTags; // cut sheet, continuous, mailer
     QStringList printCaptions;
-    QString summaryForm; // the form kind the summary buttons store the alignment under
+    QString summaryForm;             // the form kind the summary buttons store the alignment under
+    const TwoUpForm *form = nullptr; // the forms, for the test sheet
     AlignmentReading alignmentReading = AlignmentReading::LeadingNumber;
     bool cancelIsError = false;   // a cancelled printer dialog shows the failure dialog
     bool employerDetails = false; // shows the chosen filer's establishment number and kind
@@ -40,11 +42,12 @@ struct PrintScreenSetup {
 
 // A screen on which the user picks a filer, selects its records in a grid, chooses the kind
 // of paper and the alignment, and starts one of three print runs: the selected forms, the
-// summary report or the summary form. A preview shows a run as it would print.
+// summary report or the summary form. A test sheet shows on plain paper where the forms would
+// print with the alignment typed; a preview shows a run as it would print.
 class PrintScreen : public QWidget {
     Q_OBJECT
 public:
-    enum Run { Forms = 0, SummaryReport = 1, SummaryForm = 2 };
+    enum Run { Forms = 0, SummaryReport = 1, SummaryForm = 2, TestSheet = 3 };
     using PrinterFactory = std::function<std::unique_ptr<Printer>(QPrinter &)>;
 
     ~PrintScreen() override;
@@ -56,8 +59,10 @@ public:
     void SSDataCombo1_Click(int row);
     void Option3D1_Click(int index);
     void cmdPrint_Click(int run);
+    void cmdTestSheet_Click();
     void SelectAll();
-    void Preview();
+    // Shows the selected forms, the summary form or the test sheet as they would print.
+    void Preview(Run run);
 
     QString paperKind() const { return paperKind_; }
     // The keys of the selected grid rows in the order they were selected.
@@ -71,6 +76,7 @@ public:
     QRadioButton *Option3D1[3];
     QLineEdit *Text1[2];
     QPushButton *cmdPrint[3];
+    QPushButton *cmdTestSheet;
     QPushButton *cmdSelectAll;
     QPushButton *cmdHelp;
     QPushButton *cmdExit;
@@ -101,6 +107,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Shows the printer dialog and runs the print on the printer chosen; forms go out on their
+    // own pages whatever paper the printer was set to.
+    void printThrough(bool forms, const std::function<void(Printer &)> &run);
+    // The test sheet of the chosen paper kind with the alignment shown; false when it cannot be read.
+    bool testSheetRun(std::function<void(Printer &)> &run);
     void fillGrid(bool ordered);
     void showFilerDetails(int row);
     QWidget *buildFilerBox();

@@ -2,6 +2,24 @@
 
 namespace quillory {
 
+JobPaper FormPaper(const QString &formKind)
+{
+    return formKind.trimmed().endsWith(QLatin1String("-C"), Qt::CaseInsensitive) ? JobPaper::Continuous
+                                                                                 : JobPaper::Letter;
+}
+
+QSize FormPaperTwips(JobPaper paper)
+{
+    switch (paper) {
+    case JobPaper::Letter:
+        return {12240, 15840};
+    case JobPaper::Continuous:
+        return {13680, 15840};
+    default:
+        return {};
+    }
+}
+
 void Printer::print(const QString &text)
 {
     if (text.isEmpty())
@@ -11,10 +29,25 @@ void Printer::print(const QString &text)
     x_ += measure(text, font_);
 }
 
+void Printer::drawLine(int x1, int y1, int x2, int y2)
+{
+    drawLineTwips(QLine(x1, y1, x2, y2));
+    drawn_ = true;
+}
+
+void Printer::drawBox(const QRect &box)
+{
+    const int right = box.x() + box.width(), bottom = box.y() + box.height();
+    drawLine(box.x(), box.y(), right, box.y());
+    drawLine(right, box.y(), right, bottom);
+    drawLine(right, bottom, box.x(), bottom);
+    drawLine(box.x(), bottom, box.x(), box.y());
+}
+
 void Printer::printAtColumn(int column, const QString &text)
 {
     // A fixed-pitch font is assumed: every character cell is as wide as a digit.
-    const int target = (column > 1 ? column - 1 : 0) * measure(QStringLiteral("0"), font_);
+    const int target = margins_.left() + (column > 1 ? column - 1 : 0) * measure(QStringLiteral("0"), font_);
     if (x_ > target)
         newLine();
     x_ = target;
@@ -24,12 +57,12 @@ void Printer::printAtColumn(int column, const QString &text)
 void Printer::newLine()
 {
     const int height = lineHeight(font_);
-    x_ = 0;
+    x_ = margins_.left();
     y_ += height;
-    if (y_ + height > pageHeight()) {
+    if (y_ + height > pageSize().height() - margins_.bottom()) {
         if (drawn_)
             newPage();
-        y_ = 0;
+        y_ = margins_.top();
     }
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QLine>
+#include <QMargins>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <stdexcept>
 
@@ -25,10 +28,30 @@ struct PrinterFont {
     friend bool operator!=(const PrinterFont &a, const PrinterFont &b) { return !(a == b); }
 };
 
+// The paper a print job goes out on.
+enum class JobPaper {
+    Plain,      // the paper chosen in the printer dialog: the reports
+    Letter,     // cut sheets, mailers and the summary forms: 8.5 x 11 in
+    Continuous, // continuous forms with both pin-feed strips: 9.5 x 11 in
+};
+
+// What a print job is sent as: its name in the print queue and its paper.
+struct PrintJob {
+    QString name;
+    JobPaper paper = JobPaper::Plain;
+};
+
+// The paper of a form kind (a PrintMargins FormName): the continuous kinds ("W2-C", "1099-C")
+// need the wide page, every other kind a Letter page.
+JobPaper FormPaper(const QString &formKind);
+// The size of a form paper in twips; nothing for the plain paper, which the printer decides.
+QSize FormPaperTwips(JobPaper paper);
+
 // The printer as the print runs see it. Positions and widths are in twips (1440 to the inch)
 // from the top-left corner of the printable area; the current position is the top-left corner
 // of the next character cell. Drawing opens a document; endDoc sends it as one print job and
-// the next drawing starts a new one on a fresh page.
+// the next drawing starts a new one on a fresh page. Each run names its jobs and their paper
+// with startJob before it draws.
 class Printer {
 public:
     static constexpr int kTwipsPerInch = 1440;
@@ -42,6 +65,18 @@ public:
     void setFontSize(double points) { font_.size = points; }
     void setFontBold(bool bold) { font_.bold = bold; }
 
+    // Names the job that the next drawing opens (or the open one, while nothing is drawn yet)
+    // and sets its paper.
+    void startJob(const PrintJob &job) { job_ = job; }
+    const PrintJob &job() const { return job_; }
+    // The current job's page in twips, and the edges of it that the printer cannot reach.
+    virtual QSize pageSize() = 0;
+    virtual QMargins unprintableMargins() { return {}; }
+    // Where lines of text start and end: column 1 and the first line sit inside these margins,
+    // and a line that would reach into the bottom margin starts a new page.
+    void setTextMargins(const QMargins &twips) { margins_ = twips; }
+    const QMargins &textMargins() const { return margins_; }
+
     int currentX() const { return x_; }
     int currentY() const { return y_; }
     void setCurrentX(int twips) { x_ = twips; }
@@ -54,10 +89,13 @@ public:
 
     // Prints at the current position; the current x moves to the end of the text.
     void print(const QString &text);
+    // A line on the page, for sheets that are drawn rather than filled in.
+    void drawLine(int x1, int y1, int x2, int y2);
+    void drawBox(const QRect &box);
     // Prints at a character column of the current font, the first column being 1 at the left
-    // edge. A line already past that column goes on at the column on the next line.
+    // text margin. A line already past that column goes on at the column on the next line.
     void printAtColumn(int column, const QString &text);
-    // Back to the left edge, one line down; a line that would not fit starts a new page.
+    // Back to the left text margin, one line down; a line that would not fit starts a new page.
     void newLine();
     // Sends everything drawn since the last end as one print job. Nothing drawn, nothing sent.
     void endDoc();
@@ -69,10 +107,9 @@ public:
 protected:
     virtual int measure(const QString &text, const PrinterFont &font) = 0;
     virtual int lineHeight(const PrinterFont &font) = 0;
-    // Height of the page in twips, for lines that run past its bottom.
-    virtual int pageHeight() = 0;
     // Draws with the cell's top-left corner at (x, y); opens the document when needed.
     virtual void draw(int x, int y, const QString &text, const PrinterFont &font) = 0;
+    virtual void drawLineTwips(const QLine &line) = 0;
     virtual void newPage() = 0;
     // Called only when something was drawn since the last end.
     virtual void endJob() = 0;
@@ -81,6 +118,8 @@ protected:
 
 private:
     PrinterFont font_;
+    PrintJob job_;
+    QMargins margins_;
     int x_ = 0;
     int y_ = 0;
     bool drawn_ = false;

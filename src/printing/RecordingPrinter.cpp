@@ -28,9 +28,28 @@ int FixedPitchMetrics::lineHeight(const PrinterFont &font)
     return static_cast<int>(std::lround(kHeightPerEm * emTwips(font)));
 }
 
-RecordingPrinter::RecordingPrinter(std::shared_ptr<TextMetrics> metrics, int pageHeightTwips)
-    : metrics_(std::move(metrics)), pageHeight_(pageHeightTwips)
+RecordingPrinter::RecordingPrinter(std::shared_ptr<TextMetrics> metrics, QSize plainPage, QMargins unprintable)
+    : metrics_(std::move(metrics)), plainPage_(plainPage), unprintable_(unprintable)
 {
+}
+
+QSize RecordingPrinter::pageSize()
+{
+    return job().paper == JobPaper::Plain ? plainPage_ : FormPaperTwips(job().paper);
+}
+
+QSize RecordingPrinter::jobPage(int number) const
+{
+    const JobPaper paper = jobSetup(number).paper;
+    return paper == JobPaper::Plain ? plainPage_ : FormPaperTwips(paper);
+}
+
+void RecordingPrinter::opened()
+{
+    if (jobs_.size() < job_)
+        jobs_.resize(job_);
+    if (!hasOpenDocument())
+        jobs_[job_ - 1] = job();
 }
 
 QVector<RecordingPrinter::Placed> RecordingPrinter::job(int number) const
@@ -56,6 +75,8 @@ void RecordingPrinter::clear()
 {
     placed_.clear();
     boxes_.clear();
+    lines_.clear();
+    jobs_.clear();
     job_ = 1;
     page_ = 1;
 }
@@ -77,7 +98,14 @@ int RecordingPrinter::lineHeight(const PrinterFont &font)
 
 void RecordingPrinter::draw(int x, int y, const QString &text, const PrinterFont &font)
 {
+    opened();
     placed_.append({text, x, y, font, job_, page_});
+}
+
+void RecordingPrinter::drawLineTwips(const QLine &line)
+{
+    opened();
+    lines_.append({line, job_, page_});
 }
 
 void RecordingPrinter::endJob()

@@ -42,16 +42,30 @@ public:
         int job = 1;
         int page = 1;
     };
+    struct Line {
+        QLine line;
+        int job = 1;
+        int page = 1;
+    };
 
-    // Letter paper by default (11 inches high).
+    // The plain paper is Letter by default.
     explicit RecordingPrinter(std::shared_ptr<TextMetrics> metrics = std::make_shared<FixedPitchMetrics>(),
-                              int pageHeightTwips = 11 * kTwipsPerInch);
+                              QSize plainPage = FormPaperTwips(JobPaper::Letter), QMargins unprintable = {});
 
     const QVector<Placed> &placed() const { return placed_; }
     const QVector<FieldBox> &fieldBoxes() const { return boxes_; }
+    const QVector<Line> &lines() const { return lines_; }
+    // The name and paper of a job (counted from 1) as it was when its first drawing opened it.
+    PrintJob jobSetup(int number) const { return jobs_.value(number - 1); }
+    // The page of a job in twips.
+    QSize jobPage(int number) const;
+
+    QSize pageSize() override;
+    QMargins unprintableMargins() override { return unprintable_; }
     // The job that the next drawing belongs to; jobs ended so far is one less.
     int currentJob() const { return job_; }
     int jobsEnded() const { return job_ - 1; }
+    using Printer::job;
     // Texts of one job, in the order they were placed.
     QVector<Placed> job(int number) const;
     // The first placed text equal to the given one, or nullptr.
@@ -63,16 +77,21 @@ public:
 protected:
     int measure(const QString &text, const PrinterFont &font) override;
     int lineHeight(const PrinterFont &font) override;
-    int pageHeight() override { return pageHeight_; }
     void draw(int x, int y, const QString &text, const PrinterFont &font) override;
+    void drawLineTwips(const QLine &line) override;
     void newPage() override { ++page_; }
     void endJob() override;
 
 private:
+    void opened();
+
     std::shared_ptr<TextMetrics> metrics_;
-    int pageHeight_;
+    QSize plainPage_;
+    QMargins unprintable_;
     QVector<Placed> placed_;
     QVector<FieldBox> boxes_;
+    QVector<Line> lines_;
+    QVector<PrintJob> jobs_;
     int job_ = 1;
     int page_ = 1;
 };

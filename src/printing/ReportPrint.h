@@ -18,13 +18,16 @@ constexpr int kReportRightColumn = 55;
 constexpr int kReportTitleColumn = 30;
 constexpr int kReportDateColumn = 70;
 
-// The summary reports: Courier New 12 on plain paper, lines at character columns.
-// Sets the font and prints the empty first line.
-void StartReport(Printer &printer);
+// The summary reports: Courier New 12 on plain paper, lines at character columns, at least a
+// quarter inch (or the printer's own margin, when wider) from every edge of the page.
+constexpr int kReportMargin = 360;
+// Names the job, sets the font and the margins and prints the empty first line.
+void StartReport(Printer &printer, const QString &jobName);
 // The bold title line (left part at column 30, date at column 70) and two empty lines.
 void PrintReportTitle(Printer &printer, const ReportLine &title);
 // Each line: the left part at column 1, the right part at column 55 (on the next line when
-// the left part reaches past it).
+// the left part reaches past it). A part that would run past the right margin goes on a line
+// of its own from column 1, continued on the next lines when it is longer than a line.
 void PrintReportLines(Printer &printer, const QVector<ReportLine> &lines);
 
 } // namespace quillory

@@ -4,6 +4,8 @@
 #include "data/RecordSet.h"
 #include "printing/Printer.h"
 
+#include <algorithm>
+
 namespace quillory {
 
 RecordSet FindListedRow(Database &db, const TwoUpForm &form, qlonglong key)
@@ -14,8 +16,8 @@ RecordSet FindListedRow(Database &db, const TwoUpForm &form, qlonglong key)
     return row;
 }
 
-TwoUpRun::TwoUpRun(Database &db, Printer &printer, QString paperKind, TwoUpForm form)
-    : db_(db), printer_(printer), paperKind_(std::move(paperKind)), form_(std::move(form))
+TwoUpRun::TwoUpRun(Database &db, Printer &printer, QString paperKind, TwoUpForm form, int forms)
+    : db_(db), printer_(printer), paperKind_(std::move(paperKind)), form_(std::move(form)), sheets_((forms + 1) / 2)
 {
 }
 
@@ -25,11 +27,20 @@ void TwoUpRun::start()
     layout_ = OpenFieldLayout(db_, form_.layoutForm, 0);
     formTop_ = origin_.top;
     upper_ = true;
+    sheet_ = 0;
     SetFormFont(printer_);
 }
 
 void TwoUpRun::printForm(const RecordSet &row)
 {
+    if (upper_) {
+        ++sheet_;
+        printer_.startJob({QStringLiteral("%1 %2 sheet %3 of %4")
+                               .arg(form_.recordName, row.text(form_.filerColumn))
+                               .arg(sheet_)
+                               .arg(std::max(sheet_, sheets_)),
+                           FormPaper(paperKind_)});
+    }
     PrintRowOnForm(printer_, row, layout_, formTop_, origin_.left, form_.rule);
 }
 
@@ -53,7 +64,7 @@ void TwoUpRun::finish()
 void PrintTwoUp(Database &db, Printer &printer, const QString &paperKind, const TwoUpForm &form,
                 const QVector<qlonglong> &keys)
 {
-    TwoUpRun run(db, printer, paperKind, form);
+    TwoUpRun run(db, printer, paperKind, form, keys.size());
     run.start();
     for (qlonglong key : keys) {
         run.printForm(FindListedRow(db, form, key));

@@ -15,8 +15,9 @@ class RecordSet;
 struct TwoUpForm {
     QString layoutForm; // PrintFormats FormName
     QString table;
-    QString keyColumn;  // the row key the print screen lists
-    QString recordName; // names a row in messages ("W-2")
+    QString keyColumn;   // the row key the print screen lists
+    QString recordName;  // names a row in messages and print jobs ("W-2")
+    QString filerColumn; // the filer number of a row, which names the sheets in the print queue
     ColumnRule rule;
 };
 
@@ -25,12 +26,14 @@ struct TwoUpForm {
 RecordSet FindListedRow(Database &db, const TwoUpForm &form, qlonglong key);
 
 // Prints forms two to a sheet: the upper form at the paper kind's origin, the lower one 7920
-// twips below it; each full sheet is sent as a print job of its own. The W-2 and 1099-MISC
-// runs are this with their own layout and column rule, written as steps so that a failure
-// dialog can repeat or skip one of them.
+// twips below it; each full sheet is sent as a print job of its own, on the paper kind's page
+// and named after the form, the filer and the sheet ("W-2 12-3456789 sheet 3 of 25"). The W-2
+// and 1099-MISC runs are this with their own layout and column rule, written as steps so that
+// a failure dialog can repeat or skip one of them.
 class TwoUpRun {
 public:
-    TwoUpRun(Database &db, Printer &printer, QString paperKind, TwoUpForm form);
+    // The number of forms to print gives the number of sheets that the job names count to.
+    TwoUpRun(Database &db, Printer &printer, QString paperKind, TwoUpForm form, int forms);
 
     // Reads the origin of the paper kind (a missing row is an error) and the layout; sets the font.
     void start();
@@ -53,6 +56,8 @@ private:
     FieldLayout layout_;
     int formTop_ = 0;
     bool upper_ = true;
+    int sheets_ = 0;
+    int sheet_ = 0;
 };
 
 // Prints the rows with the given keys, in that order, on the paper kind ("W2-L", "1099-M",

@@ -1,12 +1,50 @@
 #include "shell/Dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace quillory {
+
+namespace {
+
+// The print runs send every sheet as a print job of its own, so a page range or page set
+// would leave whole sheets unprinted: the dialog offers neither. On a CUPS printer Qt shows
+// its page-range controls even with the option off (and again when another printer is
+// chosen), and then hands the range to CUPS; they are hidden as the dialog shows.
+class WholeJobsPrintDialog : public QPrintDialog {
+public:
+    WholeJobsPrintDialog(QPrinter *printer, QWidget *parent) : QPrintDialog(printer, parent)
+    {
+        setOption(QAbstractPrintDialog::PrintPageRange, false);
+        setOption(QAbstractPrintDialog::PrintSelection, false);
+        setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        if (auto *printers = findChild<QComboBox *>(QStringLiteral("printers")))
+            connect(printers, &QComboBox::currentIndexChanged, this, &WholeJobsPrintDialog::hideRanges);
+    }
+    void setVisible(bool visible) override
+    {
+        QPrintDialog::setVisible(visible);
+        if (visible)
+            hideRanges();
+    }
+
+private:
+    void hideRanges()
+    {
+        for (const char *name : {"gbPrintRange", "pageSetCombo", "pageSetLabel"}) {
+            if (auto *widget = findChild<QWidget *>(QLatin1String(name))) {
+                widget->setEnabled(false);
+                widget->setVisible(false);
+            }
+        }
+    }
+};
+
+} // namespace
 
 Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Icon icon, Buttons buttons)
 {
@@ -84,7 +122,7 @@ std::optional<QString> QtDialogs::input(const QString &prompt, const QString &ti
 
 bool QtDialogs::printerDialog(QPrinter &printer)
 {
-    QPrintDialog dialog(&printer, parent_);
+    WholeJobsPrintDialog dialog(&printer, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

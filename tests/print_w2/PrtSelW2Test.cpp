@@ -150,24 +150,49 @@ TEST_F(PrtSelW2Test, SummaryButtonsPrintTheChosenEmployersW3AndTheReport)
     EXPECT_EQ(jobs, 2);
 }
 
-TEST_F(PrtSelW2Test, PrintsToARealPdfFileWithASheetAPage)
+TEST_F(PrtSelW2Test, EveryRunGoesOutOnItsOwnPageWhateverPaperThePrinterDialogChose)
 {
     threeEmployers();
     PrtSelW2 &s = open();
-    const QString pdf = folder.folder() + QStringLiteral("/w2.pdf");
-    s.setPrinterFactory([&](QPrinter &printer) {
-        SetPdfOutput(printer, pdf);
-        return std::unique_ptr<Printer>(new PaintPrinter(printer));
-    });
     s.SelectAll();
-    dialogs.answerPrinter(true);
-    s.cmdPrint[0]->click();
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {pdf});
-    ASSERT_TRUE(info.waitForFinished(20000));
-    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+2\\n")));
-    if (qEnvironmentVariableIsSet("QUILLORY_KEEP_PDF"))
-        QFile::copy(pdf, qEnvironmentVariable("QUILLORY_KEEP_PDF"));
+    const QString pdf = folder.folder() + QStringLiteral("/w2.pdf");
+    s.setPrinterFactory([&](QPrinter &printer) { return std::unique_ptr<Printer>(new PaintPrinter(printer)); });
+    // The user picks a printer whose paper is A4 and prints to a file.
+    const auto a4 = [&](QPrinter &printer) {
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        SetPdfOutput(printer, pdf);
+    };
+    const char *letter = "612 x 792", *wide = "684 x 792", *plain = "595 x 842";
+    const struct {
+        int paper;
+        std::function<void()> press;
+        QStringList pages;
+    } runs[] = {
+        {0, [&] { s.cmdPrint[0]->click(); }, {letter, letter}}, {1, [&] { s.cmdPrint[0]->click(); }, {wide, wide}},
+        {2, [&] { s.cmdPrint[0]->click(); }, {letter, letter}}, {1, [&] { s.cmdTestSheet->click(); }, {wide}},
+        {0, [&] { s.cmdPrint[2]->click(); }, {letter}},         {0, [&] { s.cmdPrint[1]->click(); }, {plain}},
+    };
+    for (const auto &run : runs) {
+        s.Option3D1[run.paper]->click();
+        s.Text1[0]->setText(QStringLiteral("2"));
+        dialogs.answerPrinter(true, a4);
+        run.press();
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"),
+                   {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("9"), pdf});
+        ASSERT_TRUE(info.waitForFinished(20000));
+        QStringList pages;
+        static const QRegularExpression size(QStringLiteral("Page +\\d+ size: +([\\d.]+ x [\\d.]+)"));
+        for (auto it = size.globalMatch(QString::fromUtf8(info.readAllStandardOutput())); it.hasNext();)
+            pages << it.next().captured(1);
+        EXPECT_EQ(pages.join(", ").toStdString(), run.pages.join(", ").toStdString()) << s.paperKind().toStdString();
+        if (qEnvironmentVariableIsSet("QUILLORY_KEEP_PDF"))
+            QFile::copy(pdf, qEnvironmentVariable("QUILLORY_KEEP_PDF") + QString::number(&run - runs) + ".pdf");
+    }
+    // The test sheet used the adjustment shown and left the stored one alone.
+    EXPECT_EQ(state.gDatabase.scalar(QStringLiteral("SELECT TopMargAdjust FROM PrintMargins WHERE FormName = 'W2-C'"))
+                  .toInt(),
+              180);
 }
 
 TEST_F(PrtSelW2Test, RetryPrintsAFailedFormAgainAndIgnoreLeavesItOut)

@@ -224,7 +224,7 @@ TEST(RecordingPrinter, JobsEndOnlyWhenSomethingWasDrawn)
 
 TEST(RecordingPrinter, ColumnsAndLinesOfReports)
 {
-    RecordingPrinter printer(std::make_shared<FixedPitchMetrics>(), 1000);
+    RecordingPrinter printer(std::make_shared<FixedPitchMetrics>(), QSize(12240, 1000));
     printer.setFontSize(12);
     printer.printAtColumn(30, "TITLE");
     EXPECT_EQ(printer.placed().at(0).x, 29 * 144);

@@ -1,14 +1,21 @@
 #include "printing/PaintPrinter.h"
 #include "data/Database.h"
 #include "data/RecordSet.h"
+#include "print_1099/Misc1099FormsRun.h"
 #include "printing/FormLayout.h"
 #include "printing/PreviewPrinter.h"
+#include "printing/TestSheet.h"
+#include "shell/Dialogs.h"
 #include "shell/StepRunner.h"
 #include "support/FakeDialogs.h"
 #include "support/TestDatabase.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFontInfo>
+#include <QImage>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -195,9 +202,88 @@ TEST(QtPrinter, ThePreviewShowsEachSheetAsAPageMeasuredAsOnPaper)
         if (!dialog)
             return;
         pages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
+        for (QAction *action : dialog->findChildren<QAction *>()) // printing goes through the screen
+            EXPECT_FALSE(action->isVisible() && action->text().contains("Print")) << action->text().toStdString();
         dialog->reject();
     });
     ShowPrintPreview(nullptr, "Preview", true, run);
     EXPECT_EQ(pages, 3);
     EXPECT_EQ(placedAt, 1540 - 7 * 144);
+}
+
+TEST(QtPrinter, ThePrinterDialogOffersNoPageRangeOnAnyPrinter)
+{
+    // Hidden or disabled, here or in a group or tab page around it.
+    const auto offered = [](QWidget *w) {
+        for (; w && w->objectName() != "copiesTab"; w = w->parentWidget())
+            if (w->isHidden() || !w->isEnabled())
+                return false;
+        return true;
+    };
+    QPrinter printer(QPrinter::HighResolution);
+    QtDialogs dialogs;
+    QStringList shown;
+    int printers = 0;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto *list = dialog->findChild<QComboBox *>("printers");
+        for (int i = 0; list && i < list->count(); ++i) {
+            if (list->itemText(i).isEmpty()) // the separator before "Print to File (PDF)"
+                continue;
+            list->setCurrentIndex(i);
+            ++printers;
+            for (const char *name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit", "pageSetCombo"}) {
+                auto *control = dialog->findChild<QWidget *>(name);
+                if (control && offered(control))
+                    shown << list->itemText(i) + ": " + name;
+            }
+        }
+        dialog->reject();
+    });
+    EXPECT_FALSE(dialogs.printerDialog(printer));
+    EXPECT_GT(printers, 0);
+    EXPECT_TRUE(shown.isEmpty()) << shown.join(", ").toStdString();
+}
+
+TEST(QtPrinter, ATestSheetOutlinesEveryFieldWhereTheShownAdjustmentPutsIt)
+{
+    if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    test::TestFolder folder;
+    Database db;
+    db.open(folder.databasePath());
+    const FormOrigin shown{180, -90}; // Down 2, Right -1: typed, not stored
+    const QString pdf = folder.folder() + "/sheet.pdf";
+    std::unique_ptr<QPrinter> qprinter(formPrinter());
+    qprinter->setPageSize(QPageSize(QPageSize::A4)); // the printer's own paper does not count
+    SetPdfOutput(*qprinter, pdf);
+    {
+        PaintPrinter out(*qprinter);
+        PrintTestSheet(db, out, "1099-C", Misc1099Form(), shown);
+        out.finish();
+    }
+    // At 144 dots to the inch a dot is 10 twips.
+    QProcess::execute("pdftoppm", {"-r", "144", "-gray", "-png", "-singlefile", pdf, folder.folder() + "/sheet"});
+    QImage sheet(folder.folder() + "/sheet.png");
+    ASSERT_FALSE(sheet.isNull());
+    EXPECT_EQ(sheet.size(), QSize(1368, 1584)) << "9.5 x 11 in, the continuous page";
+    const auto inked = [&](int xTwips, int yTwips) {
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (qGray(sheet.pixel(xTwips / 10 + dx, yTwips / 10 + dy)) < 128)
+                    return true;
+        return false;
+    };
+    const FormOrigin at{0 + 180, 720 - 90}; // the continuous form's fixed origin plus what is shown
+    EXPECT_TRUE(inked(at.left, at.top + 200)) << "the cross at the origin";
+    const FieldLayout layout = OpenFieldLayout(db, "1099-MISC", 0);
+    for (const LayoutField &f : layout.fields()) {
+        for (const int top : {at.top, at.top + kLowerFormOffset}) {
+            const QRect box = FieldBox(f, top, at.left, 12);
+            EXPECT_TRUE(inked(box.center().x(), box.top()) && inked(box.left(), box.center().y()))
+                << f.fieldName.toStdString() << " at " << box.left() << ", " << box.top();
+        }
+    }
 }

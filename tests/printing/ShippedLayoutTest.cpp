@@ -1,9 +1,16 @@
 #include "data/Database.h"
+#include "data/RecordSet.h"
+#include "print_1099/Misc1099FormsRun.h"
+#include "print_1099/Print1096.h"
+#include "print_w2/W2FormsRun.h"
+#include "print_w2/W3Print.h"
 #include "printing/FormLayout.h"
+#include "printing/RecordingPrinter.h"
 #include "support/TestDatabase.h"
 
 #include <QRect>
 #include <QSet>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 using namespace quillory;
@@ -27,12 +34,6 @@ const Form forms[] = {
 };
 
 constexpr int kLineHeight = 240;
-constexpr int kPageHeight = 11 * 1440;
-// Cut sheets and mailers are Letter paper; continuous stock adds two 0.5 in pin-feed strips.
-int pageWidth(const QString &kind)
-{
-    return kind.endsWith("-C") ? 9.5 * 1440 : 8.5 * 1440;
-}
 
 QRect boxOf(const LayoutField &f, int top = 0, int left = 0)
 {
@@ -74,22 +75,63 @@ TEST_F(ShippedLayouts, EveryPrintableColumnHasOneRowAndEveryRowNamesAColumn)
     }
 }
 
-TEST_F(ShippedLayouts, EveryFieldOfEveryFormLiesOnThePageOfEachPaperKind)
+TEST_F(ShippedLayouts, EveryValueOfFullFormsLiesOnTheJobPageOfEachPaperKind)
 {
+    const QString number = "12-3456789";
     for (const Form &form : forms) {
-        const FieldLayout layout = OpenFieldLayout(db, form.layout, 0);
+        // Three rows (two sheets of a two-up form), every column as long or as large as it goes.
+        QVector<qlonglong> keys;
+        for (int n = 0; n < 3; ++n) {
+            RecordSet rs = RecordSet::table(db, form.table);
+            rs.addNew();
+            for (const ColumnInfo &c : db.table(form.table).columns()) {
+                if (c.kind == ColumnKind::Text)
+                    rs.setText(c.name, QString(c.size > 0 ? c.size : 40, 'W'));
+                else if (c.kind == ColumnKind::Money)
+                    rs.setMoney(c.name, Money::fromCents(999999999));
+                else if (c.kind == ColumnKind::Flag)
+                    rs.setFlag(c.name, true);
+                else if (c.kind != ColumnKind::Counter)
+                    rs.setValue(c.name, 99999);
+            }
+            for (const char *key : {"Boxb", "Boxe", "Box1", "FedIDNo"}) {
+                const ColumnInfo *c = db.table(form.table).find(key);
+                if (c && c->kind == ColumnKind::Text)
+                    rs.setText(key, number);
+            }
+            rs.update();
+        }
+        for (QSqlQuery q = db.exec(QStringLiteral("SELECT rowid FROM \"%1\"").arg(form.table)); q.next();)
+            keys << q.value(0).toLongLong();
         for (const QString &kind : form.kinds) {
             SCOPED_TRACE(kind.toStdString());
-            const FormOrigin origin = GetFormOrigin(db, kind);
-            const QRect page(0, 0, pageWidth(kind), kPageHeight);
-            for (int slot = 0; slot < (form.twoUp ? 2 : 1); ++slot) {
-                for (const LayoutField &f : layout.fields()) {
-                    const QRect box = boxOf(f, origin.top + slot * kLowerFormOffset, origin.left);
-                    EXPECT_TRUE(page.contains(box)) << f.fieldName.toStdString() << " slot " << slot;
-                }
+            RecordingPrinter printer;
+            if (form.table == QLatin1String("W2"))
+                PrintW2Forms(db, printer, kind, keys);
+            else if (form.table == QLatin1String("1099Misc"))
+                Print1099Forms(db, printer, kind, keys);
+            else if (form.table == QLatin1String("W3"))
+                PrintW3Form(db, printer, number);
+            else
+                Print1096Form(db, printer, number);
+            ASSERT_EQ(printer.jobsEnded(), form.twoUp ? 2 : 1);
+            QSet<QString> names;
+            for (int job = 1; job <= printer.jobsEnded(); ++job) {
+                EXPECT_EQ(printer.jobSetup(job).paper, FormPaper(kind));
+                EXPECT_TRUE(printer.jobSetup(job).name.contains(number)) << printer.jobSetup(job).name.toStdString();
+                names.insert(printer.jobSetup(job).name);
+            }
+            EXPECT_EQ(names.size(), printer.jobsEnded()) << "each sheet has a name of its own";
+            for (const auto &p : printer.placed()) {
+                const QRect page(QPoint(0, 0), printer.jobPage(p.job));
+                EXPECT_TRUE(page.contains(QRect(p.x, p.y, printer.textWidth(p.text), printer.textHeight())))
+                    << p.text.toStdString() << " at " << p.x << ", " << p.y;
             }
         }
     }
+    // The wide page is the continuous kinds' only.
+    EXPECT_EQ(FormPaperTwips(FormPaper("W2-C")), QSize(13680, 15840));
+    EXPECT_EQ(FormPaperTwips(FormPaper("1099-M")), QSize(12240, 15840));
 }
 
 TEST_F(ShippedLayouts, NoTwoFieldBoxesOfAFormOverlap)

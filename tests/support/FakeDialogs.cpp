@@ -23,9 +23,9 @@ FakeDialogs &FakeDialogs::answerInput(std::optional<QString> text)
     return *this;
 }
 
-FakeDialogs &FakeDialogs::answerPrinter(bool accepted)
+FakeDialogs &FakeDialogs::answerPrinter(bool accepted, std::function<void(QPrinter &)> choose)
 {
-    printers_.enqueue(accepted);
+    printers_.enqueue({accepted, std::move(choose)});
     return *this;
 }
 
@@ -52,14 +52,17 @@ std::optional<QString> FakeDialogs::input(const QString &prompt, const QString &
     return inputs_.dequeue();
 }
 
-bool FakeDialogs::printerDialog(QPrinter &)
+bool FakeDialogs::printerDialog(QPrinter &printer)
 {
     calls.append({QStringLiteral("printer"), QString(), QString(), Icon::None, Buttons::OkCancel, {}});
     if (printers_.isEmpty()) {
         ADD_FAILURE() << "unexpected printer dialog";
         return false;
     }
-    return printers_.dequeue();
+    const auto [accepted, choose] = printers_.dequeue();
+    if (choose)
+        choose(printer);
+    return accepted;
 }
 
 QStringList FakeDialogs::texts() const

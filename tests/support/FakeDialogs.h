@@ -29,8 +29,9 @@ public:
     FakeDialogs &answer(Answer a, std::function<void()> whileShown = {});
     // Queues the text of the next input box (nothing: Cancel).
     FakeDialogs &answerInput(std::optional<QString> text);
-    // Queues the outcome of the next printer dialog.
-    FakeDialogs &answerPrinter(bool accepted);
+    // Queues the outcome of the next printer dialog; choose sets the printer up as the user's
+    // choices there would (another printer, its paper, a file).
+    FakeDialogs &answerPrinter(bool accepted, std::function<void(QPrinter &)> choose = {});
 
     Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     std::optional<QString> input(const QString &prompt, const QString &title, const QString &initial) override;
@@ -46,7 +47,7 @@ public:
 private:
     QQueue<QPair<Answer, std::function<void()>>> answers_;
     QQueue<std::optional<QString>> inputs_;
-    QQueue<bool> printers_;
+    QQueue<QPair<bool, std::function<void(QPrinter &)>>> printers_;
 };
 
 } // namespace quillory::test

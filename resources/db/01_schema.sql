@@ -242,3 +242,21 @@ CREATE INDEX PrintFormats_Form ON PrintFormats (FormName, type);
 CREATE TABLE lstStates (
   STabbrv TEXT(2) COLLATE NOCASE PRIMARY KEY
 );
+
+-- Who sends the electronic W-2 and 1099 files; one row once the user has entered it.
+-- A database file made before this table existed gets it when the program opens the file.
+CREATE TABLE EfileSubmitter (
+  EIN       TEXT(10) COLLATE NOCASE,
+  SSAUserID TEXT(8)  COLLATE NOCASE,
+  TCC       TEXT(5)  COLLATE NOCASE,
+  Name      TEXT(40) COLLATE NOCASE,
+  Address   TEXT(22) COLLATE NOCASE,
+  City      TEXT(22) COLLATE NOCASE,
+  State     TEXT(2)  COLLATE NOCASE,
+  ZIP       TEXT(10) COLLATE NOCASE,
+  Contact   TEXT(27) COLLATE NOCASE,
+  Phone     TEXT(15) COLLATE NOCASE,
+  Email     TEXT(40) COLLATE NOCASE,
+  Preparer  TEXT(1)  COLLATE NOCASE,
+  TestFile  YESNO NOT NULL DEFAULT 0
+);

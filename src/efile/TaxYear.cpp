@@ -1,0 +1,92 @@
+#include "efile/TaxYear.h"
+
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/Money.h"
+#include "data/RecordSet.h"
+#include "data/Settings.h"
+#include "efile/EfileData.h"
+
+#include <stdexcept>
+
+namespace quillory::efile {
+
+namespace {
+
+struct Value {
+    QString TaxYearText::*text;
+    const char *column;
+    const char *label;
+    bool rate;
+};
+const Value kValues[] = {
+    {&TaxYearText::ssWages, "SSwages", "The social security wage base", false},
+    {&TaxYearText::ssTaxPct, "SSTaxPct", "The social security tax rate", true},
+    {&TaxYearText::ssTaxMax, "SSTaxMax", "The largest social security tax", false},
+    {&TaxYearText::mdTaxPct, "MDtaxPct", "The Medicare tax rate", true},
+    {&TaxYearText::eicMax, "EICMax", "The largest advance EIC payment", false},
+    {&TaxYearText::w2box12, "W2box12", "The box 12 elective deferral limit", false},
+};
+
+std::optional<double> rateOf(const QString &text)
+{
+    bool ok = false;
+    const double rate = text.trimmed().toDouble(&ok);
+    if (!ok || !(rate >= 0 && rate <= 100))
+        return std::nullopt;
+    return rate;
+}
+
+} // namespace
+
+TaxYearText readTaxYear(Database &db)
+{
+    const Settings s = Settings::read(db);
+    return {s.year,
+            s.ssWages.toFixed2(),
+            QString::number(s.ssTaxPct),
+            s.ssTaxMax.toFixed2(),
+            QString::number(s.mdTaxPct),
+            s.eicMax.toFixed2(),
+            s.w2box12.toFixed2()};
+}
+
+QStringList checkTaxYearText(const TaxYearText &text)
+{
+    QStringList problems;
+    if (taxYearNumber(text.year) == 0)
+        problems << QStringLiteral("The tax year must be a year of four digits, such as 2024.");
+    for (const Value &v : kValues) {
+        const QString &value = text.*v.text;
+        if (v.rate) {
+            if (!rateOf(value))
+                problems << QLatin1String(v.label) + QStringLiteral(" must be a percentage from 0 to 100.");
+        } else {
+            const std::optional<Money> amount = Money::parse(value.trimmed());
+            if (!amount || *amount < Money())
+                problems << QLatin1String(v.label) + QStringLiteral(" must be an amount of 0 or more.");
+        }
+    }
+    return problems;
+}
+
+void storeTaxYear(Database &db, const TaxYearText &text)
+{
+    if (!checkTaxYearText(text).isEmpty())
+        throw std::invalid_argument("tax year values not checked");
+    RecordSet rs = RecordSet::table(db, QStringLiteral("Settings"));
+    if (rs.eof())
+        throw DbError(QStringLiteral("No current record."));
+    rs.edit();
+    rs.setText(QStringLiteral("Year"), text.year.trimmed());
+    for (const Value &v : kValues) {
+        const QString &value = text.*v.text;
+        if (v.rate)
+            rs.setValue(QLatin1String(v.column), *rateOf(value));
+        else
+            rs.setMoney(QLatin1String(v.column), *Money::parse(value.trimmed()));
+    }
+    rs.update();
+}
+
+} // namespace quillory::efile

@@ -1,4 +1,6 @@
 #include "data/ProgramFolders.h"
+#include "efile/EfileSubmitterDialog.h"
+#include "efile/TaxYearDialog.h"
 #include "filers/EmployerList.h"
 #include "filers/FilerInfo.h"
 #include "misc1099/Misc1099Screen.h"
@@ -43,6 +45,8 @@ int main(int argc, char **argv)
         openers.misc1099 = &quillory::Misc1099::open;
         openers.prtSelW2 = &quillory::PrtSelW2::open;
         openers.prtSel1099 = &quillory::PrtSel1099::open;
+        openers.efileSubmitter = &quillory::EfileSubmitterDialog::open;
+        openers.taxYear = &quillory::TaxYearDialog::open;
         mainWindow->setScreenOpeners(std::move(openers));
         if (!mainWindow->load([&] { splash->hide(); }))
             QCoreApplication::exit(0);

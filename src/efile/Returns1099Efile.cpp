@@ -76,6 +76,7 @@ EfileOutcome buildReturns1099Efile(Database &db, const QString &payerFedIdNo)
 
     // The payee count goes in the T record, so the returns are gathered first.
     int payees = 0;
+    int aRecords = 0;
     for (payers.moveFirst(); !payers.eof(); payers.moveNext()) {
         const QString tin = payers.text(QStringLiteral("FedIDNo"));
         RecordSet filer = RecordSet::table(db, QStringLiteral("FilerInfo"), QStringLiteral("FedIDNo = ?"), {tin},
@@ -98,6 +99,7 @@ EfileOutcome buildReturns1099Efile(Database &db, const QString &payerFedIdNo)
 
         RecordSet rows = RecordSet::table(db, QStringLiteral("1099Misc"), QStringLiteral("FedIDNo = ?"), {tin},
                                           QStringLiteral("RecIDNo, Counter"));
+        const int payerFirstA = aRecords;
         for (const pub1220::ReturnKind *kind : {&pub1220::misc(), &pub1220::nec()}) {
             // The returns of this kind and the codes that any of them uses.
             QVector<int> returns;
@@ -134,7 +136,8 @@ EfileOutcome buildReturns1099Efile(Database &db, const QString &payerFedIdNo)
                 a.set("PayerZIP", address.zip + address.zipExt);
                 a.set("PayerPhone", filer.text(QStringLiteral("Phone")));
             });
-            ++out.filers;
+            if (aRecords++ == payerFirstA)
+                ++out.filers;
             Amounts totals;
             for (int position : returns) {
                 rows.moveTo(position);
@@ -218,7 +221,7 @@ EfileOutcome buildReturns1099Efile(Database &db, const QString &payerFedIdNo)
         out.problems << QStringLiteral("Submitter: ") + QLatin1String(field) +
                             QStringLiteral(" holds characters other than plain letters, digits and punctuation");
     FixedRecord f(pub1220::F());
-    f.setCount("ACount", out.filers);
+    f.setCount("ACount", aRecords);
     f.setCount("PayeeCount", payees);
     f.setCount("Sequence", out.records.size() + 1);
     out.records << f.bytes();

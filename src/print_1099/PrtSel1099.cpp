@@ -1,5 +1,8 @@
 #include "print_1099/PrtSel1099.h"
 
+#include "efile/CreateEfile.h"
+#include "efile/Returns1099Efile.h"
+
 #include "print_1099/Misc1099FormsRun.h"
 #include "print_1099/Print1096.h"
 #include "print_1099/Summary1096.h"
@@ -27,6 +30,7 @@ PrintScreenSetup misc1099Setup()
     s.helpName = QStringLiteral("Command4");
     s.exitName = QStringLiteral("Command3");
     s.helpTopic = PrtSel1099::kHelpTopic;
+    s.efileCaption = QStringLiteral("Create 1099 &E-file...");
     return s;
 }
 
@@ -77,6 +81,21 @@ void PrtSel1099::printSummaryReport(Printer &printer)
     context().statusText(QStringLiteral("Printing 1096 summary report..............."));
     if (runBusy({[&] { Print1096Report(database(), printer); }}, OnFailure::EndRun))
         context().statusText(QStringLiteral("1096 print screen"));
+}
+
+void PrtSel1099::createEfile()
+{
+    EfileRequest r;
+    r.form = QStringLiteral("1099");
+    r.filerWord = QStringLiteral("payer");
+    r.formsWord = QStringLiteral("returns");
+    r.chosenFiler = chosenNumber();
+    r.suggestedName = QStringLiteral("IRS1099.txt");
+    r.sendTo = QStringLiteral("Upload it to the IRS with the FIRE system (Filing Information Returns "
+                              "Electronically).");
+    const QString chosen = chosenNumber();
+    r.build = [this, chosen](bool all) { return efile::buildReturns1099Efile(database(), all ? QString() : chosen); };
+    CreateEfile(context(), r);
 }
 
 void PrtSel1099::printSummaryForm(Printer &printer)

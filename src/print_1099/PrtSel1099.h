@@ -21,6 +21,7 @@ protected:
     void printForms(Printer &printer, const QVector<qlonglong> &keys) override;
     void printSummaryReport(Printer &printer) override;
     void printSummaryForm(Printer &printer) override;
+    void createEfile() override;
 };
 
 } // namespace quillory

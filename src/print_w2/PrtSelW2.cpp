@@ -1,5 +1,8 @@
 #include "print_w2/PrtSelW2.h"
 
+#include "efile/CreateEfile.h"
+#include "efile/W2Efile.h"
+
 #include "print_w2/W2FormsRun.h"
 #include "print_w2/W3Print.h"
 #include "print_w2/W3Summary.h"
@@ -36,6 +39,7 @@ PrintScreenSetup w2Setup()
     s.helpName = QStringLiteral("Command3");
     s.exitName = QStringLiteral("Command1");
     s.helpTopic = PrtSelW2::kHelpTopic;
+    s.efileCaption = QStringLiteral("Create W-2 &E-file...");
     return s;
 }
 
@@ -97,6 +101,24 @@ void PrtSelW2::printSummaryReport(Printer &printer)
     context().statusText(QStringLiteral("Printing W3 summary..............."));
     runBusy({[&] { PrintW3Report(database(), printer); }}, OnFailure::EndRun);
     context().statusText(QStringLiteral("W3 print screen"));
+}
+
+void PrtSelW2::createEfile()
+{
+    EfileRequest r;
+    r.form = QStringLiteral("W-2");
+    r.filerWord = QStringLiteral("employer");
+    r.formsWord = QStringLiteral("W-2s");
+    r.chosenFiler = chosenNumber();
+    r.suggestedName = QStringLiteral("W2REPORT.txt");
+    r.sendTo = QStringLiteral("Upload it to the Social Security Administration with Business Services Online "
+                              "(W-2 Online, Submit Wage File).");
+    r.lineEnd = "\r\n";
+    const efile::EmployerChoice chosen{chosenNumber(), Text2[0]->text(), Text2[1]->text()};
+    r.build = [this, chosen](bool all) {
+        return efile::buildW2Efile(database(), all ? efile::EmployerChoice{} : chosen);
+    };
+    CreateEfile(context(), r);
 }
 
 void PrtSelW2::printSummaryForm(Printer &printer)

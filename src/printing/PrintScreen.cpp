@@ -193,6 +193,10 @@ QWidget *PrintScreen::buildButtons()
                 [this, run = run] { Preview(run); });
     cmdPreview->setMenu(previews);
     layout->addWidget(cmdPreview);
+    cmdEfile = new QPushButton(setup_.efileCaption, box);
+    cmdEfile->setObjectName(QStringLiteral("cmdEfile"));
+    connect(cmdEfile, &QPushButton::clicked, this, [this] { createEfile(); });
+    layout->addWidget(cmdEfile);
     layout->addSpacing(fontMetrics().height());
     cmdSelectAll = new QPushButton(QStringLiteral("Select &All records"), box);
     cmdSelectAll->setObjectName(setup_.selectAllName);

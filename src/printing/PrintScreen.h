@@ -37,6 +37,7 @@ struct PrintScreenSetup {
     bool cancelIsError = false;   // a cancelled printer dialog shows the failure dialog
     bool employerDetails = false; // shows the chosen filer's establishment number and kind
     QString selectAllName, helpName, exitName;
+    QString efileCaption; // the button that writes the electronic file
     int helpTopic = 0;
 };
 
@@ -81,6 +82,7 @@ public:
     QPushButton *cmdHelp;
     QPushButton *cmdExit;
     QPushButton *cmdPreview;
+    QPushButton *cmdEfile;
 
 protected:
     PrintScreen(AppContext &ctx, PrintScreenSetup setup, QWidget *parent = nullptr);
@@ -97,6 +99,8 @@ protected:
     virtual void printForms(Printer &printer, const QVector<qlonglong> &keys) = 0;
     virtual void printSummaryReport(Printer &printer) = 0;
     virtual void printSummaryForm(Printer &printer) = 0;
+    // Writes the electronic file of these records.
+    virtual void createEfile() = 0;
     // Runs the steps of a busy run with the wait cursor; failures go to the failure dialog.
     bool runBusy(const std::vector<std::function<void()>> &steps, OnFailure policy);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -124,6 +125,14 @@ bool QtDialogs::printerDialog(QPrinter &printer)
 {
     WholeJobsPrintDialog dialog(&printer, parent_);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> QtDialogs::saveFileName(const QString &title, const QString &suggested)
+{
+    const QString path = QFileDialog::getSaveFileName(parent_, title, suggested);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
 }
 
 void QtDialogs::beep()

@@ -23,6 +23,8 @@ public:
     virtual std::optional<QString> input(const QString &prompt, const QString &title, const QString &initial = {}) = 0;
     // Lets the user choose and set up the printer; false when cancelled.
     virtual bool printerDialog(QPrinter &printer) = 0;
+    // The path the user chooses to save a file under, or nothing when cancelled.
+    virtual std::optional<QString> saveFileName(const QString &title, const QString &suggested) = 0;
     virtual void beep() = 0;
 };
 
@@ -33,6 +35,7 @@ public:
     Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     std::optional<QString> input(const QString &prompt, const QString &title, const QString &initial) override;
     bool printerDialog(QPrinter &printer) override;
+    std::optional<QString> saveFileName(const QString &title, const QString &suggested) override;
     void beep() override;
 
 private:

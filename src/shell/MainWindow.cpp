@@ -48,6 +48,10 @@ MDIForm1::MDIForm1(AppContext &ctx) : ctx_(ctx)
     QMenu *options = addMenu(QStringLiteral("mnuOpt"), tr("&Options"));
     mnuNagger = addItem(options, QStringLiteral("mnuNagger"), tr("W-2 &Edits"), &MDIForm1::mnuNagger_Click);
     mnuAuto = addItem(options, QStringLiteral("mnuAuto"), tr("W-2 &Auto-Number"), &MDIForm1::mnuAuto_Click);
+    options->addSeparator();
+    addItem(options, QStringLiteral("mnuEfileSubmitter"), tr("E-file &Submitter..."),
+            &MDIForm1::mnuEfileSubmitter_Click);
+    addItem(options, QStringLiteral("mnuTaxYear"), tr("&Tax Year..."), &MDIForm1::mnuTaxYear_Click);
     mnuNagger->setCheckable(true);
     mnuAuto->setCheckable(true);
 

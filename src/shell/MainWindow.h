@@ -28,6 +28,9 @@ struct ScreenOpeners {
     std::function<void(MDIForm1 &, const QString &target)> employerList;
     std::function<void(MDIForm1 &)> prtSelW2;
     std::function<void(MDIForm1 &)> prtSel1099;
+    // The Options dialogs of electronic filing.
+    std::function<void(MDIForm1 &)> efileSubmitter;
+    std::function<void(MDIForm1 &)> taxYear;
 };
 
 // The main window: menus, status bar and the area in which every screen opens.
@@ -61,6 +64,8 @@ public:
     void mnuPrint_1099Misc_Click();
     void mnuNagger_Click();
     void mnuAuto_Click();
+    void mnuEfileSubmitter_Click() { open(openers_.efileSubmitter); }
+    void mnuTaxYear_Click() { open(openers_.taxYear); }
     void mnuHelp_Contents_Click();
     void mnuWhat_Click();
     void mnuHelp_About_Click();

@@ -12,11 +12,10 @@ namespace quillory::test {
 // A small filing season: a submitter, tax year 2024, two employers with three W-2s and a
 // payer with a rent-only 1099, one of nonemployee compensation with withholding, and one
 // of both.
-class EfileTest : public ::testing::Test {
-protected:
-    void SetUp() override
+class EfileSample {
+public:
+    explicit EfileSample(Database &db) : db(db)
     {
-        db.open(folder.databasePath());
         db.exec(QStringLiteral("UPDATE Settings SET Year = '2024'"));
         efile::Submitter s;
         s.ein = QStringLiteral("98-7654321");
@@ -70,6 +69,16 @@ protected:
                 {QLatin1String(tin), QLatin1String(name), rents, nec, withheld});
     }
 
+    Database &db;
+};
+
+class EfileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        db.open(folder.databasePath());
+        EfileSample sample(db);
+    }
     TestFolder folder;
     Database db;
 };

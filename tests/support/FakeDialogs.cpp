@@ -6,7 +6,7 @@ namespace quillory::test {
 
 FakeDialogs::~FakeDialogs()
 {
-    if (expectAllUsed && (!answers_.isEmpty() || !inputs_.isEmpty() || !printers_.isEmpty()))
+    if (expectAllUsed && (!answers_.isEmpty() || !inputs_.isEmpty() || !printers_.isEmpty() || !saveFiles_.isEmpty()))
         ADD_FAILURE() << "queued dialog answers were never asked for: " << answers_.size() << " messages, "
                       << inputs_.size() << " inputs, " << printers_.size() << " printer dialogs";
 }
@@ -63,6 +63,22 @@ bool FakeDialogs::printerDialog(QPrinter &printer)
     if (choose)
         choose(printer);
     return accepted;
+}
+
+FakeDialogs &FakeDialogs::answerSaveFile(std::optional<QString> path)
+{
+    saveFiles_.enqueue(std::move(path));
+    return *this;
+}
+
+std::optional<QString> FakeDialogs::saveFileName(const QString &title, const QString &suggested)
+{
+    calls.append({QStringLiteral("save"), suggested, title, Icon::None, Buttons::OkCancel, {}});
+    if (saveFiles_.isEmpty()) {
+        ADD_FAILURE() << "unexpected save dialog: " << title.toStdString();
+        return std::nullopt;
+    }
+    return saveFiles_.dequeue();
 }
 
 QStringList FakeDialogs::texts() const

@@ -14,7 +14,7 @@ namespace quillory::test {
 class FakeDialogs : public Dialogs {
 public:
     struct Call {
-        QString kind; // "message", "input", "printer"
+        QString kind; // "message", "input", "printer", "save"
         QString text;
         QString title;
         Icon icon = Icon::None;
@@ -32,10 +32,13 @@ public:
     // Queues the outcome of the next printer dialog; choose sets the printer up as the user's
     // choices there would (another printer, its paper, a file).
     FakeDialogs &answerPrinter(bool accepted, std::function<void(QPrinter &)> choose = {});
+    // Queues the path chosen in the next save dialog (nothing: Cancel).
+    FakeDialogs &answerSaveFile(std::optional<QString> path);
 
     Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     std::optional<QString> input(const QString &prompt, const QString &title, const QString &initial) override;
     bool printerDialog(QPrinter &printer) override;
+    std::optional<QString> saveFileName(const QString &title, const QString &suggested) override;
     void beep() override { ++beeps; }
 
     QStringList texts() const;
@@ -48,6 +51,7 @@ private:
     QQueue<QPair<Answer, std::function<void()>>> answers_;
     QQueue<std::optional<QString>> inputs_;
     QQueue<QPair<bool, std::function<void(QPrinter &)>>> printers_;
+    QQueue<std::optional<QString>> saveFiles_;
 };
 
 } // namespace quillory::test

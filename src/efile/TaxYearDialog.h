@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace quillory {
+
+struct AppContext;
+class MDIForm1;
+
+// Options, "Tax Year...": the year and its limits and rates in Settings, which the W-2 checks
+// and the electronic files use.
+class TaxYearDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TaxYearDialog(AppContext &ctx, QWidget *parent = nullptr);
+    // Shows the dialog over the main window; a stored year renames the "What's changed" item.
+    static void open(MDIForm1 &mainWindow);
+
+    // Checks and stores the values and closes; a value that cannot be stored is reported
+    // and the dialog stays open.
+    void cmdOK_Click();
+
+    enum Field { Year, SSWages, SSTaxPct, SSTaxMax, MDTaxPct, EICMax, W2Box12, FieldCount };
+    QLineEdit *txtField[FieldCount];
+
+private:
+    AppContext &ctx_;
+};
+
+} // namespace quillory

@@ -1,0 +1,101 @@
+#include "EfileFixture.h"
+#include "efile/EfileSubmitterDialog.h"
+#include "efile/Submitter.h"
+#include "efile/TaxYearDialog.h"
+#include "print_1099/PrtSel1099.h"
+#include "print_w2/PrtSelW2.h"
+#include "support/PrintScreenFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace quillory;
+using Answer = Dialogs::Answer;
+
+namespace {
+
+template <typename Screen> class EfileButton : public test::PrintScreenTest<Screen> {
+protected:
+    EfileButton() { test::EfileSample sample(this->state.gDatabase); }
+    QTemporaryDir dir;
+};
+using W2Button = EfileButton<PrtSelW2>;
+using Button1099 = EfileButton<PrtSel1099>;
+
+} // namespace
+
+TEST_F(W2Button, WritesTheFileForEveryEmployerAndSaysWhereAndHowManyRecords)
+{
+    PrtSelW2 &s = open();
+    const QString path = dir.filePath(QStringLiteral("w2.txt"));
+    dialogs.answer(Answer::Yes).answerSaveFile(path).answer(Answer::Ok);
+    s.cmdEfile->click();
+    ASSERT_EQ(dialogs.calls.size(), 3);
+    EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("Create the W-2 file for every employer?\n\nYes: every employer "
+                                                    "with W-2s.\nNo: only employer 12-3456789."));
+    EXPECT_EQ(dialogs.calls[1].kind, QStringLiteral("save"));
+    EXPECT_TRUE(dialogs.calls[2].text.startsWith(QStringLiteral("The W-2 file for tax year 2024 is written:\n") + path +
+                                                 QStringLiteral("\n\nIt holds 12 records: 3 W-2s of 2 employers.")));
+    EXPECT_EQ(QFile(path).size(), 12 * 514);
+}
+
+TEST_F(W2Button, ListsTheProblemsAndWritesNothing)
+{
+    state.gDatabase.exec(QStringLiteral("UPDATE W2 SET Boxd = '' WHERE Boxd = '345-67-8901'"));
+    PrtSelW2 &s = open();
+    dialogs.answer(Answer::Yes).answer(Answer::Ok);
+    s.cmdEfile->click();
+    ASSERT_EQ(dialogs.calls.size(), 2);
+    EXPECT_EQ(dialogs.calls[1].text, QStringLiteral("The W-2 file was not written. Put these right and try again:\n\n"
+                                                    "W-2 of Bo Diaz (no SSN): the social security number is missing "
+                                                    "or not valid"));
+    EXPECT_EQ(dialogs.calls[1].icon, Dialogs::Icon::Exclamation);
+}
+
+TEST_F(Button1099, WritesOnlyTheChosenPayerAndCancelWritesNothing)
+{
+    // The summaries report the employer that has no 1099s.
+    dialogs.answer(Answer::Ok);
+    PrtSel1099 &s = open();
+    dialogs.answer(Answer::No).answerSaveFile(std::nullopt);
+    s.cmdEfile->click();
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    const QString path = dir.filePath(QStringLiteral("irs.txt"));
+    dialogs.answer(Answer::No).answerSaveFile(path).answer(Answer::Ok);
+    s.cmdEfile->click();
+    EXPECT_TRUE(dialogs.calls.last().text.contains(QStringLiteral("It holds 10 records: 4 returns of 1 payer.")));
+    EXPECT_EQ(QFile(path).size(), 10 * 750);
+}
+
+TEST_F(W2Button, OptionsDialogsStoreTheSubmitterAndCheckTheTaxYear)
+{
+    EfileSubmitterDialog submitter(ctx);
+    EXPECT_EQ(submitter.txtField[EfileSubmitterDialog::UserID]->text(), QStringLiteral("AB12CD34"));
+    submitter.txtField[EfileSubmitterDialog::TCC]->setText(QStringLiteral("8Y765"));
+    submitter.cboPreparer->setCurrentIndex(1);
+    submitter.chkTestFile->setChecked(true);
+    submitter.cmdOK_Click();
+    EXPECT_EQ(submitter.result(), QDialog::Accepted);
+    const efile::Submitter stored = efile::Submitter::read(state.gDatabase);
+    EXPECT_EQ(stored.tcc, QStringLiteral("8Y765"));
+    EXPECT_EQ(stored.preparer, QStringLiteral("A"));
+    EXPECT_TRUE(stored.testFile);
+    EXPECT_EQ(stored.name, QStringLiteral("Ledger & Sons"));
+
+    TaxYearDialog year(ctx);
+    EXPECT_EQ(year.txtField[TaxYearDialog::Year]->text(), QStringLiteral("2024"));
+    year.txtField[TaxYearDialog::Year]->setText(QStringLiteral("25"));
+    year.txtField[TaxYearDialog::MDTaxPct]->setText(QStringLiteral("145"));
+    dialogs.answer(Answer::Ok);
+    year.cmdOK_Click();
+    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("The tax year must be a year of four digits, such as 2024.\n"
+                                                        "The Medicare tax rate must be a percentage from 0 to 100."));
+    EXPECT_NE(year.result(), QDialog::Accepted);
+    year.txtField[TaxYearDialog::Year]->setText(QStringLiteral("2025"));
+    year.txtField[TaxYearDialog::MDTaxPct]->setText(QStringLiteral("1.45"));
+    year.cmdOK_Click();
+    EXPECT_EQ(year.result(), QDialog::Accepted);
+    EXPECT_EQ(state.gDatabase.scalar(QStringLiteral("SELECT Year FROM Settings")).toString(), QStringLiteral("2025"));
+}

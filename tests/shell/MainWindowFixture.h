@@ -41,6 +41,8 @@ protected:
             };
             openers.prtSelW2 = [this](MDIForm1 &) { opened.append(QStringLiteral("PrtSelW2")); };
             openers.prtSel1099 = [this](MDIForm1 &) { opened.append(QStringLiteral("PrtSel1099")); };
+            openers.efileSubmitter = [this](MDIForm1 &) { opened.append(QStringLiteral("EfileSubmitter")); };
+            openers.taxYear = [this](MDIForm1 &) { opened.append(QStringLiteral("TaxYear")); };
             window_->setScreenOpeners(openers);
         }
         return *window_;

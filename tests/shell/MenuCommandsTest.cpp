@@ -113,6 +113,13 @@ TEST_F(MenuCommands, PrintCommandsClearTheChosenFilerAndOpenThePrintScreens)
 }
 
 // The edits switch lives in memory only; the numbering switch is stored for the next start.
+TEST_F(MenuCommands, OptionsOpenTheElectronicFilingDialogs)
+{
+    for (const char *item : {"mnuEfileSubmitter", "mnuTaxYear"})
+        window().findChild<QAction *>(QLatin1String(item))->trigger();
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("EfileSubmitter"), QStringLiteral("TaxYear")}));
+}
+
 TEST_F(MenuCommands, SwitchesToggleAndOnlyAutoNumberIsStored)
 {
     for (int round : {0, 1}) {

@@ -152,6 +152,16 @@ const RecordLayout &RO()
                                          {"Code EE", 111, 11, M},
                                          {"Code GG", 122, 11, M},
                                          {"Code HH", 133, 11, M},
+                                         // Puerto Rico and Virgin Islands amounts: zero here.
+                                         {"PRWages", 275, 11, M},
+                                         {"PRCommissions", 286, 11, M},
+                                         {"PRAllowances", 297, 11, M},
+                                         {"PRTips", 308, 11, M},
+                                         {"PRTotal", 319, 11, M},
+                                         {"PRTax", 330, 11, M},
+                                         {"PRRetirement", 341, 11, M},
+                                         {"VIWages", 363, 11, M},
+                                         {"VITax", 374, 11, M},
                                      }};
     return layout;
 }
@@ -237,6 +247,16 @@ const RecordLayout &RU()
                                          {"Code EE", 145, 15, M},
                                          {"Code GG", 160, 15, M},
                                          {"Code HH", 175, 15, M},
+                                         // Puerto Rico and Virgin Islands totals: zero here.
+                                         {"PRWages", 355, 15, M},
+                                         {"PRCommissions", 370, 15, M},
+                                         {"PRAllowances", 385, 15, M},
+                                         {"PRTips", 400, 15, M},
+                                         {"PRTotal", 415, 15, M},
+                                         {"PRTax", 430, 15, M},
+                                         {"PRRetirement", 445, 15, M},
+                                         {"VIWages", 460, 15, M},
+                                         {"VITax", 475, 15, M},
                                      }};
     return layout;
 }

@@ -22,22 +22,22 @@ struct FieldSetup {
     const char *name;
     const char *caption;
     QString efile::Submitter::*value;
-    int maxLength;
+    const char *column; // its size is the field's maximum length
     const char *hint;
 };
 const FieldSetup kFields[] = {
-    {"EIN", "Submitter's EIN", &efile::Submitter::ein, 10, "99-9999999"},
-    {"UserID", "SSA user ID (W-2 file)", &efile::Submitter::ssaUserId, 8,
+    {"EIN", "Submitter's EIN", &efile::Submitter::ein, "EIN", "99-9999999"},
+    {"UserID", "SSA user ID (W-2 file)", &efile::Submitter::ssaUserId, "SSAUserID",
      "your Business Services Online user ID, eight characters"},
-    {"TCC", "IRS Transmitter Control Code (1099 file)", &efile::Submitter::tcc, 5, "five characters, from the IRS"},
-    {"Name", "Name", &efile::Submitter::name, 40, nullptr},
-    {"Address", "Street address", &efile::Submitter::address, 22, nullptr},
-    {"City", "City", &efile::Submitter::city, 22, nullptr},
-    {"State", "State", &efile::Submitter::state, 2, "two letters"},
-    {"ZIP", "ZIP code", &efile::Submitter::zip, 10, nullptr},
-    {"Contact", "Contact name", &efile::Submitter::contact, 27, nullptr},
-    {"Phone", "Contact phone", &efile::Submitter::phone, 15, nullptr},
-    {"Email", "Contact e-mail", &efile::Submitter::email, 40, nullptr},
+    {"TCC", "IRS Transmitter Control Code (1099 file)", &efile::Submitter::tcc, "TCC", "five characters, from the IRS"},
+    {"Name", "Name", &efile::Submitter::name, "Name", nullptr},
+    {"Address", "Street address", &efile::Submitter::address, "Address", nullptr},
+    {"City", "City", &efile::Submitter::city, "City", nullptr},
+    {"State", "State", &efile::Submitter::state, "State", "two letters"},
+    {"ZIP", "ZIP code", &efile::Submitter::zip, "ZIP", nullptr},
+    {"Contact", "Contact name", &efile::Submitter::contact, "Contact", nullptr},
+    {"Phone", "Contact phone", &efile::Submitter::phone, "Phone", nullptr},
+    {"Email", "Contact e-mail", &efile::Submitter::email, "Email", nullptr},
 };
 
 // The W-2 file's code of who prepared it.
@@ -60,13 +60,20 @@ EfileSubmitterDialog::EfileSubmitterDialog(AppContext &ctx, QWidget *parent) : Q
     layout->addWidget(intro);
     auto *form = new QFormLayout;
     layout->addLayout(form);
-    const efile::Submitter stored = efile::Submitter::read(ctx_.state.gDatabase);
+    efile::Submitter stored;
+    const TableInfo *columns = nullptr;
+    runSteps(ctx_, {[&] {
+                 stored = efile::Submitter::read(ctx_.state.gDatabase);
+                 columns = &ctx_.state.gDatabase.table(QStringLiteral("EfileSubmitter"));
+             }},
+             OnFailure::EndRun);
     for (int i = 0; i < FieldCount; ++i) {
         const FieldSetup &f = kFields[i];
         txtField[i] = new QLineEdit(stored.*f.value, this);
         txtField[i]->setObjectName(QStringLiteral("txt") + QLatin1String(f.name));
         txtField[i]->setAccessibleName(QLatin1String(f.caption));
-        txtField[i]->setMaxLength(f.maxLength);
+        if (columns)
+            txtField[i]->setMaxLength(columns->column(QLatin1String(f.column)).size);
         if (f.hint)
             txtField[i]->setPlaceholderText(QLatin1String(f.hint));
         form->addRow(QLatin1String(f.caption) + QLatin1Char(':'), txtField[i]);

@@ -10,10 +10,26 @@
 
 namespace quillory::efile {
 
+namespace {
+// "PayeeName2" -> "payee name 2"
+QString fieldWords(const char *field)
+{
+    QString out;
+    const QString name = QString::fromLatin1(field);
+    for (int i = 0; i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        if (i > 0 && (c.isUpper() || c.isDigit()) && name.at(i - 1).isLower())
+            out += QLatin1Char(' ');
+        out += c;
+    }
+    return out.toLower();
+}
+} // namespace
+
 void EfileOutcome::add(const FixedRecord &record, const QString &owner)
 {
     for (const char *field : record.unwritable())
-        problems << owner + QStringLiteral(": ") + QString::fromLatin1(field) +
+        problems << owner + QStringLiteral(": the ") + fieldWords(field) +
                         QStringLiteral(" holds characters other than plain letters, digits and punctuation");
     records << record.bytes();
 }

@@ -216,10 +216,8 @@ EfileOutcome buildReturns1099Efile(Database &db, const QString &payerFedIdNo)
     t.set("ContactEmail", submitter.email);
     t.set("VendorIndicator", QStringLiteral("I"));
     t.setCount("Sequence", 1);
-    out.records.prepend(t.bytes());
-    for (const char *field : t.unwritable())
-        out.problems << QStringLiteral("Submitter: ") + QLatin1String(field) +
-                            QStringLiteral(" holds characters other than plain letters, digits and punctuation");
+    out.add(t, QStringLiteral("Submitter"));
+    out.records.prepend(out.records.takeLast());
     FixedRecord f(pub1220::F());
     f.setCount("ACount", aRecords);
     f.setCount("PayeeCount", payees);

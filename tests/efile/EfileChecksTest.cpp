@@ -55,7 +55,7 @@ TEST_F(ChecksTest, EachProblemIsNamedWithItsRecordAndNothingIsBuilt)
          "1099-MISC of Rita Renter (111-22-3333), payer 12-3456789: box 1 is too large for the file"},
         {"UPDATE FilerInfo SET PayerName = '' WHERE FedIDNo = '12-3456789'", false, "Payer 12-3456789 (): the name"},
         {"UPDATE \"1099Misc\" SET RecName2 = 'Zoë 😀' WHERE RecIDNo = '22-3334444'", false,
-         "PayeeName2 holds characters other than plain letters"},
+         "1099-NEC of Nick Contractor (22-3334444), payer 12-3456789: the payee name 2 holds characters"},
     };
     for (const Case &c : cases) {
         // Each case on the sample as it was.

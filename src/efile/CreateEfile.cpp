@@ -30,7 +30,10 @@ void CreateEfile(AppContext &ctx, const EfileRequest &r)
     if (!built)
         return;
     if (!out.ok()) {
-        QStringList shown = out.problems.mid(0, kProblemsShown);
+        // One bullet per problem, so that wrapped lines still read apart.
+        QStringList shown;
+        for (const QString &problem : out.problems.mid(0, kProblemsShown))
+            shown << QStringLiteral("\u2022 ") + problem;
         if (out.problems.size() > kProblemsShown)
             shown << QStringLiteral("... and %1 more.").arg(out.problems.size() - kProblemsShown);
         dialogs.message(QStringLiteral("The %1 file was not written. Put these right and try again:\n\n").arg(r.form) +

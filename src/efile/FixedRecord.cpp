@@ -4,9 +4,9 @@
 
 namespace quillory::efile {
 
-const FieldSpec *RecordLayout::find(const char *name) const
+const LayoutField *RecordLayout::find(const char *name) const
 {
-    for (const FieldSpec &f : fields) {
+    for (const LayoutField &f : fields) {
         if (qstrcmp(f.name, name) == 0)
             return &f;
     }
@@ -15,7 +15,7 @@ const FieldSpec *RecordLayout::find(const char *name) const
 
 FixedRecord::FixedRecord(const RecordLayout &layout) : layout_(layout), bytes_(layout.length, ' ')
 {
-    for (const FieldSpec &f : layout_.fields) {
+    for (const LayoutField &f : layout_.fields) {
         if (f.kind == FieldKind::Count || f.kind == FieldKind::Money)
             bytes_.replace(f.start - 1, f.length, QByteArray(f.length, '0'));
     }
@@ -23,22 +23,22 @@ FixedRecord::FixedRecord(const RecordLayout &layout) : layout_(layout), bytes_(l
     bytes_.replace(0, type.size(), type);
 }
 
-const FieldSpec &FixedRecord::spec(const char *name) const
+const LayoutField &FixedRecord::fieldOf(const char *name) const
 {
-    const FieldSpec *f = layout_.find(name);
+    const LayoutField *f = layout_.find(name);
     if (!f)
         throw std::logic_error(std::string("no field ") + name + " in record " + layout_.type);
     return *f;
 }
 
-void FixedRecord::put(const FieldSpec &field, const QByteArray &text)
+void FixedRecord::put(const LayoutField &field, const QByteArray &text)
 {
     bytes_.replace(field.start - 1, field.length, text.left(field.length).leftJustified(field.length, ' '));
 }
 
 void FixedRecord::set(const char *field, const QString &value)
 {
-    const FieldSpec &f = spec(field);
+    const LayoutField &f = fieldOf(field);
     switch (f.kind) {
     case FieldKind::Text: {
         QByteArray text;
@@ -65,7 +65,7 @@ void FixedRecord::set(const char *field, const QString &value)
 
 bool FixedRecord::fits(const char *field, Money amount) const
 {
-    const FieldSpec &f = spec(field);
+    const LayoutField &f = fieldOf(field);
     return amount.units() >= 0 && QByteArray::number((amount.units() + 50) / 100).size() <= f.length;
 }
 
@@ -73,7 +73,7 @@ bool FixedRecord::setMoney(const char *field, Money amount)
 {
     if (!fits(field, amount))
         return false;
-    const FieldSpec &f = spec(field);
+    const LayoutField &f = fieldOf(field);
     // Cents, rounded half up from the stored ten-thousandths.
     const qint64 cents = (amount.units() + 50) / 100;
     bytes_.replace(f.start - 1, f.length, QByteArray::number(cents).rightJustified(f.length, '0'));
@@ -82,7 +82,7 @@ bool FixedRecord::setMoney(const char *field, Money amount)
 
 bool FixedRecord::setCount(const char *field, qint64 value)
 {
-    const FieldSpec &f = spec(field);
+    const LayoutField &f = fieldOf(field);
     const QByteArray text = QByteArray::number(value);
     if (value < 0 || text.size() > f.length)
         return false;

@@ -17,7 +17,7 @@ enum class FieldKind {
     Money,  // an amount in cents, right-justified, zero-filled
 };
 
-struct FieldSpec {
+struct LayoutField {
     const char *name;
     int start; // 1-based position in the record
     int length;
@@ -29,9 +29,9 @@ struct FieldSpec {
 struct RecordLayout {
     const char *type;
     int length;
-    std::vector<FieldSpec> fields;
+    std::vector<LayoutField> fields;
 
-    const FieldSpec *find(const char *name) const;
+    const LayoutField *find(const char *name) const;
 };
 
 // A record being filled from its layout. Text is cut at its field's length; an amount or
@@ -53,8 +53,8 @@ public:
     const RecordLayout &layout() const { return layout_; }
 
 private:
-    const FieldSpec &spec(const char *name) const;
-    void put(const FieldSpec &field, const QByteArray &text);
+    const LayoutField &fieldOf(const char *name) const;
+    void put(const LayoutField &field, const QByteArray &text);
 
     const RecordLayout &layout_;
     QByteArray bytes_;

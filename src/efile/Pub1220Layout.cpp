@@ -11,10 +11,10 @@ constexpr FieldKind N = FieldKind::Count;
 constexpr FieldKind M = FieldKind::Money;
 
 // The 18 payment amounts: 12 positions each from 55 in B, 18 positions each from 16 in C.
-std::vector<FieldSpec> amountFields(const char *prefix, int start, int length)
+std::vector<LayoutField> amountFields(const char *prefix, int start, int length)
 {
     static std::deque<QByteArray> names; // never moves, so the layouts may point into it
-    std::vector<FieldSpec> fields;
+    std::vector<LayoutField> fields;
     for (int i = 0; i < amountCodes().size(); ++i) {
         names.push_back(QByteArray(prefix) + ' ' + amountCodes().at(i));
         fields.push_back({names.back().constData(), start + i * length, length, M});
@@ -22,7 +22,7 @@ std::vector<FieldSpec> amountFields(const char *prefix, int start, int length)
     return fields;
 }
 
-std::vector<FieldSpec> joined(std::vector<FieldSpec> a, const std::vector<FieldSpec> &b)
+std::vector<LayoutField> joined(std::vector<LayoutField> a, const std::vector<LayoutField> &b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -93,7 +93,7 @@ const RecordLayout &A()
 
 const RecordLayout &B(const QString &typeOfReturn)
 {
-    static const std::vector<FieldSpec> common = joined(
+    static const std::vector<LayoutField> common = joined(
         {
             {"PaymentYear", 2, 4, N},
             {"Corrected", 6, 1, T_},

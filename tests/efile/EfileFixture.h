@@ -14,7 +14,7 @@ namespace quillory::test {
 // of both.
 class EfileSample {
 public:
-    explicit EfileSample(Database &db) : db(db)
+    explicit EfileSample(Database &database) : db(database)
     {
         db.exec(QStringLiteral("UPDATE Settings SET Year = '2024'"));
         efile::Submitter s;

@@ -48,9 +48,10 @@ TEST_F(W2Button, ListsTheProblemsAndWritesNothing)
     dialogs.answer(Answer::Yes).answer(Answer::Ok);
     s.cmdEfile->click();
     ASSERT_EQ(dialogs.calls.size(), 2);
-    EXPECT_EQ(dialogs.calls[1].text, QStringLiteral("The W-2 file was not written. Put these right and try again:\n\n"
-                                                    "\u2022 W-2 of Bo Diaz (no SSN): the social security number is missing "
-                                                    "or not valid"));
+    EXPECT_EQ(dialogs.calls[1].text,
+              QStringLiteral("The W-2 file was not written. Put these right and try again:\n\n"
+                             "\u2022 W-2 of Bo Diaz (no SSN): the social security number is missing "
+                             "or not valid"));
     EXPECT_EQ(dialogs.calls[1].icon, Dialogs::Icon::Exclamation);
 }
 

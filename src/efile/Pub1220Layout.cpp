@@ -45,22 +45,36 @@ QByteArray totalField(char code)
     return QByteArray("Total ") + code;
 }
 
-// Positions, lengths and fill rules as IRS Publication 1220 gives them for the years above.
+// Positions, lengths and fill rules of IRS Publication 1220, Rev. 9-2023 (tax year 2023), also
+// used for the later years above until their editions are compared. Each comment gives the publication's positions of
+// the field and of the blank stretch after it. Amounts are cents, right justified and zero filled; text is upper case,
+// left justified and blank filled. Positions 749-750 of every record hold CR/LF (set by the writer).
 const RecordLayout &T()
 {
     static const RecordLayout layout{"T",
                                      750,
                                      {
-                                         {"PaymentYear", 2, 4, N},        {"PriorYear", 6, 1, T_},
-                                         {"TransmitterTIN", 7, 9, D},     {"TCC", 16, 5, T_},
-                                         {"TestFile", 28, 1, T_},         {"ForeignEntity", 29, 1, T_},
-                                         {"TransmitterName", 30, 40, T_}, {"TransmitterName2", 70, 40, T_},
-                                         {"CompanyName", 110, 40, T_},    {"CompanyName2", 150, 40, T_},
-                                         {"CompanyAddress", 190, 40, T_}, {"CompanyCity", 230, 40, T_},
-                                         {"CompanyState", 270, 2, T_},    {"CompanyZIP", 272, 9, D},
-                                         {"PayeeCount", 296, 8, N},       {"ContactName", 304, 40, T_},
-                                         {"ContactPhone", 344, 15, D},    {"ContactEmail", 359, 50, T_},
-                                         {"Sequence", 500, 8, N},         {"VendorIndicator", 518, 1, T_},
+                                         {"PaymentYear", 2, 4, N},         // 2-5
+                                         {"PriorYear", 6, 1, T_},          // 6 P = prior year data, else blank
+                                         {"TransmitterTIN", 7, 9, D},      // 7-15
+                                         {"TCC", 16, 5, T_},               // 16-20; 21-27 blank
+                                         {"TestFile", 28, 1, T_},          // 28 T = test file, else blank
+                                         {"ForeignEntity", 29, 1, T_},     // 29 1 = foreign, else blank
+                                         {"TransmitterName", 30, 40, T_},  // 30-69
+                                         {"TransmitterName2", 70, 40, T_}, // 70-109
+                                         {"CompanyName", 110, 40, T_},     // 110-149
+                                         {"CompanyName2", 150, 40, T_},    // 150-189
+                                         {"CompanyAddress", 190, 40, T_},  // 190-229
+                                         {"CompanyCity", 230, 40, T_},     // 230-269
+                                         {"CompanyState", 270, 2, T_},     // 270-271
+                                         {"CompanyZIP", 272, 9, D},        // 272-280; 281-295 blank
+                                         {"PayeeCount", 296, 8, N},        // 296-303 all B records
+                                         {"ContactName", 304, 40, T_},     // 304-343
+                                         {"ContactPhone", 344, 15, D},     // 344-358 with extension
+                                         {"ContactEmail", 359, 50, T_},    // 359-408; 409-499 blank
+                                         {"Sequence", 500, 8, N},          // 500-507; 508-517 blank
+                                         // 518 I = in-house program; 519-739 vendor details, blank then
+                                         {"VendorIndicator", 518, 1, T_},
                                      }};
     return layout;
 }
@@ -70,23 +84,24 @@ const RecordLayout &A()
     static const RecordLayout layout{"A",
                                      750,
                                      {
-                                         {"PaymentYear", 2, 4, N},
-                                         {"CombinedFederalState", 6, 1, T_},
-                                         {"PayerTIN", 12, 9, D},
-                                         {"PayerNameControl", 21, 4, T_},
-                                         {"LastFiling", 25, 1, T_},
-                                         {"TypeOfReturn", 26, 2, T_},
-                                         {"AmountCodes", 28, 18, T_},
-                                         {"ForeignEntity", 52, 1, T_},
-                                         {"PayerName", 53, 40, T_},
-                                         {"PayerName2", 93, 40, T_},
-                                         {"TransferAgent", 133, 1, N},
-                                         {"PayerAddress", 134, 40, T_},
-                                         {"PayerCity", 174, 40, T_},
-                                         {"PayerState", 214, 2, T_},
-                                         {"PayerZIP", 216, 9, D},
-                                         {"PayerPhone", 225, 15, D},
-                                         {"Sequence", 500, 8, N},
+                                         {"PaymentYear", 2, 4, N},           // 2-5
+                                         {"CombinedFederalState", 6, 1, T_}, // 6 1 = combined program, else blank
+                                         // 7-11 blank
+                                         {"PayerTIN", 12, 9, D},          // 12-20
+                                         {"PayerNameControl", 21, 4, T_}, // 21-24
+                                         {"LastFiling", 25, 1, T_},       // 25 1 = last year filing
+                                         {"TypeOfReturn", 26, 2, T_},     // 26-27 A 1099-MISC, NE 1099-NEC
+                                         {"AmountCodes", 28, 18, T_},     // 28-45 codes used, in order; 46-51 blank
+                                         {"ForeignEntity", 52, 1, T_},    // 52
+                                         {"PayerName", 53, 40, T_},       // 53-92
+                                         {"PayerName2", 93, 40, T_},      // 93-132
+                                         {"TransferAgent", 133, 1, N},    // 133 1 = name 2 is a transfer agent, else 0
+                                         {"PayerAddress", 134, 40, T_},   // 134-173
+                                         {"PayerCity", 174, 40, T_},      // 174-213
+                                         {"PayerState", 214, 2, T_},      // 214-215
+                                         {"PayerZIP", 216, 9, D},         // 216-224
+                                         {"PayerPhone", 225, 15, D},      // 225-239; 240-499 blank
+                                         {"Sequence", 500, 8, N},         // 500-507; 508-748 blank
                                      }};
     return layout;
 }
@@ -95,48 +110,50 @@ const RecordLayout &B(const QString &typeOfReturn)
 {
     static const std::vector<LayoutField> common = joined(
         {
-            {"PaymentYear", 2, 4, N},
-            {"Corrected", 6, 1, T_},
-            {"NameControl", 7, 4, T_},
-            {"TypeOfTIN", 11, 1, T_},
-            {"PayeeTIN", 12, 9, D},
-            {"AccountNumber", 21, 20, T_},
-            {"OfficeCode", 41, 4, T_},
-            {"ForeignCountry", 287, 1, T_},
-            {"PayeeName", 288, 40, T_},
-            {"PayeeName2", 328, 40, T_},
-            {"PayeeAddress", 368, 40, T_},
-            {"PayeeCity", 448, 40, T_},
-            {"PayeeState", 488, 2, T_},
-            {"PayeeZIP", 490, 9, D},
-            {"Sequence", 500, 8, N},
+            {"PaymentYear", 2, 4, N},       // 2-5
+            {"Corrected", 6, 1, T_},        // 6 G or C for a correction, else blank
+            {"NameControl", 7, 4, T_},      // 7-10
+            {"TypeOfTIN", 11, 1, T_},       // 11 1 EIN, 2 SSN/ITIN/ATIN
+            {"PayeeTIN", 12, 9, D},         // 12-20
+            {"AccountNumber", 21, 20, T_},  // 21-40
+            {"OfficeCode", 41, 4, T_},      // 41-44; 45-54 blank
+            {"ForeignCountry", 287, 1, T_}, // 287 (55-270 amounts, 271-286 blank)
+            {"PayeeName", 288, 40, T_},     // 288-327
+            {"PayeeName2", 328, 40, T_},    // 328-367
+            {"PayeeAddress", 368, 40, T_},  // 368-407; 408-447 blank
+            {"PayeeCity", 448, 40, T_},     // 448-487
+            {"PayeeState", 488, 2, T_},     // 488-489
+            {"PayeeZIP", 490, 9, D},        // 490-498; 499 blank
+            {"Sequence", 500, 8, N},        // 500-507; 508-543 blank
         },
-        amountFields("Amount", 55, 12));
+        amountFields("Amount", 55, 12)); // 55-270: amount codes 1-9, A-H, J
     // The form's own positions 544-750.
     static const RecordLayout miscB{"B", 750,
                                     joined(common, {
-                                                       {"SecondTINNotice", 544, 1, T_},
-                                                       {"DirectSales", 547, 1, T_},
-                                                       {"FATCA", 548, 1, T_},
-                                                       {"SpecialData", 663, 60, T_},
-                                                       {"StateTax", 723, 12, M},
-                                                       {"LocalTax", 735, 12, M},
-                                                       {"CombinedStateCode", 747, 2, D},
+                                                       {"SecondTINNotice", 544, 1, T_}, // 544 2 or blank; 545-546 blank
+                                                       {"DirectSales", 547, 1, T_},     // 547 1 or blank
+                                                       {"FATCA", 548, 1, T_},           // 548 1 or blank; 549-662 blank
+                                                       {"SpecialData", 663, 60, T_},    // 663-722
+                                                       {"StateTax", 723, 12, M},        // 723-734
+                                                       {"LocalTax", 735, 12, M},        // 735-746
+                                                       {"CombinedStateCode", 747, 2, D}, // 747-748
                                                    })};
     static const RecordLayout necB{"B", 750,
                                    joined(common, {
-                                                      {"SecondTINNotice", 545, 1, T_},
-                                                      {"DirectSales", 548, 1, T_},
-                                                      {"SpecialData", 663, 60, T_},
-                                                      {"StateTax", 723, 12, M},
-                                                      {"LocalTax", 735, 12, M},
-                                                      {"CombinedStateCode", 747, 2, D},
+                                                      {"SecondTINNotice", 545, 1, T_},  // 544 blank; 545 2 or blank
+                                                      {"DirectSales", 547, 1, T_},      // 546 blank; 547 1 or blank
+                                                      {"SpecialData", 663, 60, T_},     // 548-662 blank; 663-722
+                                                      {"StateTax", 723, 12, M},         // 723-734
+                                                      {"LocalTax", 735, 12, M},         // 735-746
+                                                      {"CombinedStateCode", 747, 2, D}, // 747-748
                                                   })};
     return typeOfReturn == QLatin1String(nec().typeOfReturn) ? necB : miscB;
 }
 
 const RecordLayout &C()
 {
+    // 2-9 count of B records, 10-15 blank, 16-339 totals of the 18 amount codes, 340-499 blank,
+    // 500-507 sequence number, 508-748 blank.
     static const RecordLayout layout{
         "C", 750, joined({{"PayeeCount", 2, 8, N}, {"Sequence", 500, 8, N}}, amountFields("Total", 16, 18))};
     return layout;
@@ -147,10 +164,10 @@ const RecordLayout &F()
     static const RecordLayout layout{"F",
                                      750,
                                      {
-                                         {"ACount", 2, 8, N},
-                                         {"Zeros", 10, 21, N},
-                                         {"PayeeCount", 50, 8, N},
-                                         {"Sequence", 500, 8, N},
+                                         {"ACount", 2, 8, N},      // 2-9 count of A records
+                                         {"Zeros", 10, 21, N},     // 10-30 zeros; 31-49 blank
+                                         {"PayeeCount", 50, 8, N}, // 50-57 all B records; 58-499 blank
+                                         {"Sequence", 500, 8, N},  // 500-507; 508-748 blank
                                      }};
     return layout;
 }

@@ -1,5 +1,7 @@
 #include "EfileFixture.h"
 #include "efile/EfileOutcome.h"
+#include "efile/Efw2Layout.h"
+#include "efile/Pub1220Layout.h"
 #include "efile/Returns1099Efile.h"
 #include "efile/W2Efile.h"
 
@@ -145,6 +147,8 @@ TEST_F(FilesTest, W2FileForOneEmployerHoldsOnlyItsW2s)
 
 TEST_F(FilesTest, ReturnsFileSplitsNonemployeeCompensationOntoItsOwnFormAndTotalsEachPayer)
 {
+    db.exec(QStringLiteral("UPDATE \"1099Misc\" SET TIN = -1, Box9 = (RecName1 = 'Rita Renter') WHERE RecName1 IN "
+                           "('Rita Renter', 'Nick Contractor')"));
     const efile::EfileOutcome out = efile::buildReturns1099Efile(db, {});
     ASSERT_TRUE(out.ok()) << out.problems.join(QLatin1Char('\n')).toStdString();
     int mode = 0;
@@ -182,6 +186,8 @@ TEST_F(FilesTest, ReturnsFileSplitsNonemployeeCompensationOntoItsOwnFormAndTotal
                             {2, 448, 40, "NORMAL"},
                             {2, 488, 2, "IL"},
                             {2, 490, 9, "61761"},
+                            {2, 544, 1, "2"},
+                            {2, 547, 1, "1"},
                             {3, 55, 12, "000000030000"},
                             {3, 91, 12, "000000000000"},
                             {4, 2, 8, "00000002"},
@@ -191,6 +197,8 @@ TEST_F(FilesTest, ReturnsFileSplitsNonemployeeCompensationOntoItsOwnFormAndTotal
                             {6, 11, 1, "1"},
                             {6, 55, 12, "000000640000"},
                             {6, 91, 12, "000000050000"},
+                            {6, 544, 2, " 2"},
+                            {6, 547, 1, ""},
                             {7, 55, 12, "000000010000"},
                             {8, 2, 8, "00000002"},
                             {8, 16, 18, "000000000000650000"},
@@ -213,4 +221,37 @@ TEST_F(FilesTest, AFileThatCannotBeWrittenLeavesNothingBehind)
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{QStringLiteral("taken")});
+}
+
+// Every field lies inside its record after the identifier, and no two fields share a position.
+TEST(EfileLayouts, FieldsNeitherOverlapNorLeaveTheRecord)
+{
+    using namespace efile;
+    const RecordLayout *layouts[] = {&efw2::RA(),
+                                     &efw2::RE(),
+                                     &efw2::RW(),
+                                     &efw2::RO(),
+                                     &efw2::RS(),
+                                     &efw2::RT(),
+                                     &efw2::RU(),
+                                     &efw2::RF(),
+                                     &pub1220::T(),
+                                     &pub1220::A(),
+                                     &pub1220::B(QStringLiteral("A")),
+                                     &pub1220::B(QStringLiteral("NE")),
+                                     &pub1220::C(),
+                                     &pub1220::F()};
+    for (const RecordLayout *layout : layouts) {
+        QByteArray owner(layout->length, '.');
+        owner.replace(0, qstrlen(layout->type), QByteArray(qstrlen(layout->type), '#'));
+        for (const LayoutField &f : layout->fields) {
+            ASSERT_GT(f.start, 0) << layout->type << ' ' << f.name;
+            // The 1099 records keep 749-750 for the line end.
+            ASSERT_LE(f.start + f.length - 1, layout->length == 750 ? 748 : layout->length)
+                << layout->type << ' ' << f.name;
+            EXPECT_EQ(owner.mid(f.start - 1, f.length), QByteArray(f.length, '.'))
+                << layout->type << ' ' << f.name << " overlaps another field";
+            owner.replace(f.start - 1, f.length, QByteArray(f.length, '#'));
+        }
+    }
 }

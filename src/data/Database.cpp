@@ -159,15 +159,9 @@ QSqlDatabase Database::connection() const
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &params)
 {
-    QSqlQuery query(connection());
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        throw DbError(errorText(query.lastError()));
-    for (const QVariant &p : params)
-        query.addBindValue(p);
-    if (!query.exec())
-        throw DbError(errorText(query.lastError()));
-    return query;
+    Statement statement(*this, sql);
+    statement.run(params);
+    return std::move(statement).release();
 }
 
 QVariant Database::scalar(const QString &sql, const QVariantList &params)
@@ -208,6 +202,22 @@ QString Database::quoted(const QString &identifier)
     QString escaped = identifier;
     escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+Statement::Statement(Database &db, const QString &sql) : query_(db.connection())
+{
+    query_.setForwardOnly(true);
+    if (!query_.prepare(sql))
+        throw DbError(errorText(query_.lastError()));
+}
+
+QSqlQuery &Statement::run(const QVariantList &params)
+{
+    for (int i = 0; i < params.size(); ++i)
+        query_.bindValue(i, params.at(i));
+    if (!query_.exec())
+        throw DbError(errorText(query_.lastError()));
+    return query_;
 }
 
 Transaction::Transaction(Database &db) : db_(db)

@@ -1,5 +1,7 @@
 #include "filers/EmployerList.h"
 
+#include "filers/FilerRows.h"
+
 #include "shell/RecordGrid.h"
 #include "shell/StepRunner.h"
 
@@ -79,10 +81,8 @@ QString frmEmployerList::target() const
 void frmEmployerList::load()
 {
     Database &db = ctx_.state.gDatabase;
-    runSteps(ctx_, {[&] {
-                 grdEmployers->setSource(db, QStringLiteral("SELECT * FROM FilerInfo"), {},
-                                         &db.table(QStringLiteral("FilerInfo")));
-             }});
+    runSteps(ctx_,
+             {[&] { grdEmployers->setRecords(filers::everyColumn(db), &db.table(QStringLiteral("FilerInfo"))); }});
 }
 
 void frmEmployerList::grdEmployers_Click(int row)

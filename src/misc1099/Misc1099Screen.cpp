@@ -1,5 +1,7 @@
 #include "misc1099/Misc1099Screen.h"
 
+#include "misc1099/Misc1099Rows.h"
+
 #include "shell/StateBox.h"
 
 #include <QCheckBox>
@@ -43,8 +45,7 @@ Misc1099::Misc1099(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
 
     RecordScreenSetup &setup = this->setup();
     setup.table = QStringLiteral("1099Misc");
-    setup.where = QStringLiteral("Tfid = ?");
-    setup.whereParams = {payerKey_.tfid};
+    setup.rows = [tfid = payerKey_.tfid](Database &db) { return misc1099::rowsOf(db, tfid); };
     setup.firstRecordMessage = QStringLiteral("This is the first recipient entered for taxpayer.\r"
                                               "Opening screen in edit mode.");
     setup.activeStatus = QStringLiteral("1099Misc screen");
@@ -57,8 +58,7 @@ Misc1099::Misc1099(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     setup.firstField = Text1[6];
     setup.focusAfterMove = false;
     setup.listCaption = QStringLiteral("Recipient List");
-    setup.listSql = QStringLiteral("SELECT RecIDNo, RecName1 FROM \"1099Misc\" WHERE Tfid = ?");
-    setup.listParams = {payerKey_.tfid};
+    setup.listRows = [tfid = payerKey_.tfid](Database &db) { return misc1099::listOf(db, tfid); };
     setup.listColumns = {{QStringLiteral("ID Number")}, {QStringLiteral("Name")}};
     setup.listKeys = {QStringLiteral("RecIDNo")};
     setup.listArea = fieldsArea_;

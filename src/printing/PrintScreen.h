@@ -91,7 +91,7 @@ protected:
 
     // The grid's rows for a filer number; ordered as the screen opens, in the database's
     // order after another filer is chosen where ordered is false.
-    virtual QString gridQuery(const QString &fedIdNo, bool ordered, QVariantList &params) const = 0;
+    virtual RecordSet gridRows(const QString &fedIdNo, bool ordered) = 0;
     // The name of the grid column that holds a record's key.
     virtual QString keyColumn() const = 0;
     virtual void rebuildSummaries() = 0;
@@ -117,6 +117,7 @@ private:
     // The test sheet of the chosen paper kind with the alignment shown; false when it cannot be read.
     bool testSheetRun(std::function<void(Printer &)> &run);
     void fillGrid(bool ordered);
+    QString filerValue(int row, const char *column) const;
     void showFilerDetails(int row);
     QWidget *buildFilerBox();
     QWidget *buildPaperBox();

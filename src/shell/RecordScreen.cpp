@@ -254,10 +254,7 @@ void RecordScreen::load()
     runSteps(ctx_, {
                        [&] { applyColumnSizes(); },
                        [&] { loadData(); },
-                       [&] {
-                           records_ = std::make_unique<RecordSet>(
-                               RecordSet::table(ctx_.state.gDatabase, setup_.table, setup_.where, setup_.whereParams));
-                       },
+                       [&] { records_ = std::make_unique<RecordSet>(setup_.rows(ctx_.state.gDatabase)); },
                        [&] {
                            if (records().recordCount() == 0) {
                                say(setup_.firstRecordMessage);
@@ -691,7 +688,7 @@ void RecordScreen::List()
     runSteps(ctx_, {
                        [&] {
                            listGrid_->setColumns(setup_.listColumns);
-                           listGrid_->setSource(ctx_.state.gDatabase, setup_.listSql, setup_.listParams);
+                           listGrid_->setRecords(setup_.listRows(ctx_.state.gDatabase));
                        },
                        [&] {
                            placeListGrid();

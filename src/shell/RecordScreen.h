@@ -59,10 +59,9 @@ struct RecordField {
 
 // What sets one record screen apart from the others, besides its fields.
 struct RecordScreenSetup {
-    // The rows kept: every row of the table, or those the filter admits ("Tfid = ?").
+    // The table whose columns the fields show, and how its rows kept are read (updatable).
     QString table;
-    QString where;
-    QVariantList whereParams;
+    std::function<RecordSet(Database &)> rows;
 
     // Shown when the screen opens on no rows; it then opens in edit mode, adding.
     QString firstRecordMessage;
@@ -87,11 +86,10 @@ struct RecordScreenSetup {
     bool focusAfterEdit = true;
     bool focusAfterMove = true;
 
-    // The list: its query, columns, the record columns its first columns match, the area it
+    // The list: its rows, columns, the record columns its first columns match, the area it
     // covers while shown and the controls disabled meanwhile.
     QString listCaption;
-    QString listSql;
-    QVariantList listParams;
+    std::function<RecordSet(Database &)> listRows;
     QVector<GridColumn> listColumns;
     QStringList listKeys;
     QWidget *listArea = nullptr;

@@ -4,6 +4,7 @@
 #include "shell/StateBox.h"
 #include "shell/StepRunner.h"
 #include "w2/W2Checks.h"
+#include "w2/W2Rows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -109,8 +110,6 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     buildForm();
 
     RecordScreenSetup &s = setup();
-    s.table = QStringLiteral("W2");
-    s.where = QStringLiteral("Tfid = ?");
     s.firstRecordMessage =
         QStringLiteral("This is the first employee entered for employer.\rOpening screen in edit mode.");
     s.uniqueColumn = QStringLiteral("Boxd");
@@ -123,7 +122,6 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     // The list carries each W-2's row number in a hidden column and is matched by it, so that
     // two W-2s with one SSN stay apart.
     s.listCaption = QStringLiteral("Employee List");
-    s.listSql = QStringLiteral("SELECT id, Boxd, Boxe_FName, Boxe_LName FROM W2 WHERE Tfid = ?");
     // The SSN column is wider than the names' so that a whole number shows in any font.
     s.listColumns = {{{}, 0, true},
                      {QStringLiteral("SSN"), 1300},
@@ -140,8 +138,9 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
             s.listDisables.append(box);
 
     employer_.tfid = ctx.state.gTfid;
-    s.whereParams = {employer_.tfid};
-    s.listParams = {employer_.tfid};
+    s.table = QStringLiteral("W2");
+    s.rows = [tfid = employer_.tfid](Database &db) { return w2::rowsOf(db, tfid); };
+    s.listRows = [tfid = employer_.tfid](Database &db) { return w2::listOf(db, tfid); };
 
     declareFields();
     listGrid()->setOtherKeyHandler([this] { context().dialogs.beep(); });

@@ -167,6 +167,40 @@ void RecordScreen::makeMoveButtons()
     }
 }
 
+namespace {
+const int kEntryButtonOrder[8] = {5, 0, 1, 2, 3, 4, 6, 7};
+}
+
+QLayout *RecordScreen::makeEntryButtons(QFrame *panel)
+{
+    panel->setFrameShape(QFrame::StyledPanel);
+    makeEditButtons(
+        {tr("&Add"), tr("&Edit"), tr("&Save"), tr("&Cancel"), tr("&Delete"), tr("&List"), tr("&Print"), tr("E&xit")});
+    auto *commands = new QVBoxLayout(panel);
+    for (int i : kEntryButtonOrder) {
+        cmdEdit[i]->setParent(panel);
+        commands->addWidget(cmdEdit[i]);
+    }
+    makeMoveButtons();
+    auto *moves = new QHBoxLayout;
+    moves->addWidget(cmdMove[0]);
+    moves->addWidget(cmdMove[1]);
+    auto *side = new QVBoxLayout;
+    side->addLayout(moves);
+    side->addWidget(panel);
+    side->addStretch();
+    return side;
+}
+
+void RecordScreen::setEntryTabOrder(QVector<QWidget *> order)
+{
+    order << cmdMove[0] << cmdMove[1];
+    for (int i : kEntryButtonOrder)
+        order << cmdEdit[i];
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
 bool RecordScreen::leaveFocusedField()
 {
     const RecordField *field = fieldOf(QApplication::focusWidget());

@@ -9,7 +9,9 @@
 #include <functional>
 #include <memory>
 
+class QFrame;
 class QGroupBox;
+class QLayout;
 class QPushButton;
 
 namespace quillory {
@@ -151,6 +153,11 @@ protected:
     // buttons; Save and Cancel (indexes 2 and 3) start disabled.
     void makeEditButtons(const QStringList &captions);
     void makeMoveButtons();
+    // The entry screens' buttons at the left: the moves above the panel, which holds the eight
+    // commands (Add, Edit, Save, Cancel, Delete, List, Print, Exit) top to bottom from List.
+    QLayout *makeEntryButtons(QFrame *panel);
+    // Tab (and Enter) walk the fields in this order, then the moves and the commands as shown.
+    void setEntryTabOrder(QVector<QWidget *> order);
 
     AppContext &context() { return ctx_; }
     RecordSet &records();

@@ -198,7 +198,11 @@ void Misc1099::buildForm()
         twoLines(kBox18, "18. State income", 8, 4),
     });
     makeSideNotes(*form);
+    placeForm(form);
+}
 
+void Misc1099::placeForm(PaperForm *form)
+{
     fieldsArea_ = new QWidget(this);
     fieldsArea_->setObjectName(QStringLiteral("fieldsArea"));
     auto *fieldsLayout = new QVBoxLayout(fieldsArea_);

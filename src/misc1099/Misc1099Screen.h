@@ -86,6 +86,8 @@ private:
     void buildForm();
     QWidget *stateLine(int line);
     void makeSideNotes(PaperForm &form);
+    // The form under the "Corrected" box, the buttons at its left; the tab order.
+    void placeForm(PaperForm *form);
     void connectStateBox(int index);
     // The payer's number for the state shown in the box, or empty text when there is none.
     void fillStateNumber(int index);

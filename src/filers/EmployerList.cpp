@@ -6,7 +6,6 @@
 #include "shell/StepRunner.h"
 
 #include <QLabel>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 #include <cmath>
@@ -54,12 +53,9 @@ QSize frmEmployerList::sizeHint() const
 
 void frmEmployerList::open(MDIForm1 &mainWindow, const QString &target)
 {
-    for (QMdiSubWindow *sub : mainWindow.mdiArea()->subWindowList()) {
-        if (auto *list = qobject_cast<frmEmployerList *>(sub->widget())) {
-            list->setTarget(target);
-            mainWindow.mdiArea()->setActiveSubWindow(sub);
-            return;
-        }
+    if (auto *open = mainWindow.raiseChild<frmEmployerList>()) {
+        open->setTarget(target);
+        return;
     }
     auto *list =
         new frmEmployerList(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });

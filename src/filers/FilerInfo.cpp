@@ -11,8 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <optional>
@@ -248,12 +246,8 @@ QLayout *FilerInfo::makeButtons()
 
 void FilerInfo::open(MDIForm1 &mainWindow)
 {
-    for (QMdiSubWindow *sub : mainWindow.mdiArea()->subWindowList()) {
-        if (qobject_cast<FilerInfo *>(sub->widget())) {
-            mainWindow.mdiArea()->setActiveSubWindow(sub);
-            return;
-        }
-    }
+    if (mainWindow.raiseChild<FilerInfo>())
+        return;
     auto *screen = new FilerInfo(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
     mainWindow.showChild(screen);
     screen->load();

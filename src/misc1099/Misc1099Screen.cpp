@@ -9,8 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -85,20 +83,12 @@ void Misc1099::fillStateNumber(int index)
 
 void Misc1099::open(MDIForm1 &mainWindow)
 {
-    QMdiArea *area = mainWindow.mdiArea();
-    const int tfid = mainWindow.context().state.gTfid;
-    for (QMdiSubWindow *sub : area->subWindowList()) {
-        QWidget *screen = sub->widget();
-        // The print screen and this one are never open together.
-        if (screen && screen->objectName() == QLatin1String("PrtSel1099")) {
-            sub->close();
-        } else if (auto *open = qobject_cast<Misc1099 *>(screen)) {
-            if (open->payerTfid() == tfid) {
-                area->setActiveSubWindow(sub);
-                return;
-            }
-            sub->close(); // another payer's; asks to save its changes first
-        }
+    // The print screen and this one are never open together.
+    mainWindow.closeChild(ScreenId::PrtSel1099);
+    if (Misc1099 *open = mainWindow.raiseChild<Misc1099>()) {
+        if (open->payerTfid() == mainWindow.context().state.gTfid)
+            return;
+        mainWindow.closeChild(ScreenId::Misc1099); // another payer's; asks to save its changes first
     }
     auto *screen = new Misc1099(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
     mainWindow.showChild(screen);

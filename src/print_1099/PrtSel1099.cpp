@@ -41,7 +41,7 @@ PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc
 
 void PrtSel1099::open(MDIForm1 &mainWindow)
 {
-    OpenPrintScreen(mainWindow, QStringLiteral("Misc1099"), QStringLiteral("PrtSel1099"),
+    OpenPrintScreen(mainWindow, ScreenId::Misc1099, ScreenId::PrtSel1099,
                     [&mainWindow] { return new PrtSel1099(mainWindow.context()); });
 }
 

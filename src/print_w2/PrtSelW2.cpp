@@ -50,7 +50,7 @@ PrtSelW2::PrtSelW2(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, w2Setup(
 
 void PrtSelW2::open(MDIForm1 &mainWindow)
 {
-    OpenPrintScreen(mainWindow, QStringLiteral("W2"), QStringLiteral("PrtSelW2"),
+    OpenPrintScreen(mainWindow, ScreenId::W2, ScreenId::PrtSelW2,
                     [&mainWindow] { return new PrtSelW2(mainWindow.context()); });
 }
 

@@ -17,7 +17,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPrinter>
@@ -447,20 +446,12 @@ void PrintScreen::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void OpenPrintScreen(MDIForm1 &mainWindow, const QString &entryScreen, const QString &printScreen,
+void OpenPrintScreen(MDIForm1 &mainWindow, ScreenId entryScreen, ScreenId printScreen,
                      const std::function<PrintScreen *()> &make)
 {
-    QMdiArea *area = mainWindow.mdiArea();
-    for (QMdiSubWindow *sub : area->subWindowList()) {
-        if (sub->widget() && sub->widget()->objectName() == entryScreen)
-            sub->close();
-    }
-    for (QMdiSubWindow *sub : area->subWindowList()) {
-        if (sub->widget() && sub->widget()->objectName() == printScreen && sub->isVisible()) {
-            // Opened again: the same screen, loaded afresh for the filer now chosen.
-            sub->close();
-        }
-    }
+    mainWindow.closeChild(entryScreen);
+    // Opened again: the same screen, loaded afresh for the filer now chosen.
+    mainWindow.closeChild(printScreen);
     PrintScreen *screen = make();
     mainWindow.showChild(screen);
     screen->load();

@@ -19,6 +19,7 @@ class QRadioButton;
 namespace quillory {
 
 class MDIForm1;
+enum class ScreenId;
 class Printer;
 struct TwoUpForm;
 
@@ -133,8 +134,8 @@ private:
 };
 
 // Opens a print screen as a child of the main window: the entry screen of the same records
-// (by its object name) closes first, and an open print screen of the kind is brought forward.
-void OpenPrintScreen(MDIForm1 &mainWindow, const QString &entryScreen, const QString &printScreen,
+// closes first, and an open print screen of the kind is brought forward.
+void OpenPrintScreen(MDIForm1 &mainWindow, ScreenId entryScreen, ScreenId printScreen,
                      const std::function<PrintScreen *()> &make);
 
 } // namespace quillory

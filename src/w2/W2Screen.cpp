@@ -11,8 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 namespace quillory {
 
@@ -70,18 +68,12 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
 void W2::open(MDIForm1 &mainWindow)
 {
     AppContext &ctx = mainWindow.context();
-    for (QMdiSubWindow *sub : mainWindow.mdiArea()->subWindowList()) {
-        // Entering W-2s and printing them do not go on side by side.
-        if (sub->widget() && sub->widget()->objectName() == QLatin1String("PrtSelW2"))
-            sub->close();
-        if (auto *open = qobject_cast<W2 *>(sub->widget())) {
-            // Another employer's W-2s: that screen closes (asking to save) and this one opens.
-            if (open->employer().tfid == ctx.state.gTfid || !sub->close()) {
-                mainWindow.mdiArea()->setActiveSubWindow(sub);
-                return;
-            }
-        }
-    }
+    // Entering W-2s and printing them do not go on side by side.
+    mainWindow.closeChild(ScreenId::PrtSelW2);
+    // Another employer's W-2s: that screen closes (asking to save) and this one opens.
+    if (W2 *open = mainWindow.raiseChild<W2>())
+        if (open->employer().tfid == ctx.state.gTfid || !mainWindow.closeChild(ScreenId::W2))
+            return;
     auto *screen = new W2(ctx, [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
     mainWindow.showChild(screen);
     screen->load();

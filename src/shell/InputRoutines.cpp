@@ -11,11 +11,7 @@ namespace quillory {
 
 void SelectComboEntry(QComboBox *combo, const QString &text)
 {
-    QStringList entries;
-    entries.reserve(combo->count());
-    for (int i = 0; i < combo->count(); ++i)
-        entries.append(combo->itemText(i));
-    const int found = FindComboEntry(entries, text);
+    const int found = FindComboEntry(*combo->model(), combo->modelColumn(), text);
     if (found >= 0)
         combo->setCurrentIndex(found);
 }

@@ -94,7 +94,8 @@ void Misc1099::makeFields()
             return entries;
         });
         cboState[index] = box;
-        addField(box, QStringLiteral("Box17a_L%1").arg(line + 1));
+        // State codes are typed in capitals.
+        addField(box, QStringLiteral("Box17a_L%1").arg(line + 1)).withKeys(RecordField::UpperCase);
         // Filled from the state box; it can still be clicked into and typed over.
         Text1[index]->setFocusPolicy(Qt::ClickFocus);
     }

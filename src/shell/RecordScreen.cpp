@@ -859,6 +859,8 @@ bool RecordScreen::formKey(QKeyEvent *key, QObject *watched)
 bool RecordScreen::fieldKey(const RecordField &field, QKeyEvent *key)
 {
     auto *edit = qobject_cast<QLineEdit *>(field.control);
+    if (auto *combo = qobject_cast<QComboBox *>(field.control))
+        edit = combo->lineEdit();
     if (!edit || field.keys == RecordField::AnyKey)
         return false;
     const QString text = key->text();

@@ -21,7 +21,7 @@ namespace quillory {
 // kind decides how: text with the column's size as the maximum length, money shown in the
 // regional currency form (empty for 0 or less, empty stored as 0), flags as check boxes.
 struct RecordField {
-    // Rules for the characters typed into a line edit.
+    // Rules for the characters typed into a line edit or an editable combo box.
     enum Keys : unsigned {
         AnyKey = 0,
         Numeric = 1,     // only the keys FilterNumericKey keeps; others dropped silently

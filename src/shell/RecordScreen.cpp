@@ -450,8 +450,6 @@ bool RecordScreen::isDuplicate()
 
 void RecordScreen::writeField(const RecordField &field)
 {
-    if (field.locked)
-        return;
     RecordSet &rs = records();
     const ColumnInfo &col = rs.columns().column(field.column.trimmed());
     if (col.kind == ColumnKind::Counter)
@@ -556,7 +554,7 @@ bool RecordScreen::amountsReadable()
 {
     for (const RecordField &f : fields_) {
         auto *edit = qobject_cast<QLineEdit *>(f.control);
-        if (!edit || f.locked || f.read)
+        if (!edit || f.read)
             continue;
         const ColumnInfo *col = columnInfo(f);
         if (!col || col->kind != ColumnKind::Money || readAmount(edit->text()))

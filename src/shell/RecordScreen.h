@@ -33,7 +33,6 @@ struct RecordField {
     QWidget *control = nullptr;
     QString column;
     unsigned keys = AnyKey;
-    bool locked = false;         // shown, never stored
     bool selectByPrefix = false; // combo box: SelectComboEntry instead of setting the text
     QString clearedText;         // combo box: what ClearFields puts in
     // For controls that need their own handling (masked fields, lists filled on demand).
@@ -44,11 +43,6 @@ struct RecordField {
     RecordField &withKeys(unsigned k)
     {
         keys = k;
-        return *this;
-    }
-    RecordField &lockedField()
-    {
-        locked = true;
         return *this;
     }
     RecordField &selectingEntry(const QString &cleared)

@@ -10,7 +10,6 @@
 #include <QUrl>
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quillory {
@@ -34,14 +33,15 @@ QString errorText(const QSqlError &error)
 // read-only stays read-only; a file of another owner is left alone.
 void keepPrivate(const QString &path)
 {
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    const QFile::Permissions forThisUser = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
     for (const QString &file : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")}) {
-        const QByteArray name = QFile::encodeName(file);
-        struct stat st {};
-        if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+        const QFileInfo info(file);
+        if (!info.isFile() || info.ownerId() != ::geteuid())
             continue;
-        const mode_t mode = st.st_mode & 07777;
-        if ((mode & ~mode_t(0600)) != 0)
-            ::chmod(name.constData(), mode & 0600);
+        const QFile::Permissions now = info.permissions() & ~forThisUser;
+        if (now & ~ownerOnly)
+            QFile::setPermissions(file, now & ownerOnly);
     }
 }
 

@@ -3,11 +3,11 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# Build and run time: compiler, Qt 6 with SQLite, the Courier-compatible fonts, the SQLite
-# shell that makes the database file, the SVG renderer that makes the icon's PNGs, the test
+# Build and run time: compiler, Qt 6 with SQLite and the SVG renderer that draws the logo, the
+# Courier-compatible fonts, the SQLite shell that makes the database file, the SVG renderer that makes the icon's PNGs, the test
 # and benchmark libraries, and the PDF reader that checks where printed text lands. Packaging: the desktop entry and AppStream validators, and
 # dpkg-shlibdeps for the package's library dependencies.
-PACKAGES := cmake make g++ qt6-base-dev libqt6sql6-sqlite libgl-dev libx11-dev fonts-liberation2 \
+PACKAGES := cmake make g++ qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev libx11-dev fonts-liberation2 \
             sqlite3 librsvg2-bin libgtest-dev libgmock-dev libbenchmark-dev poppler-utils \
             desktop-file-utils appstream dpkg-dev
 

@@ -5,6 +5,7 @@
 #include "shell/ComboSearch.h"
 
 #include <QStringList>
+#include <QStringListModel>
 
 using quillory::fuzz::shown;
 
@@ -12,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     QStringList lines = quillory::fuzz::text(data, size).split(QLatin1Char('\n'));
     const QString typed = lines.takeFirst();
-    const int found = quillory::FindComboEntry(lines, typed);
+    const QStringListModel entries(lines);
+    const int found = quillory::FindComboEntry(entries, 0, typed);
     const int count = lines.size();
     FUZZ_CHECK(found >= -1 && found < count, "%d of %d", found, count);
 

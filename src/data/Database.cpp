@@ -10,7 +10,6 @@
 #include <QUrl>
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quillory {
@@ -34,14 +33,15 @@ QString errorText(const QSqlError &error)
 // read-only stays read-only; a file of another owner is left alone.
 void keepPrivate(const QString &path)
 {
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    const QFile::Permissions forThisUser = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
     for (const QString &file : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")}) {
-        const QByteArray name = QFile::encodeName(file);
-        struct stat st {};
-        if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+        const QFileInfo info(file);
+        if (!info.isFile() || info.ownerId() != ::geteuid())
             continue;
-        const mode_t mode = st.st_mode & 07777;
-        if ((mode & ~mode_t(0600)) != 0)
-            ::chmod(name.constData(), mode & 0600);
+        const QFile::Permissions now = info.permissions() & ~forThisUser;
+        if (now & ~ownerOnly)
+            QFile::setPermissions(file, now & ownerOnly);
     }
 }
 
@@ -159,15 +159,9 @@ QSqlDatabase Database::connection() const
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &params)
 {
-    QSqlQuery query(connection());
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        throw DbError(errorText(query.lastError()));
-    for (const QVariant &p : params)
-        query.addBindValue(p);
-    if (!query.exec())
-        throw DbError(errorText(query.lastError()));
-    return query;
+    Statement statement(*this, sql);
+    statement.run(params);
+    return std::move(statement).release();
 }
 
 QVariant Database::scalar(const QString &sql, const QVariantList &params)
@@ -208,6 +202,22 @@ QString Database::quoted(const QString &identifier)
     QString escaped = identifier;
     escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+Statement::Statement(Database &db, const QString &sql) : query_(db.connection())
+{
+    query_.setForwardOnly(true);
+    if (!query_.prepare(sql))
+        throw DbError(errorText(query_.lastError()));
+}
+
+QSqlQuery &Statement::run(const QVariantList &params)
+{
+    for (int i = 0; i < params.size(); ++i)
+        query_.bindValue(i, params.at(i));
+    if (!query_.exec())
+        throw DbError(errorText(query_.lastError()));
+    return query_;
 }
 
 Transaction::Transaction(Database &db) : db_(db)

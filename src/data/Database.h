@@ -46,6 +46,20 @@ private:
     QHash<QString, std::shared_ptr<TableInfo>> tables_;
 };
 
+// A statement prepared once and run as often as needed, each time with new values.
+class Statement {
+public:
+    // Throws DbError when the engine cannot prepare the text.
+    Statement(Database &db, const QString &sql);
+    // Binds the values in order and runs the statement; throws DbError on failure.
+    QSqlQuery &run(const QVariantList &params = {});
+    // The statement itself, for a caller that keeps reading its rows after it is gone.
+    QSqlQuery release() && { return std::move(query_); }
+
+private:
+    QSqlQuery query_;
+};
+
 // Rolls back unless committed; one store is one transaction.
 class Transaction {
 public:

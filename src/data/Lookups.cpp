@@ -1,6 +1,7 @@
 #include "data/Lookups.h"
 
 #include "data/Database.h"
+#include "data/RecordSet.h"
 
 #include <QSqlQuery>
 
@@ -12,7 +13,8 @@ QVector<FilerKey> filersWithIdNumber(Database &db)
     QSqlQuery q = db.exec(QStringLiteral("SELECT FedIDNo, Tfid, FilerType FROM FilerInfo "
                                          "WHERE FedIDNo IS NOT NULL AND FedIDNo <> '' ORDER BY Tfid"));
     while (q.next())
-        filers.append({q.value(0).toString(), q.value(1).toInt(), q.value(2).toString()});
+        filers.append({q.value(QStringLiteral("FedIDNo")).toString(), q.value(QStringLiteral("Tfid")).toInt(),
+                       q.value(QStringLiteral("FilerType")).toString()});
     return filers;
 }
 
@@ -24,6 +26,15 @@ bool hasPrintableW2(Database &db)
 bool hasPrintable1099(Database &db)
 {
     return db.scalar(QStringLiteral("SELECT 1 FROM \"1099Misc\" WHERE Counter <> 0 LIMIT 1")).isValid();
+}
+
+RecordSet filersForPrinting(Database &db, const QString &fedIdNo)
+{
+    if (fedIdNo.isEmpty())
+        return RecordSet::query(db, QStringLiteral("SELECT FedIDNo, EstNo, FilerType FROM FilerInfo ORDER BY FedIDNo"));
+    return RecordSet::query(
+        db, QStringLiteral("SELECT FedIDNo, EstNo, FilerType FROM FilerInfo WHERE FedIDNo = ? ORDER BY FedIDNo"),
+        {fedIdNo});
 }
 
 } // namespace quillory

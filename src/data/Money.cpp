@@ -1,5 +1,6 @@
 #include "data/Money.h"
 
+#include <QtNumeric>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -31,7 +32,7 @@ std::optional<int64_t> parsePlain(const QString &s)
         seenDigit = true;
         const int d = c.unicode() - '0';
         if (!seenPoint) {
-            if (__builtin_mul_overflow(whole, 10, &whole) || __builtin_add_overflow(whole, d, &whole))
+            if (qMulOverflow<int64_t>(whole, 10, &whole) || qAddOverflow<int64_t>(whole, d, &whole))
                 return std::nullopt;
         } else if (fracDigits < 4) {
             frac = frac * 10 + d;
@@ -46,8 +47,8 @@ std::optional<int64_t> parsePlain(const QString &s)
     for (int i = std::min(fracDigits, 4); i < 4; ++i)
         frac *= 10;
     int64_t units = 0;
-    if (__builtin_mul_overflow(whole, Money::kScale, &units) || __builtin_add_overflow(units, frac, &units) ||
-        __builtin_add_overflow(units, roundUp ? 1 : 0, &units))
+    if (qMulOverflow<int64_t>(whole, Money::kScale, &units) || qAddOverflow<int64_t>(units, frac, &units) ||
+        qAddOverflow<int64_t>(units, roundUp ? 1 : 0, &units))
         return std::nullopt;
     return units;
 }
@@ -159,10 +160,10 @@ QString Money::toCurrency(const QLocale &locale) const
     const bool negative = fixed.startsWith(QLatin1Char('-'));
     const QString digits = negative ? fixed.mid(1) : fixed;
     const int point = digits.indexOf(QLatin1Char('.'));
-    QString whole = digits.left(point);
-    const QString group = locale.groupSeparator();
-    for (int i = whole.size() - 3; i > 0; i -= 3)
-        whole.insert(i, group);
+    // The locale groups the digits of the whole units, even where it leaves numbers ungrouped.
+    QLocale grouping = locale;
+    grouping.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    const QString whole = grouping.toString(digits.left(point).toULongLong());
     const QString number = whole + locale.decimalPoint() + digits.mid(point + 1);
     // Let the locale place the symbol and sign by formatting a model value.
     QString pattern = locale.toCurrencyString(negative ? -1.0 : 1.0);
@@ -175,7 +176,7 @@ QString Money::toCurrency(const QLocale &locale) const
 Money Money::operator+(Money other) const
 {
     int64_t r = 0;
-    if (__builtin_add_overflow(units_, other.units_, &r))
+    if (qAddOverflow<int64_t>(units_, other.units_, &r))
         throw std::overflow_error(kOutOfRange);
     return Money(r);
 }
@@ -183,7 +184,7 @@ Money Money::operator+(Money other) const
 Money Money::operator-(Money other) const
 {
     int64_t r = 0;
-    if (__builtin_sub_overflow(units_, other.units_, &r))
+    if (qSubOverflow<int64_t>(units_, other.units_, &r))
         throw std::overflow_error(kOutOfRange);
     return Money(r);
 }

@@ -267,12 +267,10 @@ void RecordSet::update()
     if (mode_ == Mode::Adding) {
         const bool wasEmpty = rows_.isEmpty();
         rows_.append(std::move(stored));
-        lastModified_ = rows_.size() - 1;
         if (wasEmpty)
             pos_ = 0;
     } else {
         rows_[pos_] = std::move(stored);
-        lastModified_ = pos_;
     }
     mode_ = Mode::None;
 }
@@ -295,10 +293,6 @@ void RecordSet::deleteCurrent()
         tx.commit();
     }
     rows_.removeAt(pos_);
-    if (lastModified_ == pos_)
-        lastModified_ = -1;
-    else if (lastModified_ > pos_)
-        --lastModified_;
     onDeleted_ = true;
 }
 

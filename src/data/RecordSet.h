@@ -71,8 +71,6 @@ public:
     // Deletes the current row. Afterwards there is no current row until the next move;
     // moveNext goes to the row that followed it, movePrevious to the one before it.
     void deleteCurrent();
-    // Row index of the last row stored by update(), -1 when none.
-    int lastModified() const { return lastModified_; }
     // The table's rowid of the current row (updatable sets only).
     qlonglong rowId() const;
 
@@ -99,7 +97,6 @@ private:
     Mode mode_ = Mode::None;
     Row pending_;
     QVector<bool> dirty_;
-    int lastModified_ = -1;
 };
 
 } // namespace quillory

@@ -1,10 +1,11 @@
 #include "filers/EmployerList.h"
 
+#include "filers/FilerRows.h"
+
 #include "shell/RecordGrid.h"
 #include "shell/StepRunner.h"
 
 #include <QLabel>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 #include <cmath>
@@ -52,12 +53,9 @@ QSize frmEmployerList::sizeHint() const
 
 void frmEmployerList::open(MDIForm1 &mainWindow, const QString &target)
 {
-    for (QMdiSubWindow *sub : mainWindow.mdiArea()->subWindowList()) {
-        if (auto *list = qobject_cast<frmEmployerList *>(sub->widget())) {
-            list->setTarget(target);
-            mainWindow.mdiArea()->setActiveSubWindow(sub);
-            return;
-        }
+    if (auto *open = mainWindow.raiseChild<frmEmployerList>()) {
+        open->setTarget(target);
+        return;
     }
     auto *list =
         new frmEmployerList(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
@@ -79,10 +77,8 @@ QString frmEmployerList::target() const
 void frmEmployerList::load()
 {
     Database &db = ctx_.state.gDatabase;
-    runSteps(ctx_, {[&] {
-                 grdEmployers->setSource(db, QStringLiteral("SELECT * FROM FilerInfo"), {},
-                                         &db.table(QStringLiteral("FilerInfo")));
-             }});
+    runSteps(ctx_,
+             {[&] { grdEmployers->setRecords(filers::everyColumn(db), &db.table(QStringLiteral("FilerInfo"))); }});
 }
 
 void frmEmployerList::grdEmployers_Click(int row)

@@ -1,6 +1,7 @@
 #include "filers/FilerInfo.h"
 
 #include "filers/FilerChecks.h"
+#include "filers/FilerRows.h"
 #include "shell/InputRoutines.h"
 #include "shell/StepRunner.h"
 
@@ -10,8 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <optional>
@@ -58,17 +57,18 @@ FilerInfo::FilerInfo(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
 
     RecordScreenSetup &s = setup();
     s.table = QStringLiteral("FilerInfo");
+    s.rows = &filers::all;
     s.firstRecordMessage = QStringLiteral("This is the first employer entered.\rOpening screen in edit mode.");
     s.uniqueColumn = QStringLiteral("FedIDNo");
     s.duplicateMessage = QStringLiteral("FedID already exists");
     s.activeStatus = QStringLiteral("Tax filer information screen");
     s.deletingStatus = QStringLiteral("Deleting Current Employer......");
     s.afterDeleteStatus = QStringLiteral("Employer Screen");
-    s.firstField = Text1[0];
+    s.firstField = Text1[kFedIdNo];
     s.focusAfterEdit = false;
     s.focusAfterMove = false;
     s.listCaption = QStringLiteral("List Employers");
-    s.listSql = QStringLiteral("SELECT FedIDNo, EstNo, FilerType, PayerName, PayerL1 FROM FilerInfo");
+    s.listRows = &filers::pickList;
     s.listColumns = {{{}, 1100}, {{}, 900}, {{}, 900}, {{}, 3500}, {{}, 0, true}};
     s.listKeys = {QStringLiteral("FedIDNo"), QStringLiteral("EstNo"), QStringLiteral("FilerType")};
     s.listArea = fieldsArea_;
@@ -82,9 +82,9 @@ FilerInfo::FilerInfo(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
                                      "AddlEIN",  "Contact",   "Phone",   "Email",   "Fax"};
     for (int i = 0; i < 15; ++i) {
         unsigned keys = RecordField::UpperCase;
-        if (i == 0)
+        if (i == kFedIdNo)
             keys |= RecordField::Numeric;
-        else if (i == 7 || i == 8)
+        else if (i == kState1 || i == kState2)
             keys |= RecordField::LettersOnly;
         addField(Text1[i], QString::fromLatin1(columns[i])).withKeys(keys);
     }
@@ -95,109 +95,126 @@ FilerInfo::FilerInfo(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     FillFilerTypes();
 }
 
+void FilerInfo::makeFields()
+{
+    // Made in tab order.
+    const struct {
+        int index;
+        const char *name;
+        int chars;
+    } fields[] = {
+        {kFedIdNo, "Employer ID Number", 12},
+        {kEstNo, "Establishment no", 5},
+        {kAddlEin, "Other EIN", 12},
+        {kPayerName, "Company Name", 40},
+        {kPayerAddress, "Company address, line 1", 40},
+        {kPayerAddress + 1, "Company address, line 2", 40},
+        {kPayerAddress + 2, "Company address, line 3", 40},
+        {kState1, "1st State", 3},
+        {kState1Id, "1st State Tax ID No", 20},
+        {kState2, "2nd State", 3},
+        {kState2Id, "2nd State Tax ID No", 20},
+        {kContact, "Contact Name", 30},
+        {kPhone, "Phone", 16},
+        {kEmail, "Email", 30},
+        {kFax, "Fax", 16},
+    };
+    for (const auto &f : fields) {
+        auto *edit = new QLineEdit(fieldsArea_);
+        edit->setObjectName(QStringLiteral("Text1_%1").arg(f.index));
+        edit->setAccessibleName(QString::fromLatin1(f.name));
+        edit->setMinimumWidth(fontMetrics().averageCharWidth() * (f.chars + 2));
+        Text1[f.index] = edit;
+        if (f.index == kFedIdNo) {
+            Check3D1 = new QCheckBox(QStringLiteral("Applied for"), fieldsArea_);
+            Check3D1->setObjectName(QStringLiteral("Check3D1"));
+            Check3D1->setAccessibleName(QStringLiteral("Applied for"));
+        } else if (f.index == kEstNo) {
+            Combo1 = new QComboBox(fieldsArea_);
+            Combo1->setObjectName(QStringLiteral("Combo1"));
+            Combo1->setEditable(true);
+            Combo1->setInsertPolicy(QComboBox::NoInsert);
+            Combo1->setProperty("tag", QStringLiteral("FilerType"));
+            Combo1->setAccessibleName(QStringLiteral("Filer type"));
+        }
+    }
+}
+
 void FilerInfo::buildForm()
 {
     fieldsArea_ = new QWidget(this);
     fieldsArea_->setObjectName(QStringLiteral("fieldsArea"));
+    makeFields();
+
+    // Each field with its label at its left; a field without a label stands in the label's column.
+    struct Cell {
+        const char *label;
+        QWidget *field;
+        int row;
+        int column;
+        int span = 1;
+        Qt::Alignment alignment = {};
+    };
+    const Cell cells[] = {
+        {"Employer ID Number", Text1[kFedIdNo], 1, 0},
+        {nullptr, Check3D1, 1, 2, 2},
+        {"Establishment no", Text1[kEstNo], 2, 0},
+        {"Filer type", Combo1, 2, 2},
+        {"Other EIN", Text1[kAddlEin], 3, 0},
+        {"Company Name", Text1[kPayerName], 4, 0, 3},
+        {nullptr, Text1[kPayerAddress], 5, 1, 3},
+        {nullptr, Text1[kPayerAddress + 1], 6, 1, 3},
+        {nullptr, Text1[kPayerAddress + 2], 7, 1, 3},
+        {"1st State  ", Text1[kState1], 9, 0, 1, Qt::AlignLeft},
+        {"1st State Tax ID No  ", Text1[kState1Id], 9, 2},
+        {"2nd State  ", Text1[kState2], 10, 0, 1, Qt::AlignLeft},
+        {"2nd State Tax ID No  ", Text1[kState2Id], 10, 2},
+        {"Contact Name", Text1[kContact], 11, 0},
+        {"Phone", Text1[kPhone], 11, 2},
+        {"Email", Text1[kEmail], 12, 0},
+        {"Fax", Text1[kFax], 12, 2},
+    };
     auto *grid = new QGridLayout(fieldsArea_);
     grid->setContentsMargins(0, 0, 0, 0);
-
-    auto makeField = [this](int index, const QString &accessibleName, int chars) {
-        auto *edit = new QLineEdit(fieldsArea_);
-        edit->setObjectName(QStringLiteral("Text1_%1").arg(index));
-        edit->setAccessibleName(accessibleName);
-        edit->setMinimumWidth(fontMetrics().averageCharWidth() * (chars + 2));
-        Text1[index] = edit;
-        return edit;
-    };
-    auto label = [this](const QString &text, QWidget *buddy) {
-        auto *l = new QLabel(text, fieldsArea_);
-        l->setBuddy(buddy);
-        return l;
-    };
-
-    int row = 0;
-    grid->addWidget(hintPanel(fieldsArea_, QStringLiteral("lblHint_0"),
-                              QStringLiteral("Enter your Name (Company Name) Information as you want it Printed on "
-                                             "your Tax Forms.")),
-                    row++, 0, 1, 4);
-
-    // Created in tab order.
-    makeField(0, QStringLiteral("Employer ID Number"), 12);
-    Check3D1 = new QCheckBox(QStringLiteral("Applied for"), fieldsArea_);
-    Check3D1->setObjectName(QStringLiteral("Check3D1"));
-    Check3D1->setAccessibleName(QStringLiteral("Applied for"));
-    makeField(9, QStringLiteral("Establishment no"), 5);
-    Combo1 = new QComboBox(fieldsArea_);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setProperty("tag", QStringLiteral("FilerType"));
-    Combo1->setAccessibleName(QStringLiteral("Filer type"));
-    makeField(10, QStringLiteral("Other EIN"), 12);
-    makeField(1, QStringLiteral("Company Name"), 40);
-    makeField(2, QStringLiteral("Company address, line 1"), 40);
-    makeField(3, QStringLiteral("Company address, line 2"), 40);
-    makeField(4, QStringLiteral("Company address, line 3"), 40);
-    makeField(7, QStringLiteral("1st State"), 3);
-    makeField(5, QStringLiteral("1st State Tax ID No"), 20);
-    makeField(8, QStringLiteral("2nd State"), 3);
-    makeField(6, QStringLiteral("2nd State Tax ID No"), 20);
-    makeField(11, QStringLiteral("Contact Name"), 30);
-    makeField(12, QStringLiteral("Phone"), 16);
-    makeField(13, QStringLiteral("Email"), 30);
-    makeField(14, QStringLiteral("Fax"), 16);
-
-    grid->addWidget(label(QStringLiteral("Employer ID Number"), Text1[0]), row, 0);
-    grid->addWidget(Text1[0], row, 1);
-    grid->addWidget(Check3D1, row++, 2, 1, 2);
-    grid->addWidget(label(QStringLiteral("Establishment no"), Text1[9]), row, 0);
-    grid->addWidget(Text1[9], row, 1);
-    grid->addWidget(label(QStringLiteral("Filer type"), Combo1), row, 2);
-    grid->addWidget(Combo1, row++, 3);
-    grid->addWidget(label(QStringLiteral("Other EIN"), Text1[10]), row, 0);
-    grid->addWidget(Text1[10], row++, 1);
-    grid->addWidget(label(QStringLiteral("Company Name"), Text1[1]), row, 0);
-    grid->addWidget(Text1[1], row++, 1, 1, 3);
-    auto *address =
-        label(QStringLiteral("Enter Address  City, State  Zip   as it should appear on your tax forms."), Text1[2]);
+    for (const Cell &c : cells) {
+        int column = c.column;
+        if (c.label) {
+            auto *label = new QLabel(QString::fromLatin1(c.label), fieldsArea_);
+            label->setBuddy(c.field);
+            grid->addWidget(label, c.row, column++);
+        }
+        grid->addWidget(c.field, c.row, column, 1, c.span, c.alignment);
+    }
+    auto *address = new QLabel(
+        QStringLiteral("Enter Address  City, State  Zip   as it should appear on your tax forms."), fieldsArea_);
+    address->setBuddy(Text1[kPayerAddress]);
     address->setWordWrap(true);
-    grid->addWidget(address, row, 0, 3, 1, Qt::AlignTop);
-    for (int i = 2; i <= 4; ++i)
-        grid->addWidget(Text1[i], row++, 1, 1, 3);
+    grid->addWidget(address, 5, 0, 3, 1, Qt::AlignTop);
 
-    grid->addWidget(hintPanel(fieldsArea_, QStringLiteral("lblHint_1"),
-                              QStringLiteral("If you are reporting  both Federal Tax and State Tax Information for "
-                                             "this Company, please indicate the State Abbreviation and State Tax ID "
-                                             "Number for each State to be filed in.  You will be able to indicate on "
-                                             "the individual's form which State to use.")),
-                    row++, 0, 1, 4);
-    grid->addWidget(label(QStringLiteral("1st State  "), Text1[7]), row, 0);
-    grid->addWidget(Text1[7], row, 1, Qt::AlignLeft);
-    grid->addWidget(label(QStringLiteral("1st State Tax ID No  "), Text1[5]), row, 2);
-    grid->addWidget(Text1[5], row++, 3);
-    grid->addWidget(label(QStringLiteral("2nd State  "), Text1[8]), row, 0);
-    grid->addWidget(Text1[8], row, 1, Qt::AlignLeft);
-    grid->addWidget(label(QStringLiteral("2nd State Tax ID No  "), Text1[6]), row, 2);
-    grid->addWidget(Text1[6], row++, 3);
-    grid->addWidget(label(QStringLiteral("Contact Name"), Text1[11]), row, 0);
-    grid->addWidget(Text1[11], row, 1);
-    grid->addWidget(label(QStringLiteral("Phone"), Text1[12]), row, 2);
-    grid->addWidget(Text1[12], row++, 3);
-    grid->addWidget(label(QStringLiteral("Email"), Text1[13]), row, 0);
-    grid->addWidget(Text1[13], row, 1);
-    grid->addWidget(label(QStringLiteral("Fax"), Text1[14]), row, 2);
-    grid->addWidget(Text1[14], row++, 3);
-    grid->addWidget(hintPanel(fieldsArea_, QStringLiteral("lblHint_2"),
-                              QStringLiteral("If you have multiple Federal ID Numbers, add all records before "
-                                             "proceeding to enter tax payer information.  You will be able to select "
-                                             "the Tax Filer at the employee/recipient entry.")),
-                    row++, 0, 1, 4);
-    grid->setRowStretch(row, 1);
+    const char *const hints[3] = {
+        "Enter your Name (Company Name) Information as you want it Printed on your Tax Forms.",
+        "If you are reporting  both Federal Tax and State Tax Information for this Company, please indicate the "
+        "State Abbreviation and State Tax ID Number for each State to be filed in.  You will be able to indicate "
+        "on the individual's form which State to use.",
+        "If you have multiple Federal ID Numbers, add all records before proceeding to enter tax payer "
+        "information.  You will be able to select the Tax Filer at the employee/recipient entry.",
+    };
+    const int hintRows[3] = {0, 8, 13};
+    for (int i = 0; i < 3; ++i)
+        grid->addWidget(hintPanel(fieldsArea_, QStringLiteral("lblHint_%1").arg(i), QString::fromLatin1(hints[i])),
+                        hintRows[i], 0, 1, 4);
+    grid->setRowStretch(14, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    // The buttons: the record commands in their panel, the moves, the way on.
+    auto *outer = new QHBoxLayout(this);
+    outer->addWidget(fieldsArea_, 1);
+    outer->addLayout(makeButtons());
+}
+
+QLayout *FilerInfo::makeButtons()
+{
+    // The record commands in their panel, the moves, the way on.
     Panel3D4 = new QFrame(this);
     Panel3D4->setObjectName(QStringLiteral("Panel3D4"));
     Panel3D4->setFrameShape(QFrame::StyledPanel);
@@ -214,33 +231,23 @@ void FilerInfo::buildForm()
     moves->addWidget(cmdMove[1]);
 
     const char *const details[3] = {"&W-2", "1099&Misc", "E&xit"};
-    auto *detailLayout = new QVBoxLayout;
-    for (int i = 0; i < 3; ++i) {
-        cmdDetail[i] = makeCommandButton(QString::fromLatin1(details[i]), QStringLiteral("cmdDetail_%1").arg(i),
-                                         [this, i] { cmdDetail_Click(i); });
-        detailLayout->addWidget(cmdDetail[i]);
-    }
-
     auto *side = new QVBoxLayout;
     side->addWidget(Panel3D4);
     side->addLayout(moves);
     side->addSpacing(fontMetrics().height());
-    side->addLayout(detailLayout);
+    for (int i = 0; i < 3; ++i) {
+        cmdDetail[i] = makeCommandButton(QString::fromLatin1(details[i]), QStringLiteral("cmdDetail_%1").arg(i),
+                                         [this, i] { cmdDetail_Click(i); });
+        side->addWidget(cmdDetail[i]);
+    }
     side->addStretch();
-
-    auto *outer = new QHBoxLayout(this);
-    outer->addWidget(fieldsArea_, 1);
-    outer->addLayout(side);
+    return side;
 }
 
 void FilerInfo::open(MDIForm1 &mainWindow)
 {
-    for (QMdiSubWindow *sub : mainWindow.mdiArea()->subWindowList()) {
-        if (qobject_cast<FilerInfo *>(sub->widget())) {
-            mainWindow.mdiArea()->setActiveSubWindow(sub);
-            return;
-        }
-    }
+    if (mainWindow.raiseChild<FilerInfo>())
+        return;
     auto *screen = new FilerInfo(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
     mainWindow.showChild(screen);
     screen->load();
@@ -280,7 +287,7 @@ void FilerInfo::recordShown()
 {
     AppState &s = context().state;
     s.gTfid = static_cast<int>(records().integer(QStringLiteral("Tfid")));
-    s.gFedIDNo = Text1[0]->text();
+    s.gFedIDNo = Text1[kFedIdNo]->text();
     EnableDetailButtons(true);
 }
 
@@ -292,23 +299,24 @@ void FilerInfo::recordAdded()
 
 void FilerInfo::recordSaved()
 {
-    context().state.gFedIDNo = Text1[0]->text();
+    context().state.gFedIDNo = Text1[kFedIdNo]->text();
     EnableDetailButtons(true);
 }
 
 bool FilerInfo::ValidateFiler()
 {
-    if (Text1[0]->text().trimmed().isEmpty() && !Check3D1->isChecked()) {
+    if (Text1[kFedIdNo]->text().trimmed().isEmpty() && !Check3D1->isChecked()) {
         say(QStringLiteral("Please Enter ID number or check 'Applied For'."));
-        if (Text1[0]->isEnabled())
-            Text1[0]->setFocus();
+        if (Text1[kFedIdNo]->isEnabled())
+            Text1[kFedIdNo]->setFocus();
         else
             Check3D1->setFocus();
         return false;
     }
     const QStringList missing =
-        missingFilerEntries({Text1[1]->text(), Text1[2]->text(), Text1[3]->text(), Text1[4]->text(), Text1[5]->text(),
-                             Text1[6]->text(), Text1[7]->text(), Text1[8]->text()});
+        missingFilerEntries({Text1[kPayerName]->text(), Text1[kPayerAddress]->text(), Text1[kPayerAddress + 1]->text(),
+                             Text1[kPayerAddress + 2]->text(), Text1[kState1Id]->text(), Text1[kState2Id]->text(),
+                             Text1[kState1]->text(), Text1[kState2]->text()});
     // Missing entries are only a warning: the filer is stored as it is.
     if (!missing.isEmpty())
         context().dialogs.message(missingEntriesMessage(missing), QStringLiteral("Missing employer information"));
@@ -317,7 +325,7 @@ bool FilerInfo::ValidateFiler()
 
 bool FilerInfo::mayDelete()
 {
-    if (!filerHasReturns(context().state.gDatabase, Text1[0]->text().trimmed()))
+    if (!filerHasReturns(context().state.gDatabase, Text1[kFedIdNo]->text().trimmed()))
         return true;
     say(QStringLiteral("Employee records found!\rEmployer cannot be deleted"));
     return false;
@@ -330,8 +338,8 @@ void FilerInfo::cmdDetail_Click(int index)
         return;
     }
     AppState &s = context().state;
-    s.gFedIDNo = Text1[0]->text().trimmed();
-    s.gEstNo = Text1[9]->text().trimmed();
+    s.gFedIDNo = Text1[kFedIdNo]->text().trimmed();
+    s.gEstNo = Text1[kEstNo]->text().trimmed();
     s.gFilerType = Combo1->currentText().trimmed();
     if (s.gFedIDNo.isEmpty()) {
         say(QStringLiteral("No current employer selected"));
@@ -346,37 +354,37 @@ void FilerInfo::appliedForChanged(bool ticked)
 {
     // An applied-for number is held as "AF" until the real one arrives.
     if (ticked) {
-        Text1[0]->setText(QStringLiteral("AF"));
-        Text1[0]->setEnabled(false);
+        Text1[kFedIdNo]->setText(QStringLiteral("AF"));
+        Text1[kFedIdNo]->setEnabled(false);
     } else {
-        Text1[0]->setEnabled(true);
+        Text1[kFedIdNo]->setEnabled(true);
     }
 }
 
 void FilerInfo::listModeEnded()
 {
     // The list enabled every field; an applied-for number stays out of reach.
-    Text1[0]->setEnabled(!Check3D1->isChecked());
-    if (!Text1[0]->isEnabled())
-        Text1[9]->setFocus();
+    Text1[kFedIdNo]->setEnabled(!Check3D1->isChecked());
+    if (!Text1[kFedIdNo]->isEnabled())
+        Text1[kEstNo]->setFocus();
 }
 
 void FilerInfo::activated()
 {
     context().statusText(setup().activeStatus);
-    if (Text1[0]->isEnabled())
-        Text1[0]->setFocus();
+    if (Text1[kFedIdNo]->isEnabled())
+        Text1[kFedIdNo]->setFocus();
     else
-        Text1[9]->setFocus();
+        Text1[kEstNo]->setFocus();
 }
 
 bool FilerInfo::fieldLeft(const RecordField &field)
 {
     if (!isChanged())
         return true;
-    if (field.control == Text1[0] && !Check3D1->isChecked())
+    if (field.control == Text1[kFedIdNo] && !Check3D1->isChecked())
         return checkIdNumber();
-    if (field.control == Text1[7] || field.control == Text1[8])
+    if (field.control == Text1[kState1] || field.control == Text1[kState2])
         return checkStateCode(static_cast<QLineEdit *>(field.control));
     return true;
 }
@@ -384,18 +392,18 @@ bool FilerInfo::fieldLeft(const RecordField &field)
 bool FilerInfo::checkIdNumber()
 {
     const QString title = QString::fromLatin1(kIdValidationTitle);
-    switch (idNumberForm(Text1[0]->text())) {
+    switch (idNumberForm(Text1[kFedIdNo]->text())) {
     case IdNumberForm::Malformed:
         say(QStringLiteral("You have entered an incorrect Employer ID No\r\nEnter a SSN as 999-99-9999 or an FEIN as "
                            "99-9999999"),
             Dialogs::Icon::Critical);
-        refocus(Text1[0]);
+        refocus(Text1[kFedIdNo]);
         return false;
     case IdNumberForm::Fein:
         if (context().dialogs.message(QStringLiteral("You have entered a Company FEIN Number"), title,
                                       Dialogs::Icon::None, Dialogs::Buttons::YesNo) == Dialogs::Answer::No) {
             say(QStringLiteral("If you are entering a SSN, please enter as 999-99-9999"), Dialogs::Icon::Exclamation);
-            refocus(Text1[0]);
+            refocus(Text1[kFedIdNo]);
             return false;
         }
         return true;
@@ -403,7 +411,7 @@ bool FilerInfo::checkIdNumber()
         if (context().dialogs.message(QStringLiteral("You have entered a Social Security Number"), title,
                                       Dialogs::Icon::None, Dialogs::Buttons::YesNo) == Dialogs::Answer::No) {
             say(QStringLiteral("If you are entering an FEIN, please enter as 99-9999999"), Dialogs::Icon::Exclamation);
-            refocus(Text1[0]);
+            refocus(Text1[kFedIdNo]);
             return false;
         }
         return true;

@@ -33,8 +33,23 @@ public:
     // 0 "&W-2", 1 "1099&Misc", 2 "E&xit".
     void cmdDetail_Click(int index);
 
-    // Text1 by index: 0 FedIDNo, 1 PayerName, 2-4 PayerL1-L3, 5 State1ID, 6 State2ID,
-    // 7 State1, 8 State2, 9 EstNo, 10 AddlEIN, 11 Contact, 12 Phone, 13 Email, 14 Fax.
+    // The text fields' indexes, in the order of their columns FedIDNo, PayerName, PayerL1 to
+    // PayerL3, State1ID, State2ID, State1, State2, EstNo, AddlEIN, Contact, Phone, Email, Fax.
+    enum Field : int {
+        kFedIdNo,
+        kPayerName,
+        kPayerAddress, // and the next two lines
+        kState1Id = 5,
+        kState2Id,
+        kState1,
+        kState2,
+        kEstNo,
+        kAddlEin,
+        kContact,
+        kPhone,
+        kEmail,
+        kFax,
+    };
     QLineEdit *Text1[15];
     QComboBox *Combo1;
     QCheckBox *Check3D1;
@@ -55,7 +70,9 @@ protected:
     bool fieldLeft(const RecordField &field) override;
 
 private:
+    void makeFields();
     void buildForm();
+    QLayout *makeButtons();
     bool checkIdNumber();
     bool checkStateCode(QLineEdit *field);
     void appliedForChanged(bool ticked);

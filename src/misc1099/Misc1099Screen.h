@@ -13,6 +13,7 @@ class QLineEdit;
 
 namespace quillory {
 
+class PaperForm;
 class StateBox;
 
 // The 1099-MISC screen: the 1099-MISC records of one payer, one at a time, in fields laid out
@@ -35,11 +36,35 @@ public:
     int payerTfid() const { return payerKey_.tfid; }
     const PayerDetails &payer() const { return payer_; }
 
-    // Text1 by index, as the fields are numbered: 3 and 24 box 15, 4 and 5 the recipient's
-    // name, 6 its number, 7 street, 8 city, 9 account, 10-18 boxes 1 to 10, 20 and 26 the
-    // payer's state numbers, 28 box 13, 29 box 14, 30-33 boxes 16 and 18. The others are unused.
+    // The text fields' indexes; the others are unused.
+    enum Field : int {
+        kRecipientName = 4, // and its second line, 5
+        kRecipientId = 6,
+        kStreet = 7,
+        kCity = 8,
+        kAccount = 9,
+        kBox1 = 10,
+        kBox2 = 11,
+        kBox3 = 12,
+        kBox4 = 13,
+        kBox6 = 14,
+        kBox8 = 15,
+        kBox10 = 16,
+        kBox5 = 17,
+        kBox7 = 18,
+        kBox13 = 28,
+        kBox14 = 29,
+    };
+    // Each two-line box, line 1 and line 2: box 15, box 16, the payer's state number (box 17,
+    // each filled by the state box of the same index) and box 18.
+    static constexpr int kBox15[2] = {3, 24};
+    static constexpr int kBox16[2] = {30, 31};
+    static constexpr int kStateNumber[2] = {20, 26};
+    static constexpr int kBox18[2] = {32, 33};
+    // The check boxes by index.
+    enum Check : int { kSecondTin = 0, kCorrected = 1, kBox9 = 2 };
+
     QLineEdit *Text1[34] = {};
-    // 0 "2nd TIN Not.", 1 "Corrected", 2 box 9.
     QCheckBox *Check1[3] = {};
     // 20 line 1, 26 line 2: each fills the payer's state number of the same index.
     StateBox *cboState[27] = {};
@@ -55,8 +80,14 @@ protected:
     void deactivated() override;
 
 private:
+    // The fields, in the order they are shown and stored; then the paper form that holds them.
+    void makeFields();
+    void makeLabels();
     void buildForm();
-    void setTabOrder();
+    QWidget *stateLine(int line);
+    void makeSideNotes(PaperForm &form);
+    // The form under the "Corrected" box, the buttons at its left; the tab order.
+    void placeForm(PaperForm *form);
     void connectStateBox(int index);
     // The payer's number for the state shown in the box, or empty text when there is none.
     void fillStateNumber(int index);

@@ -4,6 +4,7 @@
 #include "efile/Returns1099Efile.h"
 
 #include "print_1099/Misc1099FormsRun.h"
+#include "print_1099/Misc1099Selection.h"
 #include "print_1099/Print1096.h"
 #include "print_1099/Summary1096.h"
 #include "shell/MainWindow.h"
@@ -40,16 +41,14 @@ PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc
 
 void PrtSel1099::open(MDIForm1 &mainWindow)
 {
-    OpenPrintScreen(mainWindow, QStringLiteral("Misc1099"), QStringLiteral("PrtSel1099"),
+    OpenPrintScreen(mainWindow, ScreenId::Misc1099, ScreenId::PrtSel1099,
                     [&mainWindow] { return new PrtSel1099(mainWindow.context()); });
 }
 
-QString PrtSel1099::gridQuery(const QString &fedIdNo, bool ordered, QVariantList &params) const
+RecordSet PrtSel1099::gridRows(const QString &fedIdNo, bool ordered)
 {
-    params << fedIdNo;
     // Opening lists the records by recipient number; another payer's come in stored order.
-    return QStringLiteral("SELECT RecIDNo, RecName1, counter FROM \"1099Misc\" WHERE FedIDNo = ?") +
-           (ordered ? QStringLiteral(" ORDER BY RecIDNo") : QString());
+    return misc1099sToPrint(database(), fedIdNo, ordered);
 }
 
 void PrtSel1099::rebuildSummaries()

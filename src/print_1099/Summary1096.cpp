@@ -43,13 +43,14 @@ int build1096Summaries(Database &db, const std::function<void(const QString &)> 
     Transaction tx(db);
     db.exec(QStringLiteral("DELETE FROM \"1096\""));
     QSqlQuery payers = db.exec(QString::fromLatin1(kPayerQuery));
-    const QString insert = QStringLiteral(
-        "INSERT INTO \"1096\" (PayerName, PayerL1, PayerL2, PayerL3, Contact, Phone, Email, Fax, "
-        "Box1, Box2, Box3, Box4, Box5, \"1099-MISC\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'X')");
+    Statement insert(db, QStringLiteral("INSERT INTO \"1096\" (PayerName, PayerL1, PayerL2, PayerL3, Contact, Phone, "
+                                        "Email, Fax, Box1, Box2, Box3, Box4, Box5, \"1099-MISC\") "
+                                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'X')"));
     int rows = 0;
     while (payers.next()) {
-        const QString payer = payers.value(0).toString();
-        if (payers.value(1).isNull()) {
+        const auto v = [&](const char *name) { return payers.value(QLatin1String(name)); };
+        const QString payer = v("payer").toString();
+        if (v("n").isNull()) {
             if (noFiler)
                 noFiler(payer);
             continue;
@@ -60,17 +61,15 @@ int build1096Summaries(Database &db, const std::function<void(const QString &)> 
                 box2 = payer;
             else
                 box1 = payer;
-        } else if (!payers.value(8).toString().isEmpty()) {
-            box1 = payers.value(8).toString();
+        } else if (!v("RecIDNo").toString().isEmpty()) {
+            box1 = v("RecIDNo").toString();
         }
         QVariantList values;
-        for (int i = 4; i <= 7; ++i)
-            values << payers.value(i).toString();
-        for (int i = 9; i <= 12; ++i)
-            values << payers.value(i).toString();
-        values << box1 << box2 << payers.value(1).toInt() << Money::fromVariant(payers.value(2)).toVariant()
-               << Money::fromVariant(payers.value(3)).toVariant();
-        db.exec(insert, values);
+        for (const char *c : {"PayerName", "PayerL1", "PayerL2", "PayerL3", "Contact", "Phone", "Email", "Fax"})
+            values << v(c).toString();
+        values << box1 << box2 << v("n").toInt() << Money::fromVariant(v("box4")).toVariant()
+               << Money::fromVariant(v("reported")).toVariant();
+        insert.run(values);
         ++rows;
     }
     tx.commit();

@@ -4,6 +4,7 @@
 #include "efile/W2Efile.h"
 
 #include "print_w2/W2FormsRun.h"
+#include "print_w2/W2Selection.h"
 #include "print_w2/W3Print.h"
 #include "print_w2/W3Summary.h"
 #include "printing/TwoUpRun.h"
@@ -49,23 +50,13 @@ PrtSelW2::PrtSelW2(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, w2Setup(
 
 void PrtSelW2::open(MDIForm1 &mainWindow)
 {
-    OpenPrintScreen(mainWindow, QStringLiteral("W2"), QStringLiteral("PrtSelW2"),
+    OpenPrintScreen(mainWindow, ScreenId::W2, ScreenId::PrtSelW2,
                     [&mainWindow] { return new PrtSelW2(mainWindow.context()); });
 }
 
-QString PrtSelW2::gridQuery(const QString &fedIdNo, bool, QVariantList &params) const
+RecordSet PrtSelW2::gridRows(const QString &fedIdNo, bool)
 {
-    QString sql = QStringLiteral("SELECT boxd, Boxe_FName, Boxe_LName, id FROM W2 WHERE boxb = ?");
-    params << fedIdNo;
-    if (!Text2[0]->text().isEmpty()) {
-        sql += QStringLiteral(" AND EstNo = ?");
-        params << Text2[0]->text();
-    }
-    if (!Text2[1]->text().isEmpty()) {
-        sql += QStringLiteral(" AND FilerType = ?");
-        params << Text2[1]->text();
-    }
-    return sql + QStringLiteral(" ORDER BY boxd");
+    return w2sToPrint(database(), fedIdNo, Text2[0]->text(), Text2[1]->text());
 }
 
 void PrtSelW2::rebuildSummaries()

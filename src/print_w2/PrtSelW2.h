@@ -15,7 +15,7 @@ public:
     static constexpr int kHelpTopic = 1300;
 
 protected:
-    QString gridQuery(const QString &fedIdNo, bool ordered, QVariantList &params) const override;
+    RecordSet gridRows(const QString &fedIdNo, bool ordered) override;
     QString keyColumn() const override { return QStringLiteral("id"); }
     void rebuildSummaries() override;
     void printForms(Printer &printer, const QVector<qlonglong> &keys) override;

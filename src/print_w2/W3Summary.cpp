@@ -91,8 +91,8 @@ int buildW3Summaries(Database &db)
         quotedColumns << Database::quoted(c);
         marks << QStringLiteral("?");
     }
-    const QString insert =
-        QStringLiteral("INSERT INTO W3 (%1) VALUES (%2)").arg(quotedColumns.join(", "), marks.join(", "));
+    Statement insert(db,
+                     QStringLiteral("INSERT INTO W3 (%1) VALUES (%2)").arg(quotedColumns.join(", "), marks.join(", ")));
 
     int rows = 0;
     while (groups.next()) {
@@ -130,7 +130,7 @@ int buildW3Summaries(Database &db)
         QVariantList values;
         for (const QString &c : columns)
             values << row.value(c);
-        db.exec(insert, values);
+        insert.run(values);
         ++rows;
     }
     tx.commit();

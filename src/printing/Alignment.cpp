@@ -53,8 +53,8 @@ AlignmentFields LoadAlignment(Database &db, const QString &formName)
                           {formName});
     if (!q.next())
         throw DbError(missingRow(formName));
-    return {NumberToText(q.value(0).toDouble() / kTwipsPerSixteenth),
-            NumberToText(q.value(1).toDouble() / kTwipsPerSixteenth)};
+    return {NumberToText(q.value(QStringLiteral("TopMargAdjust")).toDouble() / kTwipsPerSixteenth),
+            NumberToText(q.value(QStringLiteral("LeftMargAdjust")).toDouble() / kTwipsPerSixteenth)};
 }
 
 FormOrigin ReadAlignment(const AlignmentFields &fields, AlignmentReading reading, const QLocale &locale)

@@ -60,11 +60,12 @@ FormOrigin GetFormOrigin(Database &db, const QString &formName, MissingMargins m
                                      "kind '%1'.")
                           .arg(formName));
     }
+    static const char *const parts[4] = {"TopMargin", "TopMargAdjust", "LeftMargin", "LeftMargAdjust"};
     qint64 sums[2] = {0, 0};
     for (int i = 0; i < 4; ++i) {
         const QVariant stored = shift && i == 1   ? QVariant(shift->top)
                                 : shift && i == 3 ? QVariant(shift->left)
-                                                  : q.value(i);
+                                                  : q.value(QLatin1String(parts[i]));
         const auto part = wholeValue(stored);
         if (!part)
             throw DbError(QStringLiteral("Type mismatch: the print margins of the form kind '%1' hold '%2', "
@@ -110,11 +111,11 @@ FieldLayout OpenFieldLayout(Database &db, const QString &formName, std::optional
     while (q.next()) {
         LayoutField f;
         f.formName = formName;
-        f.fieldName = q.value(0).toString();
+        f.fieldName = q.value(QStringLiteral("fieldname")).toString();
         f.numbers = numbers;
         int *targets[] = {&f.xPos1, &f.yPos1, &f.fieldLength, &f.justify};
         for (int i = 0; i < 4; ++i) {
-            const QVariant stored = q.value(i + 1);
+            const QVariant stored = q.value(QLatin1String(names[i]));
             const auto v = wholeValue(stored);
             if (!v)
                 throw DbError(QStringLiteral("Type mismatch: the print layout '%1' holds '%2' as %3 of the field "

@@ -1,6 +1,7 @@
 #include "printing/PrintScreen.h"
 
 #include "data/DbError.h"
+#include "data/Lookups.h"
 #include "printing/PaintPrinter.h"
 #include "printing/PreviewPrinter.h"
 #include "printing/TestSheet.h"
@@ -16,7 +17,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPrinter>
@@ -228,17 +228,10 @@ void PrintScreen::load()
     ctx_.statusText(setup_.activeStatus);
     runSteps(ctx_, {
                        [&] {
-                           QVariantList params;
-                           QString sql = QStringLiteral("SELECT FedIDNo, EstNo, FilerType FROM FilerInfo");
-                           if (!s.gFedIDNo.isEmpty()) {
-                               sql += QStringLiteral(" WHERE FedIDNo = ?");
-                               params << s.gFedIDNo;
-                           }
-                           sql += QStringLiteral(" ORDER BY FedIDNo");
-                           filers_->setRecords(RecordSet::query(database(), sql, params), nullptr);
-                           SSDataCombo1->setModelColumn(0);
+                           filers_->setRecords(filersForPrinting(database(), s.gFedIDNo), nullptr);
+                           SSDataCombo1->setModelColumn(filers_->columnIndex(QStringLiteral("FedIDNo")));
                            if (s.gFedIDNo.isEmpty() && filers_->rowCount() > 0)
-                               s.gFedIDNo = filers_->value(0, 0).toString();
+                               s.gFedIDNo = filerValue(0, "FedIDNo");
                        },
                        [&] {
                            SSDataCombo1->setCurrentIndex(filers_->rowCount() > 0 ? 0 : -1);
@@ -256,25 +249,28 @@ void PrintScreen::load()
     loading_ = false;
 }
 
+QString PrintScreen::filerValue(int row, const char *column) const
+{
+    return filers_->value(row, filers_->columnIndex(QLatin1String(column))).toString();
+}
+
 QString PrintScreen::chosenNumber() const
 {
     const int row = SSDataCombo1->currentIndex();
-    return row >= 0 ? filers_->value(row, 0).toString() : ctx_.state.gFedIDNo;
+    return row >= 0 ? filerValue(row, "FedIDNo") : ctx_.state.gFedIDNo;
 }
 
 void PrintScreen::showFilerDetails(int row)
 {
     if (!setup_.employerDetails)
         return;
-    Text2[0]->setText(row >= 0 ? filers_->value(row, 1).toString() : QString());
-    Text2[1]->setText(row >= 0 ? filers_->value(row, 2).toString() : QString());
+    Text2[0]->setText(row >= 0 ? filerValue(row, "EstNo") : QString());
+    Text2[1]->setText(row >= 0 ? filerValue(row, "FilerType") : QString());
 }
 
 void PrintScreen::fillGrid(bool ordered)
 {
-    QVariantList params;
-    const QString sql = gridQuery(chosenNumber(), ordered, params);
-    grdSel->setSource(database(), sql, params);
+    grdSel->setRecords(gridRows(chosenNumber(), ordered));
 }
 
 void PrintScreen::SSDataCombo1_Click(int row)
@@ -450,20 +446,12 @@ void PrintScreen::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void OpenPrintScreen(MDIForm1 &mainWindow, const QString &entryScreen, const QString &printScreen,
+void OpenPrintScreen(MDIForm1 &mainWindow, ScreenId entryScreen, ScreenId printScreen,
                      const std::function<PrintScreen *()> &make)
 {
-    QMdiArea *area = mainWindow.mdiArea();
-    for (QMdiSubWindow *sub : area->subWindowList()) {
-        if (sub->widget() && sub->widget()->objectName() == entryScreen)
-            sub->close();
-    }
-    for (QMdiSubWindow *sub : area->subWindowList()) {
-        if (sub->widget() && sub->widget()->objectName() == printScreen && sub->isVisible()) {
-            // Opened again: the same screen, loaded afresh for the filer now chosen.
-            sub->close();
-        }
-    }
+    mainWindow.closeChild(entryScreen);
+    // Opened again: the same screen, loaded afresh for the filer now chosen.
+    mainWindow.closeChild(printScreen);
     PrintScreen *screen = make();
     mainWindow.showChild(screen);
     screen->load();

@@ -19,6 +19,7 @@ class QRadioButton;
 namespace quillory {
 
 class MDIForm1;
+enum class ScreenId;
 class Printer;
 struct TwoUpForm;
 
@@ -91,7 +92,7 @@ protected:
 
     // The grid's rows for a filer number; ordered as the screen opens, in the database's
     // order after another filer is chosen where ordered is false.
-    virtual QString gridQuery(const QString &fedIdNo, bool ordered, QVariantList &params) const = 0;
+    virtual RecordSet gridRows(const QString &fedIdNo, bool ordered) = 0;
     // The name of the grid column that holds a record's key.
     virtual QString keyColumn() const = 0;
     virtual void rebuildSummaries() = 0;
@@ -117,6 +118,7 @@ private:
     // The test sheet of the chosen paper kind with the alignment shown; false when it cannot be read.
     bool testSheetRun(std::function<void(Printer &)> &run);
     void fillGrid(bool ordered);
+    QString filerValue(int row, const char *column) const;
     void showFilerDetails(int row);
     QWidget *buildFilerBox();
     QWidget *buildPaperBox();
@@ -132,8 +134,8 @@ private:
 };
 
 // Opens a print screen as a child of the main window: the entry screen of the same records
-// (by its object name) closes first, and an open print screen of the kind is brought forward.
-void OpenPrintScreen(MDIForm1 &mainWindow, const QString &entryScreen, const QString &printScreen,
+// closes first, and an open print screen of the kind is brought forward.
+void OpenPrintScreen(MDIForm1 &mainWindow, ScreenId entryScreen, ScreenId printScreen,
                      const std::function<PrintScreen *()> &make);
 
 } // namespace quillory

@@ -3,7 +3,6 @@
 #include "shell/ComboSearch.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -11,11 +10,7 @@ namespace quillory {
 
 void SelectComboEntry(QComboBox *combo, const QString &text)
 {
-    QStringList entries;
-    entries.reserve(combo->count());
-    for (int i = 0; i < combo->count(); ++i)
-        entries.append(combo->itemText(i));
-    const int found = FindComboEntry(entries, text);
+    const int found = FindComboEntry(*combo->model(), combo->modelColumn(), text);
     if (found >= 0)
         combo->setCurrentIndex(found);
 }
@@ -39,22 +34,6 @@ void CentreInParent(QWidget *child)
     const double left = area->width() / 2.0 - frame->width() / 2.0;
     const double top = area->height() / 2.0 - frame->height() / 2.0;
     frame->move(static_cast<int>(left), static_cast<int>(top));
-}
-
-bool NumericKeyFilter::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const QString text = key->text();
-        // Navigation and editing keys carry no text (or a control character) and pass.
-        if (text.size() == 1 && text.at(0).unicode() >= 32) {
-            int code = text.at(0).unicode() < 256 ? text.at(0).unicode() : 0xFFFF;
-            FilterNumericKey(code);
-            if (code == 0)
-                return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace quillory

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
 
 class QComboBox;
@@ -18,12 +17,5 @@ void FilterNumericKey(int &code);
 
 // Centres a child screen in the main window's client area without changing its size.
 void CentreInParent(QWidget *child);
-
-// Applies FilterNumericKey to the typed characters of the widgets it is installed on.
-class NumericKeyFilter : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-};
 
 } // namespace quillory

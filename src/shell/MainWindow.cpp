@@ -181,6 +181,29 @@ QMdiSubWindow *MDIForm1::showChild(QWidget *screen)
     return sub;
 }
 
+QWidget *MDIForm1::raiseChild(const QMetaObject &type)
+{
+    for (QMdiSubWindow *sub : area_->subWindowList()) {
+        if (type.cast(sub->widget())) {
+            area_->setActiveSubWindow(sub);
+            return sub->widget();
+        }
+    }
+    return nullptr;
+}
+
+bool MDIForm1::closeChild(ScreenId which)
+{
+    // The screens' own names.
+    static const char *const names[] = {"FilerInfo", "W2", "Misc1099", "PrtSelW2", "PrtSel1099"};
+    const QLatin1String name(names[static_cast<int>(which)]);
+    for (QMdiSubWindow *sub : area_->subWindowList()) {
+        if (sub->isVisible() && sub->widget() && sub->widget()->objectName() == name && !sub->close())
+            return false;
+    }
+    return true;
+}
+
 void MDIForm1::mnuFile_Exit_Click()
 {
     close();

@@ -51,6 +51,15 @@ public:
     QMdiArea *mdiArea() const { return area_; }
     // Opens a screen as a child window centred in the client area.
     QMdiSubWindow *showChild(QWidget *screen);
+    // Brings forward the child window that holds a screen of this type and gives back the
+    // screen; nullptr when none is open.
+    template <typename Screen> Screen *raiseChild()
+    {
+        return static_cast<Screen *>(raiseChild(Screen::staticMetaObject));
+    }
+    QWidget *raiseChild(const QMetaObject &type);
+    // Closes the open screen, which runs its closing rules first; false when it stays open.
+    bool closeChild(ScreenId which);
     // The "Text" panel of the status bar.
     void setStatusText(const QString &text);
     QString statusText() const;

@@ -101,9 +101,9 @@ RecordGrid::RecordGrid(QWidget *parent) : QTableView(parent), model_(new RecordS
     });
 }
 
-void RecordGrid::setSource(Database &db, const QString &sql, const QVariantList &params, const TableInfo *kinds)
+void RecordGrid::setRecords(RecordSet records, const TableInfo *kinds)
 {
-    model_->setRecords(RecordSet::query(db, sql, params), kinds);
+    model_->setRecords(std::move(records), kinds);
     applyColumns();
 }
 

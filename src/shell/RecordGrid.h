@@ -50,9 +50,9 @@ class RecordGrid : public QTableView {
 public:
     explicit RecordGrid(QWidget *parent = nullptr);
 
-    // Reads the rows of the query again; the columns are then set up as setColumns gave them.
-    // When kinds is given, its flag and money columns are shown as such. Throws DbError.
-    void setSource(Database &db, const QString &sql, const QVariantList &params = {}, const TableInfo *kinds = nullptr);
+    // Shows these rows instead of the ones before; the columns are then set up as setColumns
+    // gave them. When kinds is given, its flag and money columns are shown as such.
+    void setRecords(RecordSet records, const TableInfo *kinds = nullptr);
     // Headings, widths and hidden columns by position; columns past the list keep their name
     // and the default width.
     void setColumns(const QVector<GridColumn> &columns);

@@ -167,6 +167,40 @@ void RecordScreen::makeMoveButtons()
     }
 }
 
+namespace {
+const int kEntryButtonOrder[8] = {5, 0, 1, 2, 3, 4, 6, 7};
+}
+
+QLayout *RecordScreen::makeEntryButtons(QFrame *panel)
+{
+    panel->setFrameShape(QFrame::StyledPanel);
+    makeEditButtons(
+        {tr("&Add"), tr("&Edit"), tr("&Save"), tr("&Cancel"), tr("&Delete"), tr("&List"), tr("&Print"), tr("E&xit")});
+    auto *commands = new QVBoxLayout(panel);
+    for (int i : kEntryButtonOrder) {
+        cmdEdit[i]->setParent(panel);
+        commands->addWidget(cmdEdit[i]);
+    }
+    makeMoveButtons();
+    auto *moves = new QHBoxLayout;
+    moves->addWidget(cmdMove[0]);
+    moves->addWidget(cmdMove[1]);
+    auto *side = new QVBoxLayout;
+    side->addLayout(moves);
+    side->addWidget(panel);
+    side->addStretch();
+    return side;
+}
+
+void RecordScreen::setEntryTabOrder(QVector<QWidget *> order)
+{
+    order << cmdMove[0] << cmdMove[1];
+    for (int i : kEntryButtonOrder)
+        order << cmdEdit[i];
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
 bool RecordScreen::leaveFocusedField()
 {
     const RecordField *field = fieldOf(QApplication::focusWidget());
@@ -254,10 +288,7 @@ void RecordScreen::load()
     runSteps(ctx_, {
                        [&] { applyColumnSizes(); },
                        [&] { loadData(); },
-                       [&] {
-                           records_ = std::make_unique<RecordSet>(
-                               RecordSet::table(ctx_.state.gDatabase, setup_.table, setup_.where, setup_.whereParams));
-                       },
+                       [&] { records_ = std::make_unique<RecordSet>(setup_.rows(ctx_.state.gDatabase)); },
                        [&] {
                            if (records().recordCount() == 0) {
                                say(setup_.firstRecordMessage);
@@ -419,8 +450,6 @@ bool RecordScreen::isDuplicate()
 
 void RecordScreen::writeField(const RecordField &field)
 {
-    if (field.locked)
-        return;
     RecordSet &rs = records();
     const ColumnInfo &col = rs.columns().column(field.column.trimmed());
     if (col.kind == ColumnKind::Counter)
@@ -525,7 +554,7 @@ bool RecordScreen::amountsReadable()
 {
     for (const RecordField &f : fields_) {
         auto *edit = qobject_cast<QLineEdit *>(f.control);
-        if (!edit || f.locked || f.read)
+        if (!edit || f.read)
             continue;
         const ColumnInfo *col = columnInfo(f);
         if (!col || col->kind != ColumnKind::Money || readAmount(edit->text()))
@@ -691,7 +720,7 @@ void RecordScreen::List()
     runSteps(ctx_, {
                        [&] {
                            listGrid_->setColumns(setup_.listColumns);
-                           listGrid_->setSource(ctx_.state.gDatabase, setup_.listSql, setup_.listParams);
+                           listGrid_->setRecords(setup_.listRows(ctx_.state.gDatabase));
                        },
                        [&] {
                            placeListGrid();
@@ -828,6 +857,8 @@ bool RecordScreen::formKey(QKeyEvent *key, QObject *watched)
 bool RecordScreen::fieldKey(const RecordField &field, QKeyEvent *key)
 {
     auto *edit = qobject_cast<QLineEdit *>(field.control);
+    if (auto *combo = qobject_cast<QComboBox *>(field.control))
+        edit = combo->lineEdit();
     if (!edit || field.keys == RecordField::AnyKey)
         return false;
     const QString text = key->text();

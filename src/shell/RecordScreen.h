@@ -9,7 +9,9 @@
 #include <functional>
 #include <memory>
 
+class QFrame;
 class QGroupBox;
+class QLayout;
 class QPushButton;
 
 namespace quillory {
@@ -19,7 +21,7 @@ namespace quillory {
 // kind decides how: text with the column's size as the maximum length, money shown in the
 // regional currency form (empty for 0 or less, empty stored as 0), flags as check boxes.
 struct RecordField {
-    // Rules for the characters typed into a line edit.
+    // Rules for the characters typed into a line edit or an editable combo box.
     enum Keys : unsigned {
         AnyKey = 0,
         Numeric = 1,     // only the keys FilterNumericKey keeps; others dropped silently
@@ -31,7 +33,6 @@ struct RecordField {
     QWidget *control = nullptr;
     QString column;
     unsigned keys = AnyKey;
-    bool locked = false;         // shown, never stored
     bool selectByPrefix = false; // combo box: SelectComboEntry instead of setting the text
     QString clearedText;         // combo box: what ClearFields puts in
     // For controls that need their own handling (masked fields, lists filled on demand).
@@ -44,11 +45,6 @@ struct RecordField {
         keys = k;
         return *this;
     }
-    RecordField &lockedField()
-    {
-        locked = true;
-        return *this;
-    }
     RecordField &selectingEntry(const QString &cleared)
     {
         selectByPrefix = true;
@@ -59,10 +55,9 @@ struct RecordField {
 
 // What sets one record screen apart from the others, besides its fields.
 struct RecordScreenSetup {
-    // The rows kept: every row of the table, or those the filter admits ("Tfid = ?").
+    // The table whose columns the fields show, and how its rows kept are read (updatable).
     QString table;
-    QString where;
-    QVariantList whereParams;
+    std::function<RecordSet(Database &)> rows;
 
     // Shown when the screen opens on no rows; it then opens in edit mode, adding.
     QString firstRecordMessage;
@@ -87,11 +82,10 @@ struct RecordScreenSetup {
     bool focusAfterEdit = true;
     bool focusAfterMove = true;
 
-    // The list: its query, columns, the record columns its first columns match, the area it
+    // The list: its rows, columns, the record columns its first columns match, the area it
     // covers while shown and the controls disabled meanwhile.
     QString listCaption;
-    QString listSql;
-    QVariantList listParams;
+    std::function<RecordSet(Database &)> listRows;
     QVector<GridColumn> listColumns;
     QStringList listKeys;
     QWidget *listArea = nullptr;
@@ -153,6 +147,11 @@ protected:
     // buttons; Save and Cancel (indexes 2 and 3) start disabled.
     void makeEditButtons(const QStringList &captions);
     void makeMoveButtons();
+    // The entry screens' buttons at the left: the moves above the panel, which holds the eight
+    // commands (Add, Edit, Save, Cancel, Delete, List, Print, Exit) top to bottom from List.
+    QLayout *makeEntryButtons(QFrame *panel);
+    // Tab (and Enter) walk the fields in this order, then the moves and the commands as shown.
+    void setEntryTabOrder(QVector<QWidget *> order);
 
     AppContext &context() { return ctx_; }
     RecordSet &records();

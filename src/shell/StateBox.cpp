@@ -8,24 +8,8 @@
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QTableView>
-#include <QValidator>
 
 namespace quillory {
-
-namespace {
-
-// State codes are typed in capitals.
-class UpperCase : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
-
-} // namespace
 
 StateBox::StateBox(QWidget *parent) : QComboBox(parent), entries_(new QStandardItemModel(0, 2, this))
 {
@@ -33,7 +17,6 @@ StateBox::StateBox(QWidget *parent) : QComboBox(parent), entries_(new QStandardI
     setInsertPolicy(QComboBox::NoInsert);
     // Completing from a list that is only read on drop-down would depend on what was last read.
     setCompleter(nullptr);
-    lineEdit()->setValidator(new UpperCase(this));
     setModel(entries_);
     setModelColumn(0);
 

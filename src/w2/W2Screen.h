@@ -35,9 +35,24 @@ public:
     const W2Employer &employer() const { return employer_; }
     Dialogs::Answer lastAnswer() const { return lastAnswer_; }
 
-    // The text fields by index, as on the paper form's boxes (no 4, 5, 31, 40, 43 to 45):
-    // 0 control number, 1-2 names, 3 sick pay, 6-8 address, 9-14 and 46-47 box 12 rows,
-    // 15-17 box 14, 18-19 locality, 20-30 boxes 1 to 11, 32-36 state line 1, 37-42 line 2.
+    // The text fields' indexes (no 4, 5, 31, 40, 43 to 45).
+    enum Field : int {
+        kControlNumber = 0,
+        kFirstName = 1,
+        kLastName = 2,
+        kSickPay = 3,
+        kAddress1 = 6, // and the next two lines
+        kBox14 = 15,   // and the next two lines
+        kBox1 = 20,    // and boxes 2 to 11 after it
+    };
+    static constexpr int kBox12Code[4] = {9, 11, 13, 47};
+    static constexpr int kBox12Amount[4] = {10, 12, 14, 46};
+    // Each state line: state ID, state wages, state income tax, local wages, local income tax,
+    // locality name.
+    static constexpr int kStateLine[2][6] = {{32, 33, 34, 35, 36, 18}, {37, 38, 39, 41, 42, 19}};
+    // The check boxes of box 13 by index.
+    enum Option : int { kStatutory = 0, kRetirementPlan = 2, kThirdPartySickPay = 4 };
+
     QLineEdit *Text1[48] = {};
     QLineEdit *MaskedEdit1;
     QCheckBox *chkOpt[5] = {};
@@ -46,8 +61,6 @@ public:
     QLabel *lblEmployer[4];
     QLabel *lblEmployerId;
     QWidget *Panel3D1;
-
-    static constexpr int kStateIdField[2] = {32, 37};
 
 protected:
     // The employer and the year's limits, read before the employer's W-2s.
@@ -61,8 +74,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The fields, in the order they are shown and stored; then the paper form that holds them.
+    void makeFields();
+    void makeOptions();
+    void makeStateBoxes();
+    void makeLabels();
     void buildForm();
-    void declareFields();
+    QWidget *box12Row(int row);
+    QWidget *box13Marks();
     void fillControlNumber();
     void sickPayClicked();
     void statePicked(int line, const QString &id);

@@ -44,17 +44,6 @@ TEST(FilterNumericKey, KeepsDigitsAndNumberPunctuationOnly)
     }
 }
 
-TEST(FilterNumericKey, TheEventFilterDropsOtherKeysFromAField)
-{
-    QLineEdit field;
-    NumericKeyFilter filter;
-    field.installEventFilter(&filter);
-    QTest::keyClicks(&field, "12a-3.4 $5");
-    EXPECT_EQ(field.text(), QStringLiteral("12-3.45"));
-    QTest::keyClick(&field, Qt::Key_Backspace);
-    EXPECT_EQ(field.text(), QStringLiteral("12-3.4"));
-}
-
 TEST(CentreInParent, CentresAndLetsALargeChildStickOutAtTheTopLeft)
 {
     QMdiArea area;

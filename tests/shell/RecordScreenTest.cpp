@@ -1,5 +1,6 @@
 #include "shell/RecordScreen.h"
 #include "support/RecordScreenFixture.h"
+#include "w2/W2Rows.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>
@@ -32,8 +33,7 @@ public:
 
         RecordScreenSetup &s = setup();
         s.table = "W2";
-        s.where = "Tfid = ?";
-        s.whereParams = {7};
+        s.rows = [](Database &db) { return w2::rowsOf(db, 7); };
         s.firstRecordMessage = "first";
         s.noRecordsMessage = "No records.";
         s.closeBeforeNoRecords = true;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "data/RecordSet.h"
+
+namespace quillory {
+
+// The 1099-MISCs a print screen offers for one payer number: recipient number, name and
+// Counter; by recipient number when ordered, else in stored order.
+RecordSet misc1099sToPrint(Database &db, const QString &fedIdNo, bool ordered);
+
+} // namespace quillory

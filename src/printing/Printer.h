@@ -114,8 +114,6 @@ protected:
     // Called only when something was drawn since the last end.
     virtual void endJob() = 0;
 
-    bool hasOpenDocument() const { return drawn_; }
-
 private:
     PrinterFont font_;
     PrintJob job_;

@@ -46,10 +46,11 @@ QSize RecordingPrinter::jobPage(int number) const
 
 void RecordingPrinter::opened()
 {
-    if (jobs_.size() < job_)
+    // The first drawing of a job keeps its name and paper.
+    if (jobs_.size() < job_) {
         jobs_.resize(job_);
-    if (!hasOpenDocument())
         jobs_[job_ - 1] = job();
+    }
 }
 
 QVector<RecordingPrinter::Placed> RecordingPrinter::job(int number) const

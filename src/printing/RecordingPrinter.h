@@ -62,8 +62,7 @@ public:
 
     QSize pageSize() override;
     QMargins unprintableMargins() override { return unprintable_; }
-    // The job that the next drawing belongs to; jobs ended so far is one less.
-    int currentJob() const { return job_; }
+    // Jobs ended so far; the next drawing belongs to the one after them.
     int jobsEnded() const { return job_ - 1; }
     using Printer::job;
     // Texts of one job, in the order they were placed.

@@ -44,7 +44,6 @@ public:
     // Sends a last, half-filled sheet; nothing after an even number of forms.
     void finish();
 
-    int formTop() const { return formTop_; }
     const FormOrigin &origin() const { return origin_; }
 
 private:

@@ -59,7 +59,7 @@ void printBare(const RecordingPrinter &recorded, const QString &path)
             writer.newPage();
             job = p.job;
         }
-        painter.drawText(QPointF(p.x * scale, p.y * scale + ascent), p.text);
+        painter.drawText(QPointF(p.x.value() * scale, p.y.value() * scale + ascent), p.text);
     }
 }
 

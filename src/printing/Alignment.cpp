@@ -37,7 +37,7 @@ qint64 twipsOf(const QString &label, const QString &text, AlignmentReading readi
         sixteenths = *number;
     }
     // The database turns the product into whole twips, halves to the even neighbour.
-    const double twips = std::nearbyint(sixteenths * kTwipsPerSixteenth);
+    const double twips = std::nearbyint(sixteenths * Twips::kPerSixteenth);
     if (!(std::fabs(twips) <= std::numeric_limits<qint16>::max()))
         throw AlignmentInputError(QStringLiteral("The print adjustment \"%1\" of %2 sixteenths of an inch is too "
                                                  "large for the page.")
@@ -53,21 +53,21 @@ AlignmentFields LoadAlignment(Database &db, const QString &formName)
                           {formName});
     if (!q.next())
         throw DbError(missingRow(formName));
-    return {NumberToText(q.value(QStringLiteral("TopMargAdjust")).toDouble() / kTwipsPerSixteenth),
-            NumberToText(q.value(QStringLiteral("LeftMargAdjust")).toDouble() / kTwipsPerSixteenth)};
+    return {NumberToText(q.value(QStringLiteral("TopMargAdjust")).toDouble() / Twips::kPerSixteenth),
+            NumberToText(q.value(QStringLiteral("LeftMargAdjust")).toDouble() / Twips::kPerSixteenth)};
 }
 
 FormOrigin ReadAlignment(const AlignmentFields &fields, AlignmentReading reading, const QLocale &locale)
 {
-    return {static_cast<int>(twipsOf(QStringLiteral("Down:"), fields.down, reading, locale)),
-            static_cast<int>(twipsOf(QStringLiteral("Right:"), fields.right, reading, locale))};
+    return {Twips(static_cast<int>(twipsOf(QStringLiteral("Down:"), fields.down, reading, locale))),
+            Twips(static_cast<int>(twipsOf(QStringLiteral("Right:"), fields.right, reading, locale)))};
 }
 
 void StoreAlignment(Database &db, const QString &formName, const AlignmentFields &fields, AlignmentReading reading,
                     const QLocale &locale)
 {
     const FormOrigin shift = ReadAlignment(fields, reading, locale);
-    const qint64 top = shift.top, left = shift.left;
+    const qint64 top = shift.top.value(), left = shift.left.value();
     Transaction tx(db);
     const QSqlQuery q =
         db.exec(QStringLiteral("UPDATE PrintMargins SET TopMargAdjust = ?, LeftMargAdjust = ? WHERE FormName = ?"),

@@ -10,9 +10,6 @@ namespace quillory {
 
 class Database;
 
-// The user's alignment shift is entered in sixteenths of an inch and stored in twips.
-constexpr int kTwipsPerSixteenth = 90;
-
 // The two fields of a print screen: "Down:" (TopMargAdjust) and "Right:" (LeftMargAdjust).
 struct AlignmentFields {
     QString down;
@@ -34,11 +31,11 @@ public:
 // The adjustment of a form kind ("W2-L", "1096", ...) as the fields show it (180 -> " 2").
 AlignmentFields LoadAlignment(Database &db, const QString &formName);
 
-// The fields as a shift in twips (down as top, right as left), read as a print button reads
+// The fields as a shift (down as top, right as left), read as a print button reads
 // them; a field that cannot be read throws AlignmentInputError.
 FormOrigin ReadAlignment(const AlignmentFields &fields, AlignmentReading reading, const QLocale &locale = QLocale());
 
-// Stores the fields into the form kind's row, 90 twips per sixteenth. Both fields are read
+// Stores the fields into the form kind's row, in twips. Both fields are read
 // before anything is written: a field that cannot be stored throws AlignmentInputError and
 // a missing row DbError, and the row keeps its values.
 void StoreAlignment(Database &db, const QString &formName, const AlignmentFields &fields, AlignmentReading reading,

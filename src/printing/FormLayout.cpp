@@ -63,8 +63,8 @@ FormOrigin GetFormOrigin(Database &db, const QString &formName, MissingMargins m
     static const char *const parts[4] = {"TopMargin", "TopMargAdjust", "LeftMargin", "LeftMargAdjust"};
     qint64 sums[2] = {0, 0};
     for (int i = 0; i < 4; ++i) {
-        const QVariant stored = shift && i == 1   ? QVariant(shift->top)
-                                : shift && i == 3 ? QVariant(shift->left)
+        const QVariant stored = shift && i == 1   ? QVariant(shift->top.value())
+                                : shift && i == 3 ? QVariant(shift->left.value())
                                                   : q.value(QLatin1String(parts[i]));
         const auto part = wholeValue(stored);
         if (!part)
@@ -77,7 +77,7 @@ FormOrigin GetFormOrigin(Database &db, const QString &formName, MissingMargins m
                                          "Check the print adjustment.")
                               .arg(i < 2 ? QStringLiteral("top") : QStringLiteral("left"), formName));
     }
-    return {static_cast<int>(sums[0]), static_cast<int>(sums[1])};
+    return {Twips(static_cast<int>(sums[0])), Twips(static_cast<int>(sums[1]))};
 }
 
 FieldLayout::FieldLayout(QString formName, QVector<LayoutField> fields)
@@ -113,7 +113,7 @@ FieldLayout OpenFieldLayout(Database &db, const QString &formName, std::optional
         f.formName = formName;
         f.fieldName = q.value(QStringLiteral("fieldname")).toString();
         f.numbers = numbers;
-        int *targets[] = {&f.xPos1, &f.yPos1, &f.fieldLength, &f.justify};
+        int values[4] = {};
         for (int i = 0; i < 4; ++i) {
             const QVariant stored = q.value(QLatin1String(names[i]));
             const auto v = wholeValue(stored);
@@ -131,8 +131,12 @@ FieldLayout OpenFieldLayout(Database &db, const QString &formName, std::optional
                                              "(%3 %4 twips).")
                                   .arg(formName, f.fieldName, QLatin1String(names[i]))
                                   .arg(*v));
-            *targets[i] = static_cast<int>(*v);
+            values[i] = static_cast<int>(*v);
         }
+        f.xPos1 = Twips(values[0]);
+        f.yPos1 = Twips(values[1]);
+        f.fieldLength = Twips(values[2]);
+        f.justify = values[3];
         fields.append(f);
     }
     return FieldLayout(formName, fields);
@@ -166,10 +170,11 @@ QString FormatAmount(const QString &text)
     return formatted;
 }
 
-void PlaceFieldText(Printer &printer, const LayoutField &field, const QString &text, int top, int left, bool isAmount)
+void PlaceFieldText(Printer &printer, const LayoutField &field, const QString &text, Twips top, Twips left,
+                    bool isAmount)
 {
-    const qint64 x = qint64(field.xPos1) + left;
-    const qint64 y = qint64(field.yPos1) + top;
+    const qint64 x = qint64(field.xPos1.value()) + left.value();
+    const qint64 y = qint64(field.yPos1.value()) + top.value();
     if (!fits(x, field.numbers) || !fits(y, field.numbers))
         throw DbError(QStringLiteral("Overflow: the field '%1' of the form '%2' would print outside the range of "
                                      "print positions (%3, %4 twips). Check the print adjustment.")
@@ -179,23 +184,23 @@ void PlaceFieldText(Printer &printer, const LayoutField &field, const QString &t
     printer.markField(FieldBox(field, top, left, printer.font().size));
 
     const QString shown = isAmount ? FormatAmount(text) : text;
-    printer.setCurrentX(int(x));
-    printer.setCurrentY(int(y));
+    printer.setCurrentX(Twips(static_cast<int>(x)));
+    printer.setCurrentY(Twips(static_cast<int>(y)));
     if (isAmount) {
         printer.setCurrentX(field.fieldLength - printer.textWidth(shown) + printer.currentX());
     } else {
         // What runs past the paper would be lost; a long text ends at its edge instead.
-        const int overrun = printer.currentX() + printer.textWidth(shown) - printer.pageSize().width();
-        if (overrun > 0)
-            printer.setCurrentX(std::max(0, printer.currentX() - overrun));
+        const Twips overrun = printer.currentX() + printer.textWidth(shown) - Twips(printer.pageSize().width());
+        if (overrun > Twips())
+            printer.setCurrentX(std::max(Twips(), printer.currentX() - overrun));
     }
     printer.print(shown);
 }
 
-QRect FieldBox(const LayoutField &field, int top, int left, double fontPoints)
+QRect FieldBox(const LayoutField &field, Twips top, Twips left, double fontPoints)
 {
-    const int lineHigh = static_cast<int>(std::lround(fontPoints * Printer::kTwipsPerPoint));
-    return QRect(field.xPos1 + left, field.yPos1 + top, field.fieldLength, lineHigh);
+    return QRect((field.xPos1 + left).value(), (field.yPos1 + top).value(), field.fieldLength.value(),
+                 Twips::points(fontPoints).value());
 }
 
 QString ValueText(const QVariant &value, ColumnKind kind)
@@ -225,7 +230,7 @@ std::optional<PrintedValue> AmountByJustify(const ColumnValue &column)
     return PrintedValue{column.text, column.layout.justify > 0};
 }
 
-void PrintRowOnForm(Printer &printer, const RecordSet &row, const FieldLayout &layout, int top, int left,
+void PrintRowOnForm(Printer &printer, const RecordSet &row, const FieldLayout &layout, Twips top, Twips left,
                     const ColumnRule &rule)
 {
     for (int i = 0; i < row.columnCount(); ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/TableInfo.h"
+#include "printing/Twips.h"
 
 #include <QHash>
 #include <QRect>
@@ -17,12 +18,12 @@ class Printer;
 class RecordSet;
 
 // Two-up sheets (W-2, 1099-MISC): the lower form prints 5.5 inches below the upper one.
-constexpr int kLowerFormOffset = 7920;
+constexpr Twips kLowerFormOffset = Twips::sixteenths(88);
 
-// Where a form kind sits on the paper, in twips: the fixed origin plus the user's shift.
+// Where a form kind sits on the paper: the fixed origin plus the user's shift.
 struct FormOrigin {
-    int top = 0;
-    int left = 0;
+    Twips top;
+    Twips left;
 };
 
 enum class MissingMargins {
@@ -43,10 +44,10 @@ enum class LayoutNumbers { Int16, Int32 };
 struct LayoutField {
     QString formName;
     QString fieldName;
-    int xPos1 = 0;
-    int yPos1 = 0;
-    int fieldLength = 0; // width of the field's box; amounts end at its right edge
-    int justify = 0;     // > 0: an amount in the W-2 and 1099-MISC runs
+    Twips xPos1;
+    Twips yPos1;
+    Twips fieldLength; // width of the field's box; amounts end at its right edge
+    int justify = 0;   // > 0: an amount in the W-2 and 1099-MISC runs
     LayoutNumbers numbers = LayoutNumbers::Int16;
 };
 
@@ -82,14 +83,15 @@ const LayoutField *FindFieldLayout(const FieldLayout &layout, const QString &col
 // is empty or is not a number at all.
 QString FormatAmount(const QString &text);
 
-// The box of a field on the page: its place below top and right of left, as wide as the field
-// and one line of the font high.
-QRect FieldBox(const LayoutField &field, int top, int left, double fontPoints);
+// The box of a field on the page in twips: its place below top and right of left, as wide as
+// the field and one line of the font high.
+QRect FieldBox(const LayoutField &field, Twips top, Twips left, double fontPoints);
 
 // Draws one value at the field's place below top and right of left. An amount is formatted
 // and right-aligned to end at the right edge of the field's box; plain text starts at the
 // left edge and is never cut: a text that would run past the right edge of the page ends at it.
-void PlaceFieldText(Printer &printer, const LayoutField &field, const QString &text, int top, int left, bool isAmount);
+void PlaceFieldText(Printer &printer, const LayoutField &field, const QString &text, Twips top, Twips left,
+                    bool isAmount);
 
 // A stored value as text: Null is empty, money a plain number ("1234.5"), a flag True/False.
 QString ValueText(const QVariant &value, ColumnKind kind);
@@ -114,7 +116,7 @@ std::optional<PrintedValue> AmountByJustify(const ColumnValue &column);
 
 // Draws the current row of a record set as one form: every column that has a layout row,
 // in the table's column order; columns without one are not printed.
-void PrintRowOnForm(Printer &printer, const RecordSet &row, const FieldLayout &layout, int top, int left,
+void PrintRowOnForm(Printer &printer, const RecordSet &row, const FieldLayout &layout, Twips top, Twips left,
                     const ColumnRule &rule = AmountByJustify);
 
 // Sends what was drawn since the last end as one print job.

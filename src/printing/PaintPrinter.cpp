@@ -12,31 +12,15 @@ namespace {
 
 double pixelsPerTwip(const QPaintDevice *device)
 {
-    return device->logicalDpiY() / double(Printer::kTwipsPerInch);
-}
-
-int toTwips(double pixels, const QPaintDevice *device)
-{
-    return static_cast<int>(std::lround(pixels / pixelsPerTwip(device)));
+    return Twips::pixelsPerTwip(device->logicalDpiY());
 }
 
 } // namespace
 
 QSize PageTwips(const QPageLayout &layout)
 {
-    const QSizeF paper = layout.fullRect(QPageLayout::Point).size() * Printer::kTwipsPerPoint;
-    return {static_cast<int>(std::lround(paper.width())), static_cast<int>(std::lround(paper.height()))};
-}
-
-void DrawTwipsText(QPainter &painter, int x, int y, const QString &text, const PrinterFont &font)
-{
-    const QPaintDevice *device = painter.device();
-    const QFont qfont = ToQFont(font);
-    painter.setFont(qfont);
-    const double scale = pixelsPerTwip(device);
-    // The position is the top of the character cell; Qt draws from the baseline.
-    const double ascent = QFontMetricsF(qfont, device).ascent();
-    painter.drawText(QPointF(x * scale, y * scale + ascent), text);
+    const QSizeF paper = layout.fullRect(QPageLayout::Point).size();
+    return {Twips::points(paper.width()).value(), Twips::points(paper.height()).value()};
 }
 
 bool SetJobPage(QPrinter &printer, JobPaper paper, const QPageLayout &plain)
@@ -48,7 +32,7 @@ bool SetJobPage(QPrinter &printer, JobPaper paper, const QPageLayout &plain)
         orientation = QPageLayout::Portrait;
     } else if (paper == JobPaper::Continuous) {
         const QSize twips = FormPaperTwips(paper);
-        size = QPageSize(QSizeF(twips) / Printer::kTwipsPerPoint, QPageSize::Point,
+        size = QPageSize(QSizeF(twips) / Twips::kPerPoint, QPageSize::Point,
                          QStringLiteral("Continuous form 9 1/2 x 11 in"), QPageSize::ExactMatch);
         orientation = QPageLayout::Portrait;
     }
@@ -57,15 +41,6 @@ bool SetJobPage(QPrinter &printer, JobPaper paper, const QPageLayout &plain)
     const bool set = printer.setPageLayout(layout);
     printer.setFullPage(true);
     return set && printer.pageLayout().pageSize().isEquivalentTo(size);
-}
-
-void DrawTwipsLine(QPainter &painter, const QLine &line)
-{
-    const double scale = pixelsPerTwip(painter.device());
-    QPen pen(Qt::black);
-    pen.setWidthF(scale * 10); // half a point
-    painter.setPen(pen);
-    painter.drawLine(QPointF(line.x1() * scale, line.y1() * scale), QPointF(line.x2() * scale, line.y2() * scale));
 }
 
 void PrepareFormPrinter(QPrinter &printer)
@@ -95,7 +70,10 @@ QFont ToQFont(const PrinterFont &font)
 const QFont &DeviceMetrics::face(const PrinterFont &font)
 {
     if (!cachedFor_ || *cachedFor_ != font) {
-        face_ = ToQFont(font);
+        // A painter scaled to twips enlarges the face by the same factor it shrinks lengths.
+        PrinterFont scaled = font;
+        scaled.size = font.size / pixelsPerTwip(device_);
+        face_ = ToQFont(scaled);
         metrics_.emplace(face_, device_);
         cachedFor_ = font;
     }
@@ -108,18 +86,55 @@ const QFontMetricsF &DeviceMetrics::faceMetrics(const PrinterFont &font)
     return *metrics_;
 }
 
-int DeviceMetrics::width(const QString &text, const PrinterFont &font)
+Twips DeviceMetrics::width(const QString &text, const PrinterFont &font)
 {
-    return toTwips(faceMetrics(font).horizontalAdvance(text), device_);
+    return Twips(static_cast<int>(std::lround(faceMetrics(font).horizontalAdvance(text))));
 }
 
-int DeviceMetrics::lineHeight(const PrinterFont &font)
+Twips DeviceMetrics::lineHeight(const PrinterFont &font)
 {
-    return toTwips(faceMetrics(font).height(), device_);
+    return Twips(static_cast<int>(std::lround(faceMetrics(font).height())));
+}
+
+TwipsPainter::TwipsPainter(QPainter &painter, const QPaintDevice *device) : painter_(painter), metrics_(device) {}
+
+void TwipsPainter::startPage()
+{
+    const double scale = pixelsPerTwip(painter_.device());
+    painter_.resetTransform();
+    painter_.scale(scale, scale);
+}
+
+void TwipsPainter::text(Twips x, Twips y, const QString &text, const PrinterFont &font)
+{
+    const QFont &face = metrics_.face(font);
+    if (painter_.font() != face)
+        painter_.setFont(face);
+    // The position is the top of the character cell; Qt draws from the baseline.
+    painter_.drawText(QPointF(x.value(), y.value() + metrics_.faceMetrics(font).ascent()), text);
+}
+
+void TwipsPainter::line(const QLine &twips)
+{
+    QPen pen(Qt::black);
+    pen.setWidth(Twips::kPerPoint / 2);
+    painter_.setPen(pen);
+    painter_.drawLine(twips);
+}
+
+void TwipsPainter::outline(const QRect &twips)
+{
+    painter_.save();
+    QPen pen(QColor(40, 110, 220, 110));
+    pen.setCosmetic(true);
+    painter_.setPen(pen);
+    painter_.setBrush(QColor(40, 110, 220, 18));
+    painter_.drawRect(twips);
+    painter_.restore();
 }
 
 PaintPrinter::PaintPrinter(QPrinter &printer)
-    : printer_(printer), plain_(printer.pageLayout()), metrics_(&printer),
+    : printer_(printer), plain_(printer.pageLayout()), page_(painter_, &printer),
       onePerRun_(printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
 {
 }
@@ -140,14 +155,14 @@ void PaintPrinter::finish()
     pageEnded_ = false;
 }
 
-int PaintPrinter::measure(const QString &text, const PrinterFont &font)
+Twips PaintPrinter::measure(const QString &text, const PrinterFont &font)
 {
-    return metrics_.width(text, font);
+    return page_.metrics().width(text, font);
 }
 
-int PaintPrinter::lineHeight(const PrinterFont &font)
+Twips PaintPrinter::lineHeight(const PrinterFont &font)
 {
-    return metrics_.lineHeight(font);
+    return page_.metrics().lineHeight(font);
 }
 
 QSize PaintPrinter::pageSize()
@@ -160,7 +175,7 @@ QMargins PaintPrinter::unprintableMargins()
     if (job().paper != JobPaper::Plain)
         return {};
     const QMarginsF points = plain_.minimumMargins();
-    const auto twips = [](double p) { return static_cast<int>(std::ceil(p * Printer::kTwipsPerPoint)); };
+    const auto twips = [](double p) { return static_cast<int>(std::ceil(p * Twips::kPerPoint)); };
     return {twips(points.left()), twips(points.top()), twips(points.right()), twips(points.bottom())};
 }
 
@@ -184,6 +199,7 @@ void PaintPrinter::begin()
                                    .arg(QDir::toNativeSeparators(printer_.outputFileName())));
         throw PrinterError(QStringLiteral("The printer '%1' could not start printing.").arg(printer_.printerName()));
     }
+    page_.startPage();
 }
 
 void PaintPrinter::open()
@@ -205,27 +221,23 @@ void PaintPrinter::end()
         throw PrinterError(QStringLiteral("The printer reported an error; the last sheet may not have printed."));
 }
 
-void PaintPrinter::draw(int x, int y, const QString &text, const PrinterFont &font)
+void PaintPrinter::draw(Twips x, Twips y, const QString &text, const PrinterFont &font)
 {
     open();
-    const QFont &face = metrics_.face(font);
-    if (painter_.font() != face)
-        painter_.setFont(face);
-    // The position is the top of the character cell; Qt draws from the baseline.
-    const double scale = pixelsPerTwip(&printer_);
-    painter_.drawText(QPointF(x * scale, y * scale + metrics_.faceMetrics(font).ascent()), text);
+    page_.text(x, y, text, font);
 }
 
 void PaintPrinter::drawLineTwips(const QLine &line)
 {
     open();
-    DrawTwipsLine(painter_, line);
+    page_.line(line);
 }
 
 void PaintPrinter::newPage()
 {
     if (!printer_.newPage())
         throw PrinterError(QStringLiteral("The printer could not start a new page."));
+    page_.startPage();
 }
 
 void PaintPrinter::endJob()

@@ -30,21 +30,15 @@ QFont ToQFont(const PrinterFont &font);
 // Size of a page layout's paper in twips.
 QSize PageTwips(const QPageLayout &layout);
 
-// Draws a text in twips on a painter open on a device: (x, y) is the top-left corner of the
-// first character cell.
-void DrawTwipsText(QPainter &painter, int x, int y, const QString &text, const PrinterFont &font);
-
-// Draws a thin line given in twips.
-void DrawTwipsLine(QPainter &painter, const QLine &line);
-
 // Widths and line heights measured at a paint device's resolution, rounded to twips. The
 // face of the last font asked for is kept, as a run asks for the same one thousands of times.
 class DeviceMetrics : public TextMetrics {
 public:
     explicit DeviceMetrics(const QPaintDevice *device) : device_(device) {}
-    int width(const QString &text, const PrinterFont &font) override;
-    int lineHeight(const PrinterFont &font) override;
-    // The face of a font on the device, and its metrics there.
+    Twips width(const QString &text, const PrinterFont &font) override;
+    Twips lineHeight(const PrinterFont &font) override;
+    // The face of a font sized for a painter that draws in twips on the device, and its
+    // metrics there, in twips.
     const QFont &face(const PrinterFont &font);
     const QFontMetricsF &faceMetrics(const PrinterFont &font);
 
@@ -53,6 +47,28 @@ private:
     std::optional<PrinterFont> cachedFor_;
     QFont face_;
     std::optional<QFontMetricsF> metrics_;
+};
+
+// Draws on a painter open on a device in twips from the top-left corner of the page: the
+// painter is scaled once per page, and each face is sized for that scale. Paper, the preview
+// and PDF files all draw through it.
+class TwipsPainter {
+public:
+    TwipsPainter(QPainter &painter, const QPaintDevice *device);
+
+    // Call at the start of every page, after the painter has begun or the device moved on.
+    void startPage();
+    // (x, y) is the top-left corner of the first character cell.
+    void text(Twips x, Twips y, const QString &text, const PrinterFont &font);
+    // A thin line.
+    void line(const QLine &twips);
+    // A faint outline of a field's box, as the preview shows it.
+    void outline(const QRect &twips);
+    DeviceMetrics &metrics() { return metrics_; }
+
+private:
+    QPainter &painter_;
+    DeviceMetrics metrics_;
 };
 
 // Prints on a QPrinter. On a real printer each end of document is a print job of its own, sent
@@ -74,9 +90,9 @@ public:
     QMargins unprintableMargins() override;
 
 protected:
-    int measure(const QString &text, const PrinterFont &font) override;
-    int lineHeight(const PrinterFont &font) override;
-    void draw(int x, int y, const QString &text, const PrinterFont &font) override;
+    Twips measure(const QString &text, const PrinterFont &font) override;
+    Twips lineHeight(const PrinterFont &font) override;
+    void draw(Twips x, Twips y, const QString &text, const PrinterFont &font) override;
     void drawLineTwips(const QLine &line) override;
     void newPage() override;
     void endJob() override;
@@ -89,8 +105,8 @@ private:
 
     QPrinter &printer_;
     QPageLayout plain_;
-    DeviceMetrics metrics_;
     QPainter painter_;
+    TwipsPainter page_;
     bool onePerRun_;
     bool pageEnded_ = false;
 };

@@ -10,22 +10,6 @@
 
 namespace quillory {
 
-namespace {
-
-void drawOutline(QPainter &painter, const QRect &box)
-{
-    const double scale = painter.device()->logicalDpiY() / double(Printer::kTwipsPerInch);
-    painter.save();
-    QPen pen(QColor(40, 110, 220, 110));
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.setBrush(QColor(40, 110, 220, 18));
-    painter.drawRect(QRectF(box.x() * scale, box.y() * scale, box.width() * scale, box.height() * scale));
-    painter.restore();
-}
-
-} // namespace
-
 PreviewPrinter::PreviewPrinter(QPrinter &printer)
     : RecordingPrinter(std::make_shared<DeviceMetrics>(&printer), PageTwips(printer.pageLayout())), printer_(printer)
 {
@@ -50,17 +34,19 @@ void PreviewPrinter::render(QPrinter &printer, bool outlineFields) const
     QPainter painter;
     if (!painter.begin(&printer))
         throw PrinterError(QStringLiteral("The print preview could not be drawn."));
+    TwipsPainter draw(painter, &printer);
     bool first = true;
     for (const Page &page : pages) {
         if (!first)
             printer.newPage();
         first = false;
+        draw.startPage();
         for (const QRect &box : page.boxes)
-            drawOutline(painter, box);
+            draw.outline(box);
         for (const QLine &line : page.lines)
-            DrawTwipsLine(painter, line);
+            draw.line(line);
         for (const Placed *p : page.texts)
-            DrawTwipsText(painter, p->x, p->y, p->text, p->font);
+            draw.text(p->x, p->y, p->text, p->font);
     }
     painter.end();
 }

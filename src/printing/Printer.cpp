@@ -11,10 +11,10 @@ JobPaper FormPaper(const QString &formKind)
 QSize FormPaperTwips(JobPaper paper)
 {
     switch (paper) {
-    case JobPaper::Letter:
-        return {12240, 15840};
-    case JobPaper::Continuous:
-        return {13680, 15840};
+    case JobPaper::Letter: // 8 1/2 x 11 in
+        return {Twips::sixteenths(136).value(), Twips::inches(11).value()};
+    case JobPaper::Continuous: // 9 1/2 x 11 in
+        return {Twips::sixteenths(152).value(), Twips::inches(11).value()};
     default:
         return {};
     }
@@ -29,25 +29,25 @@ void Printer::print(const QString &text)
     x_ += measure(text, font_);
 }
 
-void Printer::drawLine(int x1, int y1, int x2, int y2)
+void Printer::drawLine(Twips x1, Twips y1, Twips x2, Twips y2)
 {
-    drawLineTwips(QLine(x1, y1, x2, y2));
+    drawLineTwips(QLine(x1.value(), y1.value(), x2.value(), y2.value()));
     drawn_ = true;
 }
 
 void Printer::drawBox(const QRect &box)
 {
-    const int right = box.x() + box.width(), bottom = box.y() + box.height();
-    drawLine(box.x(), box.y(), right, box.y());
-    drawLine(right, box.y(), right, bottom);
-    drawLine(right, bottom, box.x(), bottom);
-    drawLine(box.x(), bottom, box.x(), box.y());
+    const Twips left(box.x()), top(box.y()), right(box.x() + box.width()), bottom(box.y() + box.height());
+    drawLine(left, top, right, top);
+    drawLine(right, top, right, bottom);
+    drawLine(right, bottom, left, bottom);
+    drawLine(left, bottom, left, top);
 }
 
 void Printer::printAtColumn(int column, const QString &text)
 {
     // A fixed-pitch font is assumed: every character cell is as wide as a digit.
-    const int target = margins_.left() + (column > 1 ? column - 1 : 0) * measure(QStringLiteral("0"), font_);
+    const Twips target = Twips(margins_.left()) + (column > 1 ? column - 1 : 0) * measure(QStringLiteral("0"), font_);
     if (x_ > target)
         newLine();
     x_ = target;
@@ -56,13 +56,13 @@ void Printer::printAtColumn(int column, const QString &text)
 
 void Printer::newLine()
 {
-    const int height = lineHeight(font_);
-    x_ = margins_.left();
+    const Twips height = lineHeight(font_);
+    x_ = Twips(margins_.left());
     y_ += height;
-    if (y_ + height > pageSize().height() - margins_.bottom()) {
+    if (y_ + height > Twips(pageSize().height() - margins_.bottom())) {
         if (drawn_)
             newPage();
-        y_ = margins_.top();
+        y_ = Twips(margins_.top());
     }
 }
 
@@ -71,8 +71,8 @@ void Printer::endDoc()
     if (drawn_)
         endJob();
     drawn_ = false;
-    x_ = 0;
-    y_ = 0;
+    x_ = Twips();
+    y_ = Twips();
 }
 
 } // namespace quillory

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/Twips.h"
+
 #include <QLine>
 #include <QMargins>
 #include <QRect>
@@ -54,9 +56,6 @@ QSize FormPaperTwips(JobPaper paper);
 // with startJob before it draws.
 class Printer {
 public:
-    static constexpr int kTwipsPerInch = 1440;
-    static constexpr int kTwipsPerPoint = 20;
-
     virtual ~Printer() = default;
 
     const PrinterFont &font() const { return font_; }
@@ -77,20 +76,20 @@ public:
     void setTextMargins(const QMargins &twips) { margins_ = twips; }
     const QMargins &textMargins() const { return margins_; }
 
-    int currentX() const { return x_; }
-    int currentY() const { return y_; }
-    void setCurrentX(int twips) { x_ = twips; }
-    void setCurrentY(int twips) { y_ = twips; }
+    Twips currentX() const { return x_; }
+    Twips currentY() const { return y_; }
+    void setCurrentX(Twips x) { x_ = x; }
+    void setCurrentY(Twips y) { y_ = y; }
 
     // Width of the text and height of one line in the current font, measured at the
     // printer's resolution.
-    int textWidth(const QString &text) { return measure(text, font_); }
-    int textHeight() { return lineHeight(font_); }
+    Twips textWidth(const QString &text) { return measure(text, font_); }
+    Twips textHeight() { return lineHeight(font_); }
 
     // Prints at the current position; the current x moves to the end of the text.
     void print(const QString &text);
     // A line on the page, for sheets that are drawn rather than filled in.
-    void drawLine(int x1, int y1, int x2, int y2);
+    void drawLine(Twips x1, Twips y1, Twips x2, Twips y2);
     void drawBox(const QRect &box);
     // Prints at a character column of the current font, the first column being 1 at the left
     // text margin. A line already past that column goes on at the column on the next line.
@@ -105,10 +104,10 @@ public:
     virtual void markField(const QRect &box) { Q_UNUSED(box) }
 
 protected:
-    virtual int measure(const QString &text, const PrinterFont &font) = 0;
-    virtual int lineHeight(const PrinterFont &font) = 0;
+    virtual Twips measure(const QString &text, const PrinterFont &font) = 0;
+    virtual Twips lineHeight(const PrinterFont &font) = 0;
     // Draws with the cell's top-left corner at (x, y); opens the document when needed.
-    virtual void draw(int x, int y, const QString &text, const PrinterFont &font) = 0;
+    virtual void draw(Twips x, Twips y, const QString &text, const PrinterFont &font) = 0;
     virtual void drawLineTwips(const QLine &line) = 0;
     virtual void newPage() = 0;
     // Called only when something was drawn since the last end.
@@ -118,8 +117,8 @@ private:
     PrinterFont font_;
     PrintJob job_;
     QMargins margins_;
-    int x_ = 0;
-    int y_ = 0;
+    Twips x_;
+    Twips y_;
     bool drawn_ = false;
 };
 

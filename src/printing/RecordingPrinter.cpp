@@ -13,19 +13,19 @@ constexpr double kHeightPerEm = 2320.0 / 2048.0;
 
 int emTwips(const PrinterFont &font)
 {
-    return static_cast<int>(std::lround(font.size * Printer::kTwipsPerPoint));
+    return Twips::points(font.size).value();
 }
 
 } // namespace
 
-int FixedPitchMetrics::width(const QString &text, const PrinterFont &font)
+Twips FixedPitchMetrics::width(const QString &text, const PrinterFont &font)
 {
-    return static_cast<int>(std::lround(text.size() * kAdvancePerEm * emTwips(font)));
+    return Twips(static_cast<int>(std::lround(text.size() * kAdvancePerEm * emTwips(font))));
 }
 
-int FixedPitchMetrics::lineHeight(const PrinterFont &font)
+Twips FixedPitchMetrics::lineHeight(const PrinterFont &font)
 {
-    return static_cast<int>(std::lround(kHeightPerEm * emTwips(font)));
+    return Twips(static_cast<int>(std::lround(kHeightPerEm * emTwips(font))));
 }
 
 RecordingPrinter::RecordingPrinter(std::shared_ptr<TextMetrics> metrics, QSize plainPage, QMargins unprintable)
@@ -87,17 +87,17 @@ void RecordingPrinter::markField(const QRect &box)
     boxes_.append({box, job_, page_});
 }
 
-int RecordingPrinter::measure(const QString &text, const PrinterFont &font)
+Twips RecordingPrinter::measure(const QString &text, const PrinterFont &font)
 {
     return metrics_->width(text, font);
 }
 
-int RecordingPrinter::lineHeight(const PrinterFont &font)
+Twips RecordingPrinter::lineHeight(const PrinterFont &font)
 {
     return metrics_->lineHeight(font);
 }
 
-void RecordingPrinter::draw(int x, int y, const QString &text, const PrinterFont &font)
+void RecordingPrinter::draw(Twips x, Twips y, const QString &text, const PrinterFont &font)
 {
     opened();
     placed_.append({text, x, y, font, job_, page_});

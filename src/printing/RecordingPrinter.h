@@ -12,8 +12,8 @@ namespace quillory {
 class TextMetrics {
 public:
     virtual ~TextMetrics() = default;
-    virtual int width(const QString &text, const PrinterFont &font) = 0;
-    virtual int lineHeight(const PrinterFont &font) = 0;
+    virtual Twips width(const QString &text, const PrinterFont &font) = 0;
+    virtual Twips lineHeight(const PrinterFont &font) = 0;
 };
 
 // The metrics of the forms' fixed-pitch face at any size: each character 0.6 em wide
@@ -21,8 +21,8 @@ public:
 // metric twin Liberation Mono.
 class FixedPitchMetrics : public TextMetrics {
 public:
-    int width(const QString &text, const PrinterFont &font) override;
-    int lineHeight(const PrinterFont &font) override;
+    Twips width(const QString &text, const PrinterFont &font) override;
+    Twips lineHeight(const PrinterFont &font) override;
 };
 
 // Keeps every placed text instead of printing it: what the print runs are tested with, and
@@ -31,8 +31,8 @@ class RecordingPrinter : public Printer {
 public:
     struct Placed {
         QString text;
-        int x = 0;
-        int y = 0;
+        Twips x;
+        Twips y;
         PrinterFont font;
         int job = 1;  // print jobs counted from 1
         int page = 1; // pages within the job, from 1
@@ -74,9 +74,9 @@ public:
     void markField(const QRect &box) override;
 
 protected:
-    int measure(const QString &text, const PrinterFont &font) override;
-    int lineHeight(const PrinterFont &font) override;
-    void draw(int x, int y, const QString &text, const PrinterFont &font) override;
+    Twips measure(const QString &text, const PrinterFont &font) override;
+    Twips lineHeight(const PrinterFont &font) override;
+    void draw(Twips x, Twips y, const QString &text, const PrinterFont &font) override;
     void drawLineTwips(const QLine &line) override;
     void newPage() override { ++page_; }
     void endJob() override;

@@ -12,7 +12,7 @@ namespace {
 int lineChars(Printer &printer)
 {
     const QMargins &m = printer.textMargins();
-    const int width = printer.pageSize().width() - m.left() - m.right();
+    const Twips width(printer.pageSize().width() - m.left() - m.right());
     int chars = std::max(1, width / printer.textWidth(QStringLiteral("0")));
     while (chars > 1 && printer.textWidth(QString(chars, QLatin1Char('0'))) > width)
         --chars; // widths of a cell rounded to twips add up
@@ -36,7 +36,7 @@ void printFitted(Printer &printer, int column, const QString &text)
     }
     // Too wide for its column: a line of its own from column 1, broken at blanks where it can
     // be and continued under its first word.
-    if (printer.currentX() > printer.textMargins().left())
+    if (printer.currentX() > Twips(printer.textMargins().left()))
         printer.newLine();
     const int indent = std::min(leadingBlanks(text), chars / 2);
     QString rest = text;
@@ -63,11 +63,12 @@ void StartReport(Printer &printer, const QString &jobName)
     printer.startJob({jobName, JobPaper::Plain});
     printer.setFont(PrinterFont{QStringLiteral("Courier New"), 12.0, false});
     const QMargins reach = printer.unprintableMargins();
-    const QMargins margins(std::max(kReportMargin, reach.left()), std::max(kReportMargin, reach.top()),
-                           std::max(kReportMargin, reach.right()), std::max(kReportMargin, reach.bottom()));
+    const int least = kReportMargin.value();
+    const QMargins margins(std::max(least, reach.left()), std::max(least, reach.top()), std::max(least, reach.right()),
+                           std::max(least, reach.bottom()));
     printer.setTextMargins(margins);
-    printer.setCurrentX(margins.left());
-    printer.setCurrentY(margins.top());
+    printer.setCurrentX(Twips(margins.left()));
+    printer.setCurrentY(Twips(margins.top()));
     printer.newLine();
 }
 

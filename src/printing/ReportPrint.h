@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/Twips.h"
+
 #include <QString>
 #include <QVector>
 
@@ -20,7 +22,7 @@ constexpr int kReportDateColumn = 70;
 
 // The summary reports: Courier New 12 on plain paper, lines at character columns, at least a
 // quarter inch (or the printer's own margin, when wider) from every edge of the page.
-constexpr int kReportMargin = 360;
+constexpr Twips kReportMargin = Twips::sixteenths(4);
 // Names the job, sets the font and the margins and prints the empty first line.
 void StartReport(Printer &printer, const QString &jobName);
 // The bold title line (left part at column 30, date at column 70) and two empty lines.

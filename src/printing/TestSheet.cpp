@@ -7,44 +7,44 @@ namespace quillory {
 
 namespace {
 
-constexpr int kSixteenth = Printer::kTwipsPerInch / 16;
-constexpr int kCharWidth = 144; // 12-point Courier New
-constexpr int kCrossArm = 360;
+constexpr Twips kCharWidth(144); // 12-point Courier New
+constexpr Twips kCrossArm = Twips::sixteenths(4);
 
 // Tick lengths from the page edge: whole, half, quarter, eighth and sixteenth inches. The
 // shortest still reaches past the strip that printers leave blank at the edge.
-int tickLength(int sixteenths)
+Twips tickLength(int sixteenths)
 {
     if (sixteenths % 16 == 0)
-        return 500;
+        return Twips(500);
     if (sixteenths % 8 == 0)
-        return 430;
+        return Twips(430);
     if (sixteenths % 4 == 0)
-        return 370;
+        return Twips(370);
     if (sixteenths % 2 == 0)
-        return 330;
-    return 290;
+        return Twips(330);
+    return Twips(290);
 }
 
 void drawRulers(Printer &printer)
 {
     const QSize page = printer.pageSize();
     printer.setFont(PrinterFont{QStringLiteral("Courier New"), 8.0, false});
-    for (int n = 1; n * kSixteenth < page.width(); ++n) {
-        const int x = n * kSixteenth;
-        printer.drawLine(x, 0, x, tickLength(n));
+    const Twips edge;
+    for (int n = 1; Twips::sixteenths(n) < Twips(page.width()); ++n) {
+        const Twips x = Twips::sixteenths(n);
+        printer.drawLine(x, edge, x, tickLength(n));
         if (n % 16 == 0) {
-            printer.setCurrentX(x + 30);
-            printer.setCurrentY(tickLength(n) - 160);
+            printer.setCurrentX(x + Twips(30));
+            printer.setCurrentY(tickLength(n) - Twips(160));
             printer.print(QString::number(n / 16));
         }
     }
-    for (int n = 1; n * kSixteenth < page.height(); ++n) {
-        const int y = n * kSixteenth;
-        printer.drawLine(0, y, tickLength(n), y);
+    for (int n = 1; Twips::sixteenths(n) < Twips(page.height()); ++n) {
+        const Twips y = Twips::sixteenths(n);
+        printer.drawLine(edge, y, tickLength(n), y);
         if (n % 16 == 0) {
-            printer.setCurrentX(tickLength(n) - 100);
-            printer.setCurrentY(y + 20);
+            printer.setCurrentX(tickLength(n) - Twips(100));
+            printer.setCurrentY(y + Twips(20));
             printer.print(QString::number(n / 16));
         }
     }
@@ -68,7 +68,7 @@ void PrintTestSheet(Database &db, Printer &printer, const QString &paperKind, co
     printer.startJob({QStringLiteral("%1 test sheet %2").arg(form.recordName, paperKind), FormPaper(paperKind)});
     drawRulers(printer);
     SetFormFont(printer);
-    for (const int top : {origin.top, origin.top + kLowerFormOffset}) {
+    for (const Twips top : {origin.top, origin.top + kLowerFormOffset}) {
         printer.drawLine(origin.left - kCrossArm, top, origin.left + kCrossArm, top);
         printer.drawLine(origin.left, top - kCrossArm, origin.left, top + kCrossArm);
         for (const LayoutField &field : layout.fields()) {

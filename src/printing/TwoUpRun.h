@@ -53,7 +53,7 @@ private:
     TwoUpForm form_;
     FormOrigin origin_;
     FieldLayout layout_;
-    int formTop_ = 0;
+    Twips formTop_;
     bool upper_ = true;
     int sheets_ = 0;
     int sheet_ = 0;

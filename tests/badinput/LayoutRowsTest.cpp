@@ -62,7 +62,7 @@ protected:
         PrintW2Forms(db, printer, "W2-L", {id});
         QStringList placed;
         for (const auto &p : printer.placed())
-            placed << QString("%1@%2,%3").arg(p.text).arg(p.x).arg(p.y);
+            placed << QString("%1@%2,%3").arg(p.text).arg(p.x.value()).arg(p.y.value());
         return placed;
     }
 

@@ -88,7 +88,7 @@ TEST_F(Print1099, ReportPushesTheBox4PartPastALongAddressLine)
     const auto *address = printer.find(QStringLiteral("          ") + QString(60, 'L'));
     const auto *box4 = printer.find("  Box 4:  $0.00");
     ASSERT_TRUE(address && box4);
-    EXPECT_EQ(box4->x, 360 + 54 * 144); // inside the quarter-inch margin
+    EXPECT_EQ(box4->x, Twips(360 + 54 * 144)); // inside the quarter-inch margin
     EXPECT_GT(box4->y, address->y);
     EXPECT_TRUE(printer.find("  Tax ID: 11-1111111"));
     EXPECT_FALSE(printer.find("  SSN: 11-1111111"));

@@ -203,7 +203,7 @@ TEST_F(PrtSelW2Test, RetryPrintsAFailedFormAgainAndIgnoreLeavesItOut)
     struct Flaky : KeptPrinter {
         using KeptPrinter::KeptPrinter;
         bool failedOnce = false;
-        void draw(int x, int y, const QString &text, const PrinterFont &font) override
+        void draw(Twips x, Twips y, const QString &text, const PrinterFont &font) override
         {
             if ((text == QStringLiteral("111-11-1111") && !std::exchange(failedOnce, true)) ||
                 text == QStringLiteral("222-22-2222"))

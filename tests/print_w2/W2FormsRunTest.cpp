@@ -49,7 +49,7 @@ TEST_F(W2FormsRun, TwoFormsASheetEachFullSheetItsOwnJob)
     const qlonglong a = addW2("111-11-1111"), b = addW2("222-22-2222"), c = addW2("333-33-3333");
     PrintW2Forms(db, printer, "W2-L", {a, b, c});
     EXPECT_EQ(printer.jobsEnded(), 2);
-    const int y = field("Boxd").yPos1;
+    const Twips y = field("Boxd").yPos1;
     const auto first = printer.job(1);
     const auto *upper = printer.find("111-11-1111");
     const auto *lower = printer.find("222-22-2222");
@@ -76,7 +76,7 @@ TEST_F(W2FormsRun, OneFormGoesOutWithTheFinalEndAndThePaperKindMovesOnlyTheOrigi
     // The amount ends at the right edge of its box; a zero amount leaves its box empty.
     const auto *amount = printer.find("1500.00");
     ASSERT_TRUE(amount);
-    EXPECT_EQ(amount->x + 7 * 144, origin.left + field("Box1").xPos1 + field("Box1").fieldLength);
+    EXPECT_EQ(amount->x + Twips(7 * 144), origin.left + field("Box1").xPos1 + field("Box1").fieldLength);
     EXPECT_EQ(printer.find("0.00"), nullptr);
 }
 

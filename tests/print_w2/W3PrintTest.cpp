@@ -36,8 +36,8 @@ TEST_F(W3Print, FormPlacesTotalsRightAlignedAndMarksInTheirBoxes)
     const LayoutField *box1 = layout.find("Box1");
     const auto *total = printer.find("3500.50");
     ASSERT_TRUE(total);
-    EXPECT_EQ(total->y, box1->yPos1 + 90);
-    EXPECT_EQ(total->x + 7 * 144, box1->xPos1 + box1->fieldLength);
+    EXPECT_EQ(total->y, box1->yPos1 + Twips(90));
+    EXPECT_EQ(total->x + Twips(7 * 144), box1->xPos1 + box1->fieldLength);
     EXPECT_TRUE(printer.find("X"));
     EXPECT_TRUE(printer.find("Acme"));
     // Box 13's label sits among the amounts and prints blank; zero totals print nothing.
@@ -60,7 +60,7 @@ TEST_F(W3Print, ReportIsOneJobWithABoldTitleAndABlockPerRow)
     const auto *title = printer.find("2001 W3 Summary Report");
     ASSERT_TRUE(title);
     EXPECT_TRUE(title->font.bold);
-    EXPECT_EQ(title->x, 360 + 29 * 144); // inside the quarter-inch margin
+    EXPECT_EQ(title->x, Twips(360 + 29 * 144)); // inside the quarter-inch margin
     EXPECT_TRUE(printer.find("01/31/02"));
     const auto *first = printer.find("  Tax ID: 12-3456789");
     const auto *second = printer.find("  Tax ID: 98-7654321");
@@ -68,14 +68,14 @@ TEST_F(W3Print, ReportIsOneJobWithABoldTitleAndABlockPerRow)
     EXPECT_FALSE(first->font.bold);
     const auto *box1 = printer.find("  Box 1:  $3,500.50");
     ASSERT_TRUE(box1);
-    EXPECT_EQ(box1->x, 360 + 54 * 144);
+    EXPECT_EQ(box1->x, Twips(360 + 54 * 144));
     EXPECT_EQ(box1->y, first->y);
     // 19 lines and two empty ones between the blocks.
-    EXPECT_EQ(second->y - first->y, 21 * 272);
+    EXPECT_EQ(second->y - first->y, Twips(21 * 272));
     // Too long for column 55 on Letter paper: a line of its own from column 1.
     const auto *box13 = printer.find(" Box 13:  Third-Party Sick Pay Recap");
     ASSERT_TRUE(box13);
-    EXPECT_EQ(box13->x, 360);
+    EXPECT_EQ(box13->x, Twips(360));
     EXPECT_TRUE(printer.find("  Box 2:  $0.00"));
 }
 
@@ -113,7 +113,8 @@ TEST_F(W3Print, BothReportsStayInsideTheMarginsOnEveryPaperAndLoseNothingAtAPage
             QString all;
             int pages = 1;
             for (const auto &p : out.placed()) {
-                EXPECT_TRUE(inside.contains(QRect(p.x, p.y, out.textWidth(p.text), out.textHeight())))
+                EXPECT_TRUE(inside.contains(
+                    QRect(p.x.value(), p.y.value(), out.textWidth(p.text).value(), out.textHeight().value())))
                     << p.text.toStdString() << " at " << p.x << ", " << p.y;
                 all += p.text + '|';
                 pages = std::max(pages, p.page);

@@ -83,28 +83,28 @@ TEST(PlaceFieldText, AmountsEndAtTheRightEdgeOfTheBoxAndTextRunsInFull)
     RecordingPrinter printer;
     SetFormFont(printer);
     LayoutField field;
-    field.xPos1 = 100;
-    field.yPos1 = 50;
-    field.fieldLength = 1440;
+    field.xPos1 = Twips(100);
+    field.yPos1 = Twips(50);
+    field.fieldLength = Twips(1440);
 
-    PlaceFieldText(printer, field, "1234.5", 0, 0, true);
+    PlaceFieldText(printer, field, "1234.5", Twips(0), Twips(0), true);
     const auto &amount = printer.placed().at(0);
     EXPECT_EQ(amount.text, "1234.50");
-    EXPECT_EQ(amount.x + printer.textWidth(amount.text), 1540);
-    EXPECT_EQ(amount.y, 50);
+    EXPECT_EQ(amount.x + printer.textWidth(amount.text), Twips(1540));
+    EXPECT_EQ(amount.y, Twips(50));
 
     // Wider than the box: extends to the left of xPos1, still ending at the edge.
-    PlaceFieldText(printer, field, "123456789012.5", 0, 0, true);
-    EXPECT_LT(printer.placed().at(1).x, 100);
-    EXPECT_EQ(printer.placed().at(1).x + printer.textWidth("123456789012.50"), 1540);
+    PlaceFieldText(printer, field, "123456789012.5", Twips(0), Twips(0), true);
+    EXPECT_LT(printer.placed().at(1).x, Twips(100));
+    EXPECT_EQ(printer.placed().at(1).x + printer.textWidth("123456789012.50"), Twips(1540));
 
     const QString longText = "A NAME MUCH LONGER THAN ITS ONE INCH BOX";
-    PlaceFieldText(printer, field, longText, 10, 20, false);
+    PlaceFieldText(printer, field, longText, Twips(10), Twips(20), false);
     EXPECT_EQ(printer.placed().at(2).text, longText);
-    EXPECT_EQ(printer.placed().at(2).x, 120);
-    EXPECT_EQ(printer.placed().at(2).y, 60);
+    EXPECT_EQ(printer.placed().at(2).x, Twips(120));
+    EXPECT_EQ(printer.placed().at(2).y, Twips(60));
 
-    PlaceFieldText(printer, field, "0", 0, 0, true);
+    PlaceFieldText(printer, field, "0", Twips(0), Twips(0), true);
     EXPECT_EQ(printer.placed().size(), 3);
     EXPECT_EQ(printer.fieldBoxes().size(), 4);
     EXPECT_EQ(printer.fieldBoxes().at(2).box, QRect(120, 60, 1440, 240));
@@ -122,16 +122,16 @@ TEST_F(Layout, TheAdjustmentShiftsEveryValueOfTheForm)
     ASSERT_EQ(down.placed().size(), plain.placed().size());
     ASSERT_EQ(up.placed().size(), plain.placed().size());
     for (int i = 0; i < plain.placed().size(); ++i) {
-        EXPECT_EQ(down.placed()[i].y, plain.placed()[i].y + 180);
+        EXPECT_EQ(down.placed()[i].y, plain.placed()[i].y + Twips(180));
         EXPECT_EQ(down.placed()[i].x, plain.placed()[i].x);
-        EXPECT_EQ(up.placed()[i].y, plain.placed()[i].y - 90);
-        EXPECT_EQ(up.placed()[i].x, plain.placed()[i].x - 45);
+        EXPECT_EQ(up.placed()[i].y, plain.placed()[i].y - Twips(90));
+        EXPECT_EQ(up.placed()[i].x, plain.placed()[i].x - Twips(45));
     }
     // The fixed origin of the mailer adds to the adjustment.
     setAdjust("W2-M", 90, 0);
     const FormOrigin mailer = GetFormOrigin(db, "W2-M");
-    EXPECT_EQ(mailer.top, 360 + 90);
-    EXPECT_EQ(mailer.left, 360);
+    EXPECT_EQ(mailer.top, Twips(360 + 90));
+    EXPECT_EQ(mailer.left, Twips(360));
 }
 
 TEST_F(Layout, OnlyColumnsWithALayoutRowPrintAndTheFirstRowOfAFieldWins)
@@ -150,21 +150,21 @@ TEST_F(Layout, OnlyColumnsWithALayoutRowPrintAndTheFirstRowOfAFieldWins)
     addFormat("T", "Boxe_LName", 900, 900);
     addFormat("T", "NoSuchColumn", 10, 10);
     const FieldLayout layout = OpenFieldLayout(db, "T", 0);
-    EXPECT_EQ(FindFieldLayout(layout, "BOXE_LNAME")->xPos1, 500);
+    EXPECT_EQ(FindFieldLayout(layout, "BOXE_LNAME")->xPos1, Twips(500));
     EXPECT_EQ(FindFieldLayout(layout, "Box1"), nullptr);
     RecordingPrinter other;
-    PrintRowOnForm(other, w2Row(), layout, 0, 0);
+    PrintRowOnForm(other, w2Row(), layout, Twips(0), Twips(0));
     ASSERT_EQ(other.placed().size(), 1);
-    EXPECT_EQ(other.placed().at(0).x, 500);
-    EXPECT_EQ(other.placed().at(0).y, 600);
+    EXPECT_EQ(other.placed().at(0).x, Twips(500));
+    EXPECT_EQ(other.placed().at(0).y, Twips(600));
 }
 
 TEST_F(Layout, BadMarginsAndLayoutRowsAreErrorsNotWrapArounds)
 {
     EXPECT_THROW(GetFormOrigin(db, "W2-X"), DbError);
     const FormOrigin none = GetFormOrigin(db, "W2-X", MissingMargins::UseZero);
-    EXPECT_EQ(none.top, 0);
-    EXPECT_EQ(none.left, 0);
+    EXPECT_EQ(none.top, Twips(0));
+    EXPECT_EQ(none.left, Twips(0));
 
     db.exec("UPDATE PrintMargins SET TopMargin = 32000, TopMargAdjust = 900 WHERE FormName = 'W3'");
     try {
@@ -176,13 +176,13 @@ TEST_F(Layout, BadMarginsAndLayoutRowsAreErrorsNotWrapArounds)
     db.exec("UPDATE PrintMargins SET TopMargin = -32000, TopMargAdjust = -900 WHERE FormName = 'W3'");
     EXPECT_THROW(GetFormOrigin(db, "W3"), DbError);
     db.exec("UPDATE PrintMargins SET TopMargin = 32000, TopMargAdjust = 767 WHERE FormName = 'W3'");
-    EXPECT_EQ(GetFormOrigin(db, "W3").top, 32767);
+    EXPECT_EQ(GetFormOrigin(db, "W3").top, Twips(32767));
 
     addFormat("NEG", "Box1", -5, 100);
     EXPECT_THROW(OpenFieldLayout(db, "NEG", 0), DbError);
     addFormat("BIG", "Box1", 40000, 100);
     EXPECT_THROW(OpenFieldLayout(db, "BIG", 0), DbError);
-    EXPECT_EQ(OpenFieldLayout(db, "BIG", 0, LayoutNumbers::Int32).fields().at(0).xPos1, 40000);
+    EXPECT_EQ(OpenFieldLayout(db, "BIG", 0, LayoutNumbers::Int32).fields().at(0).xPos1, Twips(40000));
     addFormat("TXT", "Box1", "left", 100);
     EXPECT_THROW(OpenFieldLayout(db, "TXT", 0), DbError);
 
@@ -190,9 +190,9 @@ TEST_F(Layout, BadMarginsAndLayoutRowsAreErrorsNotWrapArounds)
     addFormat("SUM", "Box1", 32000, 100);
     const FieldLayout layout = OpenFieldLayout(db, "SUM", 0);
     RecordingPrinter printer;
-    EXPECT_THROW(PlaceFieldText(printer, layout.fields().at(0), "5", 0, 1000, true), DbError);
+    EXPECT_THROW(PlaceFieldText(printer, layout.fields().at(0), "5", Twips(0), Twips(1000), true), DbError);
     EXPECT_TRUE(printer.placed().isEmpty());
-    EXPECT_NO_THROW(PlaceFieldText(printer, layout.fields().at(0), "5", 0, 767, true));
+    EXPECT_NO_THROW(PlaceFieldText(printer, layout.fields().at(0), "5", Twips(0), Twips(767), true));
 }
 
 TEST_F(Layout, LayoutsAreReadByTypeWhenOneIsGiven)
@@ -209,17 +209,17 @@ TEST(RecordingPrinter, JobsEndOnlyWhenSomethingWasDrawn)
     RecordingPrinter printer;
     EndPrintJob(printer);
     EXPECT_EQ(printer.jobsEnded(), 0);
-    printer.setCurrentX(100);
-    printer.setCurrentY(200);
+    printer.setCurrentX(Twips(100));
+    printer.setCurrentY(Twips(200));
     printer.print("A");
-    EXPECT_EQ(printer.currentX(), 244);
+    EXPECT_EQ(printer.currentX(), Twips(244));
     EndPrintJob(printer);
     EndPrintJob(printer);
     printer.print("B");
     EndPrintJob(printer);
     EXPECT_EQ(printer.jobsEnded(), 2);
     EXPECT_EQ(printer.placed().at(1).job, 2);
-    EXPECT_EQ(printer.placed().at(1).x, 0); // a new job starts at the corner
+    EXPECT_EQ(printer.placed().at(1).x, Twips(0)); // a new job starts at the corner
 }
 
 TEST(RecordingPrinter, ColumnsAndLinesOfReports)
@@ -227,15 +227,15 @@ TEST(RecordingPrinter, ColumnsAndLinesOfReports)
     RecordingPrinter printer(std::make_shared<FixedPitchMetrics>(), QSize(12240, 1000));
     printer.setFontSize(12);
     printer.printAtColumn(30, "TITLE");
-    EXPECT_EQ(printer.placed().at(0).x, 29 * 144);
+    EXPECT_EQ(printer.placed().at(0).x, Twips(29 * 144));
     printer.newLine();
     printer.printAtColumn(1, QString(60, 'x'));
     printer.printAtColumn(55, "Box 4"); // the line is past column 55: next line
-    EXPECT_EQ(printer.placed().at(2).x, 54 * 144);
+    EXPECT_EQ(printer.placed().at(2).x, Twips(54 * 144));
     EXPECT_EQ(printer.placed().at(2).y, 2 * printer.textHeight());
-    EXPECT_EQ(printer.textHeight(), 272);
+    EXPECT_EQ(printer.textHeight(), Twips(272));
     printer.newLine(); // the fourth line would pass the 1000-twip page
     printer.print("next page");
     EXPECT_EQ(printer.placed().at(3).page, 2);
-    EXPECT_EQ(printer.placed().at(3).y, 0);
+    EXPECT_EQ(printer.placed().at(3).y, Twips(0));
 }

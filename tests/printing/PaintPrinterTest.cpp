@@ -79,10 +79,11 @@ TEST(QtPrinter, CourierNewIsAFixedPitchFaceWithTheWidthsOfTheRecordingPrinter)
     for (const bool bold : {false, true}) {
         const PrinterFont font{"Courier New", 12, bold};
         for (const int n : {1, 7, 10, 15, 40})
-            EXPECT_NEAR(device.width(QString(n, '8'), font), model.width(QString(n, 'W'), font), 1) << n;
-        EXPECT_NEAR(device.lineHeight(font), model.lineHeight(font), 1);
+            EXPECT_NEAR(device.width(QString(n, '8'), font).value(), model.width(QString(n, 'W'), font).value(), 1)
+                << n;
+        EXPECT_NEAR(device.lineHeight(font).value(), model.lineHeight(font).value(), 1);
     }
-    EXPECT_EQ(device.width("1234.50", PrinterFont()), 7 * 144);
+    EXPECT_EQ(device.width("1234.50", PrinterFont()), Twips(7 * 144));
 }
 
 TEST(QtPrinter, ARunToAPdfFileLandsWhereTheLayoutSays)
@@ -151,7 +152,7 @@ TEST(QtPrinter, ARunToAPdfFileLandsWhereTheLayoutSays)
     for (const auto &p : expected.placed()) {
         if (blank(p))
             continue;
-        const double x = p.x / 20.0, y = p.y / 20.0, right = (p.x + expected.textWidth(p.text)) / 20.0;
+        const double x = p.x.toPoints(), y = p.y.toPoints(), right = (p.x + expected.textWidth(p.text)).toPoints();
         const bool found = std::any_of(words.begin(), words.end(), [&](const PdfWord &w) {
             return w.page == p.job && w.text == p.text && std::abs(w.xMin - x) <= 1 && std::abs(w.yMin - y) <= 1 &&
                    std::abs(w.xMax - right) <= 1;
@@ -162,7 +163,7 @@ TEST(QtPrinter, ARunToAPdfFileLandsWhereTheLayoutSays)
     const LayoutField *box1 = layout.find("Box1");
     const auto amount = std::find_if(words.begin(), words.end(), [](const PdfWord &w) { return w.text == "1234.50"; });
     ASSERT_NE(amount, words.end());
-    EXPECT_NEAR(amount->xMax * 20, box1->xPos1 + origin.left + box1->fieldLength, 20);
+    EXPECT_NEAR(amount->xMax * 20, (box1->xPos1 + origin.left + box1->fieldLength).value(), 20);
 }
 
 TEST(QtPrinter, APrinterThatFailsEndsTheRunThroughTheFailureDialog)
@@ -173,9 +174,9 @@ TEST(QtPrinter, APrinterThatFailsEndsTheRunThroughTheFailureDialog)
     test::FakeDialogs dialogs;
     dialogs.answer(Dialogs::Answer::Retry);
     LayoutField field;
-    field.xPos1 = 100;
-    const bool ran =
-        runSteps(dialogs, "Quillory", {[&] { PlaceFieldText(out, field, "X", 0, 0, false); }}, OnFailure::EndRun);
+    field.xPos1 = Twips(100);
+    const bool ran = runSteps(dialogs, "Quillory",
+                              {[&] { PlaceFieldText(out, field, "X", Twips(0), Twips(0), false); }}, OnFailure::EndRun);
     EXPECT_FALSE(ran);
     ASSERT_EQ(dialogs.calls.size(), 1);
     EXPECT_EQ(dialogs.calls[0].text, "The PDF file '/nonexistent-folder/forms.pdf' could not be written.");
@@ -184,13 +185,13 @@ TEST(QtPrinter, APrinterThatFailsEndsTheRunThroughTheFailureDialog)
 TEST(QtPrinter, ThePreviewShowsEachSheetAsAPageMeasuredAsOnPaper)
 {
     LayoutField field;
-    field.xPos1 = 100;
-    field.fieldLength = 1440;
-    int placedAt = -1;
+    field.xPos1 = Twips(100);
+    field.fieldLength = Twips(1440);
+    Twips placedAt(-1);
     auto run = [&](Printer &printer) {
         SetFormFont(printer);
         for (int sheet = 0; sheet < 3; ++sheet) {
-            PlaceFieldText(printer, field, "1234.5", 0, 0, true);
+            PlaceFieldText(printer, field, "1234.5", Twips(0), Twips(0), true);
             EndPrintJob(printer);
         }
         placedAt = static_cast<RecordingPrinter &>(printer).placed().at(0).x;
@@ -208,7 +209,7 @@ TEST(QtPrinter, ThePreviewShowsEachSheetAsAPageMeasuredAsOnPaper)
     });
     ShowPrintPreview(nullptr, "Preview", true, run);
     EXPECT_EQ(pages, 3);
-    EXPECT_EQ(placedAt, 1540 - 7 * 144);
+    EXPECT_EQ(placedAt, Twips(1540 - 7 * 144));
 }
 
 TEST(QtPrinter, ThePrinterDialogOffersNoPageRangeOnAnyPrinter)
@@ -254,7 +255,7 @@ TEST(QtPrinter, ATestSheetOutlinesEveryFieldWhereTheShownAdjustmentPutsIt)
     test::TestFolder folder;
     Database db;
     db.open(folder.databasePath());
-    const FormOrigin shown{180, -90}; // Down 2, Right -1: typed, not stored
+    const FormOrigin shown{Twips(180), Twips(-90)}; // Down 2, Right -1: typed, not stored
     const QString pdf = folder.folder() + "/sheet.pdf";
     std::unique_ptr<QPrinter> qprinter(formPrinter());
     qprinter->setPageSize(QPageSize(QPageSize::A4)); // the printer's own paper does not count
@@ -276,11 +277,11 @@ TEST(QtPrinter, ATestSheetOutlinesEveryFieldWhereTheShownAdjustmentPutsIt)
                     return true;
         return false;
     };
-    const FormOrigin at{0 + 180, 720 - 90}; // the continuous form's fixed origin plus what is shown
-    EXPECT_TRUE(inked(at.left, at.top + 200)) << "the cross at the origin";
+    const FormOrigin at{Twips(0 + 180), Twips(720 - 90)}; // the continuous form's fixed origin plus what is shown
+    EXPECT_TRUE(inked(at.left.value(), at.top.value() + 200)) << "the cross at the origin";
     const FieldLayout layout = OpenFieldLayout(db, "1099-MISC", 0);
     for (const LayoutField &f : layout.fields()) {
-        for (const int top : {at.top, at.top + kLowerFormOffset}) {
+        for (const Twips top : {at.top, at.top + kLowerFormOffset}) {
             const QRect box = FieldBox(f, top, at.left, 12);
             EXPECT_TRUE(inked(box.center().x(), box.top()) && inked(box.left(), box.center().y()))
                 << f.fieldName.toStdString() << " at " << box.left() << ", " << box.top();

@@ -37,7 +37,7 @@ constexpr int kLineHeight = 240;
 
 QRect boxOf(const LayoutField &f, int top = 0, int left = 0)
 {
-    return QRect(f.xPos1 + left, f.yPos1 + top, f.fieldLength, kLineHeight);
+    return QRect(f.xPos1.value() + left, f.yPos1.value() + top, f.fieldLength.value(), kLineHeight);
 }
 
 class ShippedLayouts : public ::testing::Test {
@@ -64,8 +64,8 @@ TEST_F(ShippedLayouts, EveryPrintableColumnHasOneRowAndEveryRowNamesAColumn)
             EXPECT_FALSE(seen.contains(f.fieldName.toLower())) << f.fieldName.toStdString();
             seen.insert(f.fieldName.toLower());
             EXPECT_EQ(f.justify > 0, column->kind == ColumnKind::Money) << f.fieldName.toStdString();
-            if (column->kind == ColumnKind::Flag || f.fieldLength < 432) { // marks: one character
-                EXPECT_GE(f.fieldLength, 144) << f.fieldName.toStdString();
+            if (column->kind == ColumnKind::Flag || f.fieldLength < Twips(432)) { // marks: one character
+                EXPECT_GE(f.fieldLength, Twips(144)) << f.fieldName.toStdString();
             }
         }
         for (const ColumnInfo &c : table.columns()) {
@@ -124,7 +124,8 @@ TEST_F(ShippedLayouts, EveryValueOfFullFormsLiesOnTheJobPageOfEachPaperKind)
             EXPECT_EQ(names.size(), printer.jobsEnded()) << "each sheet has a name of its own";
             for (const auto &p : printer.placed()) {
                 const QRect page(QPoint(0, 0), printer.jobPage(p.job));
-                EXPECT_TRUE(page.contains(QRect(p.x, p.y, printer.textWidth(p.text), printer.textHeight())))
+                EXPECT_TRUE(page.contains(
+                    QRect(p.x.value(), p.y.value(), printer.textWidth(p.text).value(), printer.textHeight().value())))
                     << p.text.toStdString() << " at " << p.x << ", " << p.y;
             }
         }
@@ -145,7 +146,7 @@ TEST_F(ShippedLayouts, NoTwoFieldBoxesOfAFormOverlap)
                     << fields[i].fieldName.toStdString() << " and " << fields[j].fieldName.toStdString();
             }
             if (form.twoUp) { // the upper form stays clear of the lower one
-                EXPECT_LE(boxOf(fields[i]).bottom(), kLowerFormOffset) << fields[i].fieldName.toStdString();
+                EXPECT_LE(boxOf(fields[i]).bottom(), kLowerFormOffset.value()) << fields[i].fieldName.toStdString();
             }
         }
     }

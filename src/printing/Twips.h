@@ -1,0 +1,60 @@
+#pragma once
+
+#include <iosfwd>
+
+namespace quillory {
+
+// A length or position on paper in twips: 1440 to the inch, 20 to the point, 90 to the
+// sixteenth of an inch that the alignment is set in. The forms place their values in whole
+// twips; the only conversions to points and device pixels are here.
+class Twips {
+public:
+    static constexpr int kPerInch = 1440;
+    static constexpr int kPerPoint = 20;
+    static constexpr int kPerSixteenth = kPerInch / 16;
+
+    constexpr Twips() = default;
+    constexpr explicit Twips(int twips) : value_(twips) {}
+    static constexpr Twips inches(int n) { return Twips(n * kPerInch); }
+    static constexpr Twips sixteenths(int n) { return Twips(n * kPerSixteenth); }
+    // Rounded to the nearest twip.
+    static Twips points(double points);
+    static Twips pixels(double pixels, double dpi);
+
+    constexpr int value() const { return value_; }
+    constexpr double toPoints() const { return value_ / double(kPerPoint); }
+    // How many device pixels one twip is at a resolution in dots per inch.
+    static constexpr double pixelsPerTwip(double dpi) { return dpi / kPerInch; }
+
+    constexpr Twips operator-() const { return Twips(-value_); }
+    constexpr Twips &operator+=(Twips t)
+    {
+        value_ += t.value_;
+        return *this;
+    }
+    constexpr Twips &operator-=(Twips t)
+    {
+        value_ -= t.value_;
+        return *this;
+    }
+    friend constexpr Twips operator+(Twips a, Twips b) { return a += b; }
+    friend constexpr Twips operator-(Twips a, Twips b) { return a -= b; }
+    friend constexpr Twips operator*(Twips a, int n) { return Twips(a.value_ * n); }
+    friend constexpr Twips operator*(int n, Twips a) { return Twips(a.value_ * n); }
+    // How many whole lengths b fit into a.
+    friend constexpr int operator/(Twips a, Twips b) { return a.value_ / b.value_; }
+
+    friend constexpr bool operator==(Twips a, Twips b) { return a.value_ == b.value_; }
+    friend constexpr bool operator!=(Twips a, Twips b) { return a.value_ != b.value_; }
+    friend constexpr bool operator<(Twips a, Twips b) { return a.value_ < b.value_; }
+    friend constexpr bool operator<=(Twips a, Twips b) { return a.value_ <= b.value_; }
+    friend constexpr bool operator>(Twips a, Twips b) { return a.value_ > b.value_; }
+    friend constexpr bool operator>=(Twips a, Twips b) { return a.value_ >= b.value_; }
+
+private:
+    int value_ = 0;
+};
+
+std::ostream &operator<<(std::ostream &out, Twips t);
+
+} // namespace quillory

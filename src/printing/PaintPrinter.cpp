@@ -32,7 +32,7 @@ bool SetJobPage(QPrinter &printer, JobPaper paper, const QPageLayout &plain)
         orientation = QPageLayout::Portrait;
     } else if (paper == JobPaper::Continuous) {
         const QSize twips = FormPaperTwips(paper);
-        size = QPageSize(QSizeF(twips) / Twips::kPerPoint, QPageSize::Point,
+        size = QPageSize(QSizeF(Twips(twips.width()).toPoints(), Twips(twips.height()).toPoints()), QPageSize::Point,
                          QStringLiteral("Continuous form 9 1/2 x 11 in"), QPageSize::ExactMatch);
         orientation = QPageLayout::Portrait;
     }
@@ -70,7 +70,8 @@ QFont ToQFont(const PrinterFont &font)
 const QFont &DeviceMetrics::face(const PrinterFont &font)
 {
     if (!cachedFor_ || *cachedFor_ != font) {
-        // A painter scaled to twips enlarges the face by the same factor it shrinks lengths.
+        // The painter's scale to twips shrinks the face too: it is sized up by as much, so that
+        // it comes out at its own size and its metrics read in twips.
         PrinterFont scaled = font;
         scaled.size = font.size / pixelsPerTwip(device_);
         face_ = ToQFont(scaled);

@@ -10,11 +10,6 @@ Twips Twips::points(double points)
     return Twips(static_cast<int>(std::lround(points * kPerPoint)));
 }
 
-Twips Twips::pixels(double pixels, double dpi)
-{
-    return Twips(static_cast<int>(std::lround(pixels / pixelsPerTwip(dpi))));
-}
-
 std::ostream &operator<<(std::ostream &out, Twips t)
 {
     return out << t.value() << " twips";

@@ -19,7 +19,6 @@ public:
     static constexpr Twips sixteenths(int n) { return Twips(n * kPerSixteenth); }
     // Rounded to the nearest twip.
     static Twips points(double points);
-    static Twips pixels(double pixels, double dpi);
 
     constexpr int value() const { return value_; }
     constexpr double toPoints() const { return value_ / double(kPerPoint); }

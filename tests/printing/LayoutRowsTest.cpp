@@ -41,11 +41,10 @@ const LayoutCase kLayouts[] = {
      nullptr},
 };
 
-class HostileLayout : public ::testing::TestWithParam<LayoutCase> {
+class HostileLayout : public test::FreshDatabase, public ::testing::WithParamInterface<LayoutCase> {
 protected:
-    void SetUp() override
+    HostileLayout()
     {
-        db.open(folder.databasePath());
         RecordSet rs = RecordSet::table(db, "W2");
         rs.addNew();
         rs.setText("Boxd", "123-45-6789");
@@ -66,8 +65,6 @@ protected:
         return placed;
     }
 
-    test::TestFolder folder;
-    Database db;
     qlonglong id = 0;
 };
 

@@ -79,6 +79,25 @@ void expectConsistent(Database &db, const Reported &reported, int run)
         EXPECT_EQ(misc.value(it.key(), -1), it.value()) << "reported 1099 " << it.key() << " is lost";
 }
 
+// Starts the writer on the file, waits until it has reported a 1099-MISC store or for the time
+// given, kills it and notes what it reported.
+void killWriter(const TestFolder &folder, int waitMs, Reported &reported, int &stores)
+{
+    FaultHelperProcess writer({"write", folder.databasePath()});
+    ASSERT_EQ(writer.nextLine(), "open") << writer.process.readAllStandardError().toStdString();
+    QString output;
+    if (waitMs > 0)
+        QThread::msleep(waitMs);
+    else
+        for (QString line; !output.contains("1099 ") && !(line = writer.nextLine()).isEmpty();)
+            output += line + '\n';
+    writer.process.kill();
+    ASSERT_TRUE(writer.process.waitForFinished(30000));
+    output += QString::fromUtf8(writer.process.readAllStandardOutput());
+    stores += output.count('\n');
+    readReports(output, reported);
+}
+
 } // namespace
 
 // Killed as soon as it has reported some stores, the writer is cut off in the middle of the
@@ -87,19 +106,8 @@ TEST(Faults, AWriterKilledWhileStoringLosesNoReportedStoreAndLeavesNoHalfRow)
 {
     TestFolder folder;
     Reported reported;
-    {
-        FaultHelperProcess writer({"write", folder.databasePath()});
-        ASSERT_EQ(writer.nextLine(), "open") << writer.process.readAllStandardError().toStdString();
-        QString output;
-        while (!output.contains("1099 ")) {
-            const QString line = writer.nextLine();
-            ASSERT_FALSE(line.isEmpty());
-            output += line + '\n';
-        }
-        writer.process.kill();
-        ASSERT_TRUE(writer.process.waitForFinished(30000));
-        readReports(output + QString::fromUtf8(writer.process.readAllStandardOutput()), reported);
-    }
+    int stores = 0;
+    killWriter(folder, 0, reported, stores);
     ASSERT_FALSE(reported.misc.isEmpty());
     Database db;
     ASSERT_NO_THROW(db.open(folder.databasePath()));
@@ -114,22 +122,11 @@ TEST(Faults, SlowWriterKilledAtRandomMomentsManyTimes)
     std::uniform_int_distribution<int> delay(20, 300);
     Reported reported;
     int stores = 0;
-    for (int run = 1; run <= 20; ++run) {
-        {
-            FaultHelperProcess writer({"write", folder.databasePath()});
-            ASSERT_EQ(writer.nextLine(), "open") << writer.process.readAllStandardError().toStdString();
-            QThread::msleep(delay(random));
-            writer.process.kill();
-            ASSERT_TRUE(writer.process.waitForFinished(30000));
-            const QString output = QString::fromUtf8(writer.process.readAllStandardOutput());
-            stores += output.count('\n');
-            readReports(output, reported);
-        }
+    for (int run = 1; run <= 20 && !HasFailure(); ++run) {
+        killWriter(folder, delay(random), reported, stores);
         Database db;
         ASSERT_NO_THROW(db.open(folder.databasePath())) << "after kill " << run;
         expectConsistent(db, reported, run);
-        if (HasFailure())
-            return;
     }
     // The kills came while rows were being stored, not before the first.
     EXPECT_GT(reported.w2.size(), 20);

@@ -110,8 +110,6 @@ TEST(QtPrinter, ARunToAPdfFileLandsWhereTheLayoutSays)
     rs.moveLast();
     const qlonglong id = rs.integer("id");
     db.exec("UPDATE PrintMargins SET TopMargAdjust = 90, LeftMargAdjust = -45 WHERE FormName = 'W2-M'");
-    const FormOrigin origin = GetFormOrigin(db, "W2-M");
-    const FieldLayout layout = OpenFieldLayout(db, "W2", 0);
     // Two sheets: upper and lower form, then an upper form alone.
     auto run = [&](Printer &printer) { PrintW2Forms(db, printer, "W2-M", {id, id, id}); };
 
@@ -142,11 +140,6 @@ TEST(QtPrinter, ARunToAPdfFileLandsWhereTheLayoutSays)
         });
         EXPECT_TRUE(found) << p.text.toStdString() << " at " << p.x << ", " << p.y << " twips on sheet " << p.job;
     }
-    // The amount of box 1 ends at the right edge of its box.
-    const LayoutField *box1 = layout.find("Box1");
-    const auto amount = std::find_if(words.begin(), words.end(), [](const PdfWord &w) { return w.text == "1234.50"; });
-    ASSERT_NE(amount, words.end());
-    EXPECT_NEAR(amount->xMax * 20, box1->xPos1 + origin.left + box1->fieldLength, 20);
 }
 
 TEST(QtPrinter, APrinterThatFailsEndsTheRunThroughTheFailureDialog)

@@ -91,22 +91,7 @@ TEST(DatabaseOpen, AMissingFileIsReportedNothingIsCreatedAndItOpensOnceThere)
     expectOpens(path);
 }
 
-TEST(DatabaseOpen, AFolderInPlaceOfTheFileIsReportedAndLeftAlone)
-{
-    test::TestFolder folder;
-    const QString path = folder.folder() + "/Folder.mdb";
-    QDir(folder.folder()).mkdir("Folder.mdb");
-    QFile inside(path + "/kept.txt");
-    ASSERT_TRUE(inside.open(QIODevice::WriteOnly));
-    inside.write("kept");
-    inside.close();
-    expectRefused(folder, path, "is a folder");
-    QDir(path).removeRecursively();
-    putDatabase(folder, path);
-    expectOpens(path);
-}
-
-TEST(DatabaseOpen, AnEmptyFileOrJunkIsRefusedUnchanged)
+TEST(DatabaseOpen, AnEmptyFileJunkOrAFolderIsRefusedUnchanged)
 {
     test::TestFolder folder;
     const QString junk = folder.folder() + "/Junk.mdb";
@@ -118,6 +103,11 @@ TEST(DatabaseOpen, AnEmptyFileOrJunkIsRefusedUnchanged)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     expectRefused(folder, junk, "holds no tables");
+    // A folder in place of the file is left alone, whatever it holds.
+    QFile::remove(junk);
+    QDir(folder.folder()).mkpath("Junk.mdb/kept");
+    expectRefused(folder, junk, "is a folder");
+    QDir(junk).removeRecursively();
     putDatabase(folder, junk);
     expectOpens(junk);
 }

@@ -46,7 +46,7 @@ void expectConsistent(Database &db, const Reported &reported, int run)
     EXPECT_EQ(db.scalar("PRAGMA integrity_check").toString(), "ok");
 
     QMap<qlonglong, qlonglong> w2;
-    QSqlQuery q = db.exec("SELECT id, Boxa, Boxd, Boxe_LName, Box1, Box2, Tfid FROM W2");
+    QSqlQuery q = db.exec("SELECT id, Boxa, Boxd, Boxe_LName, Box1, Box2 FROM W2");
     while (q.next()) {
         const qlonglong id = q.value(0).toLongLong();
         const qlonglong n = q.value(1).toLongLong();
@@ -59,13 +59,12 @@ void expectConsistent(Database &db, const Reported &reported, int run)
             EXPECT_EQ(box2, editedAmount(n).units()) << "W2 " << id;
         else
             EXPECT_TRUE(box2 == 0 || box2 == editedAmount(n).units()) << "W2 " << id << ": " << box2;
-        EXPECT_EQ(q.value(6).toInt(), 1);
     }
     for (auto it = reported.w2.begin(); it != reported.w2.end(); ++it)
         EXPECT_EQ(w2.value(it.key(), -1), it.value()) << "reported W2 " << it.key() << " is lost";
 
     QMap<qlonglong, qlonglong> misc;
-    q = db.exec("SELECT Counter, AcctNo, RecIDNo, RecName1, Box7, Tfid FROM \"1099Misc\"");
+    q = db.exec("SELECT Counter, AcctNo, RecIDNo, RecName1, Box7 FROM \"1099Misc\"");
     while (q.next()) {
         const qlonglong counter = q.value(0).toLongLong();
         const qlonglong n = q.value(1).toLongLong();
@@ -73,7 +72,6 @@ void expectConsistent(Database &db, const Reported &reported, int run)
         EXPECT_EQ(q.value(2).toString(), faultSsn(n)) << "1099 " << counter;
         EXPECT_EQ(q.value(3).toString(), faultName(n)) << "1099 " << counter;
         EXPECT_EQ(q.value(4).toLongLong(), faultAmount(n).units()) << "1099 " << counter;
-        EXPECT_EQ(q.value(5).toInt(), 2);
     }
     for (auto it = reported.misc.begin(); it != reported.misc.end(); ++it)
         EXPECT_EQ(misc.value(it.key(), -1), it.value()) << "reported 1099 " << it.key() << " is lost";
@@ -133,11 +131,10 @@ TEST(Faults, SlowWriterKilledAtRandomMomentsManyTimes)
     EXPECT_GT(stores, 60);
 }
 
-TEST(Faults, AStoreIntoAFullDatabaseFailsWholeAndKeepsThePendingRow)
+using FullDatabase = FreshDatabase;
+
+TEST_F(FullDatabase, AStoreFailsWholeAndKeepsThePendingRow)
 {
-    TestFolder folder;
-    Database db;
-    db.open(folder.databasePath());
     // The file may grow by a few pages only; fill them with rows like the one to store.
     const qlonglong pages = db.scalar("PRAGMA page_count").toLongLong();
     db.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 3));

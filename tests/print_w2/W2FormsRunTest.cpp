@@ -45,17 +45,11 @@ TEST_F(W2FormsRun, TwoFormsASheetEachFullSheetItsOwnJob)
     PrintW2Forms(db, printer, "W2-L", {a, b, c});
     EXPECT_EQ(printer.jobsEnded(), 2);
     const int y = field("Boxd").yPos1;
-    const auto first = printer.job(1);
-    const auto *upper = printer.find("111-11-1111");
-    const auto *lower = printer.find("222-22-2222");
+    const auto *upper = printer.find("111-11-1111"), *lower = printer.find("222-22-2222");
     const auto *third = printer.find("333-33-3333");
     ASSERT_TRUE(upper && lower && third);
-    EXPECT_EQ(upper->y, y);
-    EXPECT_EQ(lower->y, y + kLowerFormOffset);
-    EXPECT_EQ(upper->job, 1);
-    EXPECT_EQ(lower->job, 1);
-    EXPECT_EQ(third->job, 2);
-    EXPECT_EQ(third->y, y);
+    EXPECT_EQ(QVector<int>({upper->y, upper->job, lower->y, lower->job, third->y, third->job}),
+              QVector<int>({y, 1, y + kLowerFormOffset, 1, y, 2}));
 }
 
 TEST_F(W2FormsRun, OneFormGoesOutWithTheFinalEndAndThePaperKindMovesOnlyTheOrigin)

@@ -221,8 +221,6 @@ TEST_F(W3Print, ReportIsOneJobWithABoldTitleAndABlockPerRow)
     EXPECT_EQ(box13->x, 360);
     EXPECT_TRUE(printer.find("  Box 2:  $0.00"));
     EXPECT_TRUE(printer.find("    Type: 3PSP")); // the later mark wins
-    EXPECT_TRUE(printer.find("          1 Main St"));
-    EXPECT_TRUE(printer.find("No of W2s: 2"));
 }
 
 TEST_F(W3Print, ARowWithoutMarksHasAnEmptyTypeAndAnEmptyTableFailsTheReport)

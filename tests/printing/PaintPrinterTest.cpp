@@ -86,13 +86,12 @@ TEST(QtPrinter, CourierNewIsAFixedPitchFaceWithTheWidthsOfTheRecordingPrinter)
     EXPECT_EQ(device.width("1234.50", PrinterFont()), 7 * 144);
 }
 
-TEST(QtPrinter, ARunToAPdfFileLandsWhereTheLayoutSays)
+using PdfRun = test::FreshDatabase;
+
+TEST_F(PdfRun, AW2RunLandsWhereTheLayoutSays)
 {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    test::TestFolder folder;
-    Database db;
-    db.open(folder.databasePath());
     RecordSet rs = RecordSet::table(db, "W2");
     rs.addNew();
     for (const auto &[column, text] : {std::pair{"Boxa", "A1234"},
@@ -224,13 +223,10 @@ TEST(QtPrinter, ThePrinterDialogOffersNoPageRangeOnAnyPrinter)
     EXPECT_TRUE(shown.isEmpty()) << shown.join(", ").toStdString();
 }
 
-TEST(QtPrinter, ATestSheetOutlinesEveryFieldWhereTheShownAdjustmentPutsIt)
+TEST_F(PdfRun, ATestSheetOutlinesEveryFieldWhereTheShownAdjustmentPutsIt)
 {
     if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-    test::TestFolder folder;
-    Database db;
-    db.open(folder.databasePath());
     const FormOrigin shown{180, -90}; // Down 2, Right -1: typed, not stored
     const QString pdf = folder.folder() + "/sheet.pdf";
     std::unique_ptr<QPrinter> qprinter(formPrinter());

@@ -29,36 +29,20 @@ protected:
         opened.clear();
         folder.exec("DELETE FROM FilerInfo");
     }
-
-    void expectInformation(const QString &text)
-    {
-        ASSERT_EQ(dialogs.calls.size(), 1);
-        EXPECT_EQ(dialogs.calls[0].text, text);
-        EXPECT_EQ(dialogs.calls[0].icon, Dialogs::Icon::Information);
-        EXPECT_EQ(dialogs.calls[0].buttons, Dialogs::Buttons::Ok);
-        EXPECT_TRUE(opened.isEmpty());
-    }
 };
 
 } // namespace
 
+// A filer without an identification number does not count.
 TEST_F(MenuCommands, FormsWithoutFilersShowTheirOwnMessages)
 {
+    folder.exec("INSERT INTO FilerInfo (PayerName) VALUES ('No number')");
     dialogs.answer(Dialogs::Answer::Ok).answer(Dialogs::Answer::Ok);
     window().mnuForms_W2_Click();
     window().mnuForms_1099_Click();
-    ASSERT_EQ(dialogs.calls.size(), 2);
-    EXPECT_EQ(dialogs.calls[0].text, "TaxPayer Information must be entered first.");
-    EXPECT_EQ(dialogs.calls[1].text, "Tax payer information must be entered first.");
+    EXPECT_EQ(dialogs.texts(), QStringList({"TaxPayer Information must be entered first.",
+                                            "Tax payer information must be entered first."}));
     EXPECT_TRUE(opened.isEmpty());
-}
-
-TEST_F(MenuCommands, AFilerWithoutAnIdNumberDoesNotCount)
-{
-    folder.exec("INSERT INTO FilerInfo (PayerName) VALUES ('No number')");
-    dialogs.answer(Dialogs::Answer::Ok);
-    window().mnuForms_W2_Click();
-    expectInformation("TaxPayer Information must be entered first.");
 }
 
 TEST_F(MenuCommands, OneFilerIsHandedOverDirectly)
@@ -164,16 +148,13 @@ TEST_F(MainWindowHelp, HelpItemsAndF1OnThemOpenTheirTopics)
     loadAgreeing();
     window().mnuHelp_Contents->trigger();
     window().mnuWhat->trigger();
-    ASSERT_EQ(help.shown.size(), 2);
-    EXPECT_EQ(help.shown[0], qMakePair(folder.helpPath(), 1005));
-    EXPECT_EQ(help.shown[1], qMakePair(folder.helpPath(), 1032));
+    EXPECT_EQ(help.shown, (QVector<QPair<QString, int>>{{folder.helpPath(), 1005}, {folder.helpPath(), 1032}}));
 
     auto *menu = window().findChild<QMenu *>("mnuHelp");
     menu->popup(QPoint(0, 0));
     menu->setActiveAction(window().mnuWhat);
     QTest::keyClick(menu, Qt::Key_F1);
-    ASSERT_EQ(help.shown.size(), 3);
-    EXPECT_EQ(help.shown[2].second, 1032);
+    EXPECT_EQ(help.shown.last().second, 1032);
 }
 
 TEST(HelpFile, TheViewerShowsATopicAndIgnoresAMissingOne)

@@ -181,13 +181,11 @@ TEST_F(W2Screen, SaveRunsTheChecksAndTheirAnswerDecides)
     EXPECT_EQ(dialogs.calls.last().buttons, Buttons::YesNo);
     EXPECT_EQ(QApplication::focusWidget(), w.Text1[20]);
     EXPECT_EQ(count(), 0);
-    EXPECT_TRUE(editing());
 
     // An invalid code cannot be overridden.
     type(w.Text1[9], "u");
     dialogs.answer(Answer::Ok);
     w.cmdEdit[2]->click();
-    EXPECT_TRUE(dialogs.calls.last().text.endsWith("\n\nCritical error!"));
     EXPECT_EQ(dialogs.calls.last().buttons, Buttons::Ok);
     EXPECT_EQ(count(), 0);
 

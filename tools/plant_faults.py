@@ -48,8 +48,8 @@ FAULTS = [
     ("1096-form-box4-next-column", "print_1099/Print1096.cpp",
      "constexpr int kBox4 = 12;", "constexpr int kBox4 = 13;",
      ["print_1099_tests"]),
-    ("w2-state-line-2-neighbour-column", "w2/W2Screen.cpp",
-     '{38, "Box16_L2", digits},', '{38, "Box17_L2", digits},',
+    ("w2-state-line-2-neighbour-column", "w2/W2Form.cpp",
+     '{W2::kStateLine[1][1], "Box16_L2",', '{W2::kStateLine[1][1], "Box17_L2",',
      ["record_screens_tests:*EveryField*"]),
 ]
 

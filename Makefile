@@ -11,7 +11,7 @@ PACKAGES := cmake make g++ qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev 
             sqlite3 librsvg2-bin libgtest-dev libgmock-dev libbenchmark-dev poppler-utils \
             desktop-file-utils appstream dpkg-dev
 
-.PHONY: all deps configure build run test test-asan package bench fuzz clean
+.PHONY: all deps configure build run test test-slow test-asan package bench fuzz clean
 
 all: build
 
@@ -37,7 +37,11 @@ run: build
 	$(BUILD)/bin/quillory
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600 -LE slow
+
+# The long, randomised tests left out of `make test` (a writer killed many times while storing).
+test-slow: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 600 -L slow
 
 # The whole suite again in a build with AddressSanitizer and UndefinedBehaviorSanitizer: any
 # memory error, leak or undefined behaviour fails its test (Qt's own libraries report no leaks,
@@ -48,7 +52,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:che
 test-asan: deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DQUILLORY_SANITIZE=ON $(CMAKE_ARGS)
 	cmake --build $(BUILD)-asan -j $(JOBS)
-	cd $(BUILD)-asan && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 900
+	cd $(BUILD)-asan && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 900 -LE slow
 
 # libFuzzer runs of the money parser, the amount formatting, the number text rules and the
 # combo prefix search, FUZZ_SECONDS each. New inputs collect in $(BUILD)-fuzz/corpus; the seeds

@@ -37,26 +37,25 @@ TEST(Money, RefusesTextThatIsNotAnAmountOrDoesNotFit)
 {
     for (const char *bad : {"abc", "1.2.3", "12a", "--5", "$", ".", "1e5", "١٢"})
         EXPECT_FALSE(Money::parse(QString::fromUtf8(bad)).has_value()) << bad;
-    EXPECT_TRUE(Money::parse(QStringLiteral("922337203685477.5807")).has_value());
-    EXPECT_FALSE(Money::parse(QStringLiteral("922337203685477.5808")).has_value());
-    EXPECT_FALSE(Money::parse(QStringLiteral("99999999999999999999")).has_value());
+    EXPECT_TRUE(Money::parse("922337203685477.5807").has_value());
+    EXPECT_FALSE(Money::parse("922337203685477.5808").has_value());
+    EXPECT_FALSE(Money::parse("99999999999999999999").has_value());
 }
 
 TEST(Money, FormatsPlainFixedAndCurrency)
 {
     const QLocale us(QLocale::English, QLocale::UnitedStates);
-    EXPECT_EQ(Money::fromUnits(12345000).toPlainString(), QStringLiteral("1234.5"));
-    EXPECT_EQ(Money::fromUnits(-1).toPlainString(), QStringLiteral("-0.0001"));
-    EXPECT_EQ(Money().toPlainString(), QStringLiteral("0"));
-    EXPECT_EQ(Money::fromUnits(12345000).toFixed2(), QStringLiteral("1234.50"));
-    EXPECT_EQ(Money::fromUnits(50).toFixed2(), QStringLiteral("0.01"));
-    EXPECT_EQ(Money::fromUnits(-49).toFixed2(), QStringLiteral("0.00"));
-    EXPECT_EQ(Money::fromUnits(12345000).toCurrency(us), QStringLiteral("$1,234.50"));
-    EXPECT_EQ(Money::fromUnits(-10000).toCurrency(us), QStringLiteral("($1.00)")); // the locale's own negative form
-    EXPECT_EQ(Money().toCurrency(us), QStringLiteral("$0.00"));
+    EXPECT_EQ(Money::fromUnits(12345000).toPlainString(), "1234.5");
+    EXPECT_EQ(Money::fromUnits(-1).toPlainString(), "-0.0001");
+    EXPECT_EQ(Money().toPlainString(), "0");
+    EXPECT_EQ(Money::fromUnits(12345000).toFixed2(), "1234.50");
+    EXPECT_EQ(Money::fromUnits(50).toFixed2(), "0.01");
+    EXPECT_EQ(Money::fromUnits(-49).toFixed2(), "0.00");
+    EXPECT_EQ(Money::fromUnits(12345000).toCurrency(us), "$1,234.50");
+    EXPECT_EQ(Money::fromUnits(-10000).toCurrency(us), "($1.00)"); // the locale's own negative form
+    EXPECT_EQ(Money().toCurrency(us), "$0.00");
     // Large amounts stay exact; a double would lose the last digits.
-    EXPECT_EQ(Money::fromUnits(std::numeric_limits<int64_t>::max()).toCurrency(us),
-              QStringLiteral("$922,337,203,685,477.58"));
+    EXPECT_EQ(Money::fromUnits(std::numeric_limits<int64_t>::max()).toCurrency(us), "$922,337,203,685,477.58");
 }
 
 TEST(Money, ArithmeticOverflowIsAnErrorNotAWrap)

@@ -51,12 +51,6 @@ TEST(ProgramFolders, ACopyWithItsDatabaseBesideTheExecutableUsesTheFilesThere)
     EXPECT_EQ(folders.help, layout.bin);
     EXPECT_TRUE(folders.problem.isEmpty());
     EXPECT_FALSE(QDir(layout.user).exists()) << "nothing is copied for a build-folder copy";
-
-    // Without shipped files anywhere the missing database is looked for beside the program.
-    QFile::remove(layout.bin + "/Quillory.mdb");
-    QDir(layout.shipped).removeRecursively();
-    EXPECT_EQ(layout.resolve().database, layout.bin);
-    EXPECT_FALSE(QDir(layout.user).exists());
 }
 
 TEST(ProgramFolders, AnInstalledCopyGetsItsOwnPrivateDatabaseOnFirstStart)

@@ -6,13 +6,12 @@
 #include <gtest/gtest.h>
 
 using namespace quillory;
+using Schema = test::FreshDatabase;
 
 namespace {
 
-class RecordSets : public ::testing::Test {
+class RecordSets : public test::FreshDatabase {
 protected:
-    void SetUp() override { db.open(folder.databasePath()); }
-
     qlonglong addW2(const QString &ssn, const QString &last, Money box1 = Money())
     {
         RecordSet rs = RecordSet::table(db, "W2");
@@ -26,9 +25,6 @@ protected:
         rs.moveLast();
         return rs.integer("id");
     }
-
-    test::TestFolder folder;
-    Database db;
 };
 
 } // namespace
@@ -38,13 +34,9 @@ TEST_F(RecordSets, StoredTextAndMoneyReadBackExactly)
     const QString name = QString::fromUtf8("O'Brien-Müller \"Jr\"");
     addW2("123-45-6789", name, Money::fromUnits(123456789012345));
     RecordSet rs = RecordSet::table(db, "w2", "tfid = ?", {1});
-    ASSERT_EQ(rs.recordCount(), 1);
     EXPECT_EQ(rs.text("BOXE_LNAME"), name);
     EXPECT_EQ(rs.money("Box1").units(), 123456789012345);
-    // Amount columns left empty hold 0, not Null; flags false.
-    EXPECT_FALSE(rs.isNull("Box2"));
-    EXPECT_EQ(rs.money("Box2").units(), 0);
-    EXPECT_FALSE(rs.flag("Box13a"));
+    EXPECT_FALSE(rs.isNull("Box2")) << "amount columns left empty hold 0, not Null";
     EXPECT_TRUE(rs.findFirst({{"Boxe_LName", name.toUpper()}}));
     EXPECT_FALSE(rs.findFirst({{"Boxe_LName", "O'Brien"}}));
 }
@@ -65,8 +57,6 @@ TEST_F(RecordSets, MovesStopAtTheEndsAndDeleteLeavesTheNeighboursReachable)
     for (const char *n : {"A", "B", "C"})
         addW2("000-00-0000", n);
     RecordSet rs = RecordSet::table(db, "W2", {}, {}, "Boxe_LName");
-    EXPECT_EQ(rs.recordCount(), 3);
-    EXPECT_FALSE(rs.bof());
     rs.movePrevious();
     EXPECT_TRUE(rs.bof());
     EXPECT_THROW(rs.value("id"), DbError);
@@ -79,9 +69,9 @@ TEST_F(RecordSets, MovesStopAtTheEndsAndDeleteLeavesTheNeighboursReachable)
     rs.deleteCurrent();
     EXPECT_THROW(rs.value("id"), DbError);
     rs.moveNext();
-    EXPECT_EQ(rs.text("Boxe_LName"), QStringLiteral("C"));
+    EXPECT_EQ(rs.text("Boxe_LName"), "C");
     rs.movePrevious();
-    EXPECT_EQ(rs.text("Boxe_LName"), QStringLiteral("A"));
+    EXPECT_EQ(rs.text("Boxe_LName"), "A");
     EXPECT_EQ(db.scalar("SELECT count(*) FROM W2").toInt(), 2);
 
     RecordSet empty = RecordSet::table(db, "W2", "Tfid = ?", {99});
@@ -96,12 +86,12 @@ TEST_F(RecordSets, EditStoresOnlyOnUpdateAndAFailedStoreKeepsThePendingRow)
     rs.edit();
     rs.setText("Boxe_LName", "After");
     rs.cancelUpdate();
-    EXPECT_EQ(rs.text("Boxe_LName"), QStringLiteral("Before"));
+    EXPECT_EQ(rs.text("Boxe_LName"), "Before");
 
     rs.edit();
     rs.setText("Boxe_LName", "After");
     rs.update();
-    EXPECT_EQ(db.scalar("SELECT Boxe_LName FROM W2").toString(), QStringLiteral("After"));
+    EXPECT_EQ(db.scalar("SELECT Boxe_LName FROM W2").toString(), "After");
 
     // A Null in a NOT NULL amount column is refused by the engine; nothing is stored.
     rs.edit();
@@ -109,8 +99,8 @@ TEST_F(RecordSets, EditStoresOnlyOnUpdateAndAFailedStoreKeepsThePendingRow)
     rs.setValue("Box1", QVariant());
     EXPECT_THROW(rs.update(), DbError);
     EXPECT_TRUE(rs.isEditing());
-    EXPECT_EQ(rs.text("Boxe_LName"), QStringLiteral("Half"));
-    EXPECT_EQ(db.scalar("SELECT Boxe_LName FROM W2").toString(), QStringLiteral("After"));
+    EXPECT_EQ(rs.text("Boxe_LName"), "Half");
+    EXPECT_EQ(db.scalar("SELECT Boxe_LName FROM W2").toString(), "After");
 }
 
 TEST_F(RecordSets, QueriesReadRowsByPositionAndAreNotUpdatable)
@@ -118,7 +108,32 @@ TEST_F(RecordSets, QueriesReadRowsByPositionAndAreNotUpdatable)
     addW2("123-45-6789", "Smith");
     RecordSet rs = RecordSet::query(db, "SELECT Boxd, Boxe_LName FROM W2 WHERE Boxe_LName = ?", {"SMITH"});
     ASSERT_EQ(rs.recordCount(), 1);
-    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("123-45-6789"));
-    EXPECT_EQ(rs.text("boxe_lname"), QStringLiteral("Smith"));
+    EXPECT_EQ(rs.value(0).toString(), "123-45-6789");
+    EXPECT_EQ(rs.text("boxe_lname"), "Smith");
     EXPECT_THROW(rs.addNew(), DbError);
+}
+
+TEST_F(Schema, KindsAndSizesComeFromTheDeclaredTypes)
+{
+    const TableInfo &w2 = db.table("W2");
+    EXPECT_EQ(w2.column("id").kind, ColumnKind::Counter);
+    EXPECT_EQ(w2.column("Boxe_LName").kind, ColumnKind::Text);
+    EXPECT_EQ(w2.column("Boxe_LName").size, 30);
+    EXPECT_EQ(w2.column("Box1").kind, ColumnKind::Money);
+    EXPECT_EQ(w2.column("Box13c").kind, ColumnKind::Flag);
+    EXPECT_EQ(w2.column("Tfid").kind, ColumnKind::Integer);
+    EXPECT_EQ(db.table("Settings").column("SSTaxPct").kind, ColumnKind::Number);
+}
+
+TEST_F(Schema, TableAndColumnNamesMatchWithoutRegardToCase)
+{
+    EXPECT_EQ(db.table("1099MISC").name(), "1099Misc");
+    EXPECT_EQ(&db.table("1099misc"), &db.table("1099Misc"));
+    EXPECT_EQ(db.table("w2").column("tfid").name, "Tfid");
+    EXPECT_EQ(db.table("W2").column("BOXB").name, "Boxb");
+    EXPECT_THROW(db.table("NoSuchTable"), std::runtime_error);
+    EXPECT_THROW(db.table("W2").column("Box99"), std::runtime_error);
+    // Text comparison in SQL ignores case too.
+    db.exec("INSERT INTO FilerInfo (FedIDNo, PayerName) VALUES ('12-3456789', 'acme')");
+    EXPECT_EQ(db.scalar("SELECT count(*) FROM FilerInfo WHERE PayerName = ?", {"ACME"}).toInt(), 1);
 }

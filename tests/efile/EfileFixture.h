@@ -72,15 +72,9 @@ public:
     Database &db;
 };
 
-class EfileTest : public ::testing::Test {
+class EfileTest : public FreshDatabase {
 protected:
-    void SetUp() override
-    {
-        db.open(folder.databasePath());
-        EfileSample sample(db);
-    }
-    TestFolder folder;
-    Database db;
+    void SetUp() override { EfileSample sample(db); }
 };
 
 // The text at 1-based positions of a record.

@@ -50,28 +50,6 @@ template <typename Screen> QVector<Screen *> childrenOf(MDIForm1 &w)
 
 } // namespace
 
-TEST_F(EmployerList, EveryColumnInTableOrderWithTheNamedOnesShown)
-{
-    addFiler("11-1111111", "A");
-    frmEmployerList &l = openList("W2");
-    RecordGrid *grid = l.grdEmployers;
-    ASSERT_EQ(grid->model()->columnCount(), 18);
-    const QStringList headings = {"Federal ID", "Establishment", "Filer Type", "Name",
-                                  "Address1",   "Address2",      "Address3"};
-    const int widths[7] = {1100, 1500, 1200, 2900, 2900, 2900, 2900};
-    for (int c = 0; c < 7; ++c) {
-        EXPECT_EQ(grid->model()->headerData(c, Qt::Horizontal).toString(), headings[c]);
-        EXPECT_NEAR(grid->columnWidth(c) * 1100.0 / grid->columnWidth(0), widths[c], 20) << c;
-        EXPECT_FALSE(grid->isColumnHidden(c));
-    }
-    for (int c = 7; c <= 12; ++c)
-        EXPECT_TRUE(grid->isColumnHidden(c)) << c;
-    EXPECT_EQ(grid->model()->headerData(12, Qt::Horizontal).toString(), "Tfid");
-    EXPECT_FALSE(grid->isColumnHidden(13));
-    EXPECT_EQ(grid->model()->headerData(13, Qt::Horizontal).toString(), "Contact");
-    EXPECT_EQ(grid->model()->data(grid->model()->index(0, 17)).toString(), "No") << "AppliedFor";
-}
-
 TEST_F(EmployerList, APickHandsOverTheFilerAndOpensTheTargetScreen)
 {
     addFiler("11-1111111", "A", "0001", "941");
@@ -84,27 +62,6 @@ TEST_F(EmployerList, APickHandsOverTheFilerAndOpensTheTargetScreen)
     EXPECT_EQ(state.gFilerType, "CT-1");
     EXPECT_EQ(state.gTfid, b);
     EXPECT_FALSE(l.isVisible());
-
-    // Empty establishment number and filer type hand over empty texts.
-    const int c = state.gDatabase.exec("INSERT INTO FilerInfo (FedIDNo) VALUES ('33-3333333')").lastInsertId().toInt();
-    frmEmployerList &other = openList("1099");
-    clickRow(other.grdEmployers, 2);
-    EXPECT_EQ(opened.last(), ScreenId::Misc1099);
-    EXPECT_EQ(state.gTfid, c);
-    EXPECT_EQ(state.gEstNo, "");
-    EXPECT_EQ(state.gFilerType, "");
-}
-
-TEST_F(EmployerList, ClosingWithoutAPickChangesNothing)
-{
-    addFiler("11-1111111", "A", "0001");
-    state.gFedIDNo = "kept";
-    state.gTfid = 99;
-    frmEmployerList &l = openList("W2");
-    l.close();
-    EXPECT_EQ(state.gFedIDNo, "kept");
-    EXPECT_EQ(state.gTfid, 99);
-    EXPECT_TRUE(opened.isEmpty());
 }
 
 TEST_F(EmployerList, TheFormsMenuOpensOneListAndOneFilerScreen)

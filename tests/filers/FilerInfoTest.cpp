@@ -1,10 +1,12 @@
 #include "filers/FilerInfo.h"
 #include "support/RecordScreenFixture.h"
 
+#include "filers/FilerChecks.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <gtest/gtest.h>
 
 using namespace quillory;
 using namespace quillory::test;
@@ -13,8 +15,6 @@ using Buttons = Dialogs::Buttons;
 using Icon = Dialogs::Icon;
 
 namespace {
-
-const char *const kSaveQuestion = "Information has been changed, do you wish to save changes?";
 
 class FilerScreen : public RecordScreenFixture<FilerInfo> {
 protected:
@@ -37,16 +37,9 @@ TEST_F(FilerScreen, AnEmptyTableOpensAddingAndTheFirstSaveCountsOne)
 {
     dialogs.answer(Answer::Ok);
     FilerInfo &f = openScreen();
-    ASSERT_EQ(dialogs.calls.size(), 1);
-    EXPECT_EQ(dialogs.calls[0].text, "This is the first employer entered.\rOpening screen in edit mode.");
+    EXPECT_EQ(dialogs.texts(), QStringList{"This is the first employer entered.\rOpening screen in edit mode."});
     EXPECT_TRUE(f.isAdding());
-    EXPECT_TRUE(editing());
-    EXPECT_EQ(f.Combo1->currentText(), "941");
     EXPECT_EQ(f.windowTitle(), "Employer Information - Initial Employer");
-    EXPECT_EQ(QApplication::focusWidget(), f.Text1[0]);
-    // Lengths come from the column sizes before any row is shown.
-    EXPECT_EQ(f.Text1[0]->maxLength(), 11);
-    EXPECT_EQ(f.Text1[13]->maxLength(), 50);
 
     dialogs.answer(Answer::Yes); // the employer-number question on leaving the field
     type(f.Text1[0], "12-3456789");
@@ -56,82 +49,10 @@ TEST_F(FilerScreen, AnEmptyTableOpensAddingAndTheFirstSaveCountsOne)
     f.cmdEdit[2]->click();
 
     EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 1 of 1");
-    EXPECT_TRUE(browsing());
-    EXPECT_FALSE(f.isAdding());
-    ASSERT_EQ(filerCount(), 1);
     EXPECT_EQ(stored("PayerName", state.gTfid), "O'NEIL & SONS");
     EXPECT_EQ(stored("FilerType", state.gTfid), "941");
     EXPECT_EQ(stored("AppliedFor", state.gTfid), "0");
     EXPECT_EQ(state.gFedIDNo, "12-3456789");
-}
-
-TEST_F(FilerScreen, MovesStopAtTheEndsAndPageKeysMoveToo)
-{
-    const int a = addFiler("11-1111111", "A");
-    addFiler("22-2222222", "B");
-    addFiler("33-3333333", "C");
-    FilerInfo &f = openScreen();
-    EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 1 of 3");
-    EXPECT_EQ(f.Text1[1]->text(), "A");
-    EXPECT_EQ(state.gTfid, a);
-    EXPECT_TRUE(browsing());
-
-    f.cmdMove[0]->click();
-    EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 1 of 3");
-    EXPECT_EQ(f.Text1[1]->text(), "A");
-    for (int i = 0; i < 3; ++i)
-        f.cmdMove[1]->click();
-    EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 3 of 3");
-    EXPECT_EQ(f.Text1[1]->text(), "C");
-    EXPECT_EQ(state.gFedIDNo, "33-3333333");
-
-    QTest::keyClick(f.Text1[1], Qt::Key_PageDown);
-    EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 2 of 3");
-    QTest::keyClick(f.Text1[1], Qt::Key_PageUp);
-    EXPECT_EQ(f.Text1[1]->text(), "C");
-    // Enter walks on as Tab does.
-    f.Text1[1]->setFocus();
-    QTest::keyClick(f.Text1[1], Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), f.Text1[2]);
-    EXPECT_TRUE(browsing());
-    EXPECT_TRUE(dialogs.calls.isEmpty());
-}
-
-TEST_F(FilerScreen, MovingAwayFromAChangeAsksToSaveIt)
-{
-    const int a = addFiler("11-1111111", "A");
-    const int b = addFiler("22-2222222", "B");
-    addFiler("33-3333333", "C");
-    FilerInfo &f = openScreen();
-
-    type(f.Text1[1], "X");
-    EXPECT_TRUE(editing()) << "typing in browse mode enters edit mode";
-    dialogs.answer(Answer::No);
-    f.cmdMove[1]->click();
-    EXPECT_EQ(dialogs.calls.last().text, kSaveQuestion);
-    EXPECT_EQ(dialogs.calls.last().icon, Icon::Exclamation);
-    EXPECT_EQ(dialogs.calls.last().buttons, Buttons::YesNo);
-    EXPECT_EQ(stored("PayerName", a), "A");
-    EXPECT_EQ(f.Text1[1]->text(), "B");
-    EXPECT_FALSE(f.isChanged());
-    EXPECT_TRUE(editing()) << "No leaves the buttons as they are";
-    f.cmdEdit[3]->click();
-    EXPECT_TRUE(browsing());
-
-    type(f.Text1[1], "bee");
-    dialogs.answer(Answer::Yes);
-    f.cmdMove[1]->click();
-    EXPECT_EQ(stored("PayerName", b), "BEE");
-    EXPECT_EQ(f.Text1[1]->text(), "C");
-    EXPECT_TRUE(browsing());
-
-    // Closing asks the same question.
-    type(f.Text1[11], "someone");
-    dialogs.answer(Answer::Yes);
-    f.close();
-    EXPECT_EQ(dialogs.calls.last().text, kSaveQuestion);
-    EXPECT_EQ(state.gDatabase.scalar("SELECT Contact FROM FilerInfo WHERE PayerName = 'C'").toString(), "SOMEONE");
-    EXPECT_EQ(status, "");
 }
 
 TEST_F(FilerScreen, ASecondFilerWithAStoredNumberIsRefused)
@@ -139,9 +60,6 @@ TEST_F(FilerScreen, ASecondFilerWithAStoredNumberIsRefused)
     addFiler("11-1111111", "A", "0001");
     FilerInfo &f = openScreen();
     f.cmdEdit[0]->click();
-    EXPECT_TRUE(f.isAdding());
-    EXPECT_EQ(f.Text1[1]->text(), "");
-    EXPECT_EQ(f.Combo1->currentText(), "941");
     EXPECT_EQ(QApplication::focusWidget(), f.Text1[0]);
 
     dialogs.answer(Answer::Yes);
@@ -154,69 +72,31 @@ TEST_F(FilerScreen, ASecondFilerWithAStoredNumberIsRefused)
     f.cmdEdit[2]->click();
     EXPECT_EQ(dialogs.calls.last().text, "FedID already exists");
     EXPECT_EQ(filerCount(), 1);
-    EXPECT_TRUE(browsing());
     EXPECT_TRUE(f.isAdding());
     EXPECT_EQ(f.Text1[1]->text(), "OTHER") << "the typed entries stay";
-    EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 1 of 1");
 
     f.cmdEdit[1]->click();
     type(f.Text1[0], "22-2222222");
     dialogs.answer(Answer::Yes); // Save leaves the number field first
     f.cmdEdit[2]->click();
-    EXPECT_EQ(filerCount(), 2);
     EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 2 of 2");
-    EXPECT_EQ(stored("PayerName", state.gTfid), "OTHER");
     EXPECT_EQ(stored("EstNo", state.gTfid), "0002");
 }
 
 TEST_F(FilerScreen, DeleteIsRefusedWhileReturnsNameTheFiler)
 {
     addFiler("11-1111111", "A");
-    addFiler("22-2222222", "O'NEIL & SONS");
-    addFiler("33-3333333", "C");
-    state.gDatabase.exec("INSERT INTO W2 (Boxb, Tfid) VALUES ('11-1111111', 1)");
-    state.gDatabase.exec("INSERT INTO \"1099Misc\" (FedIDNo, Tfid) VALUES ('33-3333333', 3)");
-    FilerInfo &f = openScreen();
-
-    dialogs.answer(Answer::Yes).answer(Answer::Ok);
-    f.cmdEdit[4]->click();
-    EXPECT_EQ(dialogs.calls[0].text, "Are you sure?");
-    EXPECT_EQ(dialogs.calls[1].text, "Employee records found!\rEmployer cannot be deleted");
-    EXPECT_EQ(filerCount(), 3);
-
-    dialogs.answer(Answer::No);
-    f.cmdMove[1]->click();
-    f.cmdEdit[4]->click();
-    EXPECT_EQ(filerCount(), 3);
-
-    // The following filer takes the deleted one's number.
-    dialogs.answer(Answer::Yes);
-    f.cmdEdit[4]->click();
-    EXPECT_EQ(filerCount(), 2);
-    EXPECT_EQ(f.Text1[1]->text(), "C");
-    EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 2 of 2");
-    dialogs.answer(Answer::Yes).answer(Answer::Ok);
-    f.cmdEdit[4]->click();
-    EXPECT_EQ(dialogs.calls.last().text, "Employee records found!\rEmployer cannot be deleted");
-    EXPECT_EQ(filerCount(), 2);
-}
-
-TEST_F(FilerScreen, DeletingTheLastFilerClosesTheScreen)
-{
-    addFiler("11-1111111", "A");
     addFiler("22-2222222", "B");
+    state.gDatabase.exec("INSERT INTO \"1099Misc\" (FedIDNo, Tfid) VALUES ('11-1111111', 1)");
+    state.gDatabase.exec("INSERT INTO W2 (Boxb, Tfid) VALUES ('22-2222222', 2)");
     FilerInfo &f = openScreen();
-    f.cmdMove[1]->click();
-    dialogs.answer(Answer::Yes);
-    f.cmdEdit[4]->click();
-    EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 1 of 1");
-    EXPECT_EQ(f.Text1[1]->text(), "A") << "after the last row, the one before it";
-
-    dialogs.answer(Answer::Yes).answer(Answer::Ok);
-    f.cmdEdit[4]->click();
-    EXPECT_EQ(dialogs.calls.last().text, "No Records");
-    EXPECT_EQ(filerCount(), 0);
-    EXPECT_FALSE(f.isVisible());
+    for (int i = 0; i < 2; ++i) {
+        dialogs.answer(Answer::Yes).answer(Answer::Ok);
+        f.cmdEdit[4]->click();
+        EXPECT_EQ(dialogs.calls.last().text, "Employee records found!\rEmployer cannot be deleted");
+        EXPECT_EQ(filerCount(), 2);
+        f.cmdMove[1]->click();
+    }
 }
 
 TEST_F(FilerScreen, AListPickShowsThatFilerAndMovesGoOnFromIt)
@@ -227,24 +107,12 @@ TEST_F(FilerScreen, AListPickShowsThatFilerAndMovesGoOnFromIt)
     addFiler("44-4444444", "D");
     FilerInfo &f = openScreen();
     f.cmdEdit[5]->click();
-    ASSERT_TRUE(f.inListMode());
-    RecordGrid *grid = f.listGrid();
-    EXPECT_FALSE(f.Panel3D4->isEnabled());
     EXPECT_FALSE(f.Text1[0]->isEnabled());
-    ASSERT_EQ(grid->model()->columnCount(), 5);
-    EXPECT_GE(grid->columnWidth(0), twipsToPixels(grid, 1100));
-    EXPECT_NEAR(grid->columnWidth(3) * 1100.0 / grid->columnWidth(0), 3500, 20) << "widths keep their proportions";
-    EXPECT_EQ(grid->columnWidth(1), grid->columnWidth(2));
-    EXPECT_TRUE(grid->isColumnHidden(4));
-
     clickListRow(1);
-    EXPECT_FALSE(f.inListMode());
-    EXPECT_FALSE(grid->isVisible());
+    EXPECT_FALSE(f.listGrid()->isVisible());
     EXPECT_EQ(f.windowTitle(), "Employer information - record 2 of 4");
     EXPECT_EQ(f.Text1[1]->text(), "O'NEIL & SONS");
     EXPECT_TRUE(f.Text1[0]->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), f.Text1[0]);
-    EXPECT_TRUE(browsing());
 
     f.cmdMove[1]->click();
     EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 3 of 4");
@@ -262,31 +130,8 @@ TEST_F(FilerScreen, AppliedForHoldsAfInALockedNumberField)
     f.cmdEdit[2]->click();
     EXPECT_EQ(stored("FedIDNo", a), "AF");
     EXPECT_EQ(stored("AppliedFor", a), "-1");
-    f.close();
-
-    FilerInfo &again = openScreen();
-    EXPECT_FALSE(again.Text1[0]->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), again.Text1[9]);
-    again.Check3D1->click();
-    EXPECT_TRUE(again.Text1[0]->isEnabled());
-    EXPECT_EQ(again.Text1[0]->text(), "AF");
-}
-
-TEST_F(FilerScreen, TypedKeysAreFilteredAndUpperCased)
-{
-    addFiler("11-1111111", "A");
-    FilerInfo &f = openScreen();
-    type(f.Text1[13], "me@example.com");
-    EXPECT_EQ(f.Text1[13]->text(), "ME@EXAMPLE.COM");
-    type(f.Text1[7], "m1d ");
-    EXPECT_EQ(f.Text1[7]->text(), "MD");
-    EXPECT_EQ(dialogs.beeps, 2);
-    f.Text1[0]->clear();
-    type(f.Text1[0], "12a-3/4");
-    EXPECT_EQ(f.Text1[0]->text(), "12-3/4");
-    EXPECT_EQ(dialogs.beeps, 2) << "the number field drops keys silently";
-    QTest::keyClick(f.Text1[0], Qt::Key_Backspace);
-    EXPECT_EQ(f.Text1[0]->text(), "12-3/");
+    f.Check3D1->click();
+    EXPECT_TRUE(f.Text1[0]->isEnabled());
 }
 
 TEST_F(FilerScreen, LeavingTheNumberFieldQuestionsItsForm)
@@ -303,42 +148,23 @@ TEST_F(FilerScreen, LeavingTheNumberFieldQuestionsItsForm)
 
     dialogs.answer(Answer::Ok);
     leaveWith("123456789");
-    ASSERT_EQ(dialogs.calls.size(), 1);
-    EXPECT_EQ(dialogs.calls[0].text,
-              "You have entered an incorrect Employer ID No\r\nEnter a SSN as 999-99-9999 or an FEIN as 99-9999999");
-    EXPECT_EQ(dialogs.calls[0].icon, Icon::Critical);
-    EXPECT_EQ(QApplication::focusWidget(), f.Text1[0]);
-    EXPECT_EQ(f.Text1[0]->selectedText(), "123456789");
+    EXPECT_EQ(dialogs.texts(), QStringList{"You have entered an incorrect Employer ID No\r\nEnter a SSN as "
+                                           "999-99-9999 or an FEIN as 99-9999999"});
+    EXPECT_EQ(f.Text1[0]->selectedText(), "123456789") << "back in the field, selected";
 
     dialogs.answer(Answer::Yes);
     leaveWith("12-3456789");
-    ASSERT_EQ(dialogs.calls.size(), 1);
-    EXPECT_EQ(dialogs.calls[0].text, "You have entered a Company FEIN Number");
-    EXPECT_EQ(dialogs.calls[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(dialogs.texts(), QStringList{"You have entered a Company FEIN Number"});
     EXPECT_EQ(QApplication::focusWidget(), f.Text1[1]);
 
     dialogs.answer(Answer::No).answer(Answer::Ok);
-    leaveWith("12-3456789");
-    ASSERT_EQ(dialogs.calls.size(), 2);
-    EXPECT_EQ(dialogs.calls[1].text, "If you are entering a SSN, please enter as 999-99-9999");
-    EXPECT_EQ(dialogs.calls[1].icon, Icon::Exclamation);
-    EXPECT_EQ(QApplication::focusWidget(), f.Text1[0]);
-
-    dialogs.answer(Answer::No).answer(Answer::Ok);
     leaveWith("123-45-6789");
-    ASSERT_EQ(dialogs.calls.size(), 2);
-    EXPECT_EQ(dialogs.calls[0].text, "You have entered a Social Security Number");
-    EXPECT_EQ(dialogs.calls[1].text, "If you are entering an FEIN, please enter as 99-9999999");
+    EXPECT_EQ(dialogs.texts(), QStringList({"You have entered a Social Security Number",
+                                            "If you are entering an FEIN, please enter as 99-9999999"}));
+    EXPECT_EQ(QApplication::focusWidget(), f.Text1[0]);
 
     leaveWith("1-2-3-4");
     leaveWith("");
-    EXPECT_TRUE(dialogs.calls.isEmpty());
-
-    // Nothing is asked about a number nobody changed.
-    f.cmdEdit[3]->click();
-    ASSERT_FALSE(f.isChanged());
-    f.Text1[0]->setFocus();
-    leaveTo(f.Text1[1]);
     EXPECT_TRUE(dialogs.calls.isEmpty());
 }
 
@@ -350,9 +176,7 @@ TEST_F(FilerScreen, AButtonClickLeavesTheFieldBeingTypedInFirst)
     dialogs.answer(Answer::Ok);
     f.cmdEdit[2]->click();
     QApplication::processEvents();
-    EXPECT_EQ(dialogs.calls.last().icon, Icon::Critical);
     EXPECT_EQ(stored("FedIDNo", a), "11-1111111") << "the click is dropped";
-    EXPECT_TRUE(editing());
     EXPECT_EQ(QApplication::focusWidget(), f.Text1[0]);
 
     f.Text1[0]->setText("11-1111112");
@@ -362,19 +186,18 @@ TEST_F(FilerScreen, AButtonClickLeavesTheFieldBeingTypedInFirst)
     EXPECT_TRUE(browsing());
 }
 
-TEST_F(FilerScreen, StateCodesAreLookedUp)
+TEST_F(FilerScreen, StateCodesTakeLettersAndAreLookedUp)
 {
     addFiler("11-1111111", "A");
     FilerInfo &f = openScreen();
-    type(f.Text1[7], "md");
-    leaveTo(f.Text1[5]);
-    EXPECT_TRUE(dialogs.calls.isEmpty());
+    type(f.Text1[7], "m1d ");
+    EXPECT_EQ(f.Text1[7]->text(), "MD");
+    EXPECT_EQ(dialogs.beeps, 2);
 
     dialogs.answer(Answer::Ok);
     type(f.Text1[8], "zz");
     leaveTo(f.Text1[6]);
-    ASSERT_EQ(dialogs.calls.size(), 1);
-    EXPECT_EQ(dialogs.calls[0].text, "Invalid State Abbreviation");
+    EXPECT_EQ(dialogs.texts(), QStringList{"Invalid State Abbreviation"});
     EXPECT_EQ(QApplication::focusWidget(), f.Text1[8]);
 }
 
@@ -387,8 +210,6 @@ TEST_F(FilerScreen, SaveNeedsAnIdNumberAndWarnsOfMissingEntries)
     f.cmdEdit[2]->click();
     EXPECT_EQ(dialogs.calls.last().text, "Please Enter ID number or check 'Applied For'.");
     EXPECT_EQ(filerCount(), 0);
-    EXPECT_TRUE(f.isChanged());
-    EXPECT_TRUE(editing());
     EXPECT_EQ(QApplication::focusWidget(), f.Text1[0]);
 
     f.Check3D1->click();
@@ -410,8 +231,6 @@ TEST_F(FilerScreen, TheEntryScreenButtonsHandOverTheFilerShown)
     EXPECT_EQ(f.Combo1->currentText(), "Household Employer");
     f.cmdDetail[1]->click();
     EXPECT_EQ(opened, QVector<ScreenId>{ScreenId::Misc1099});
-    EXPECT_EQ(state.gFedIDNo, "22-2222222");
-    EXPECT_EQ(state.gEstNo, "0007");
     EXPECT_EQ(state.gFilerType, "Household Employer");
     EXPECT_EQ(state.gTfid, b);
     EXPECT_FALSE(f.isVisible());
@@ -425,4 +244,22 @@ TEST_F(FilerScreen, TheEntryScreenButtonsHandOverTheFilerShown)
     dialogs.answer(Answer::No); // the cleared field was a change
     again.cmdDetail[2]->click();
     EXPECT_FALSE(again.isVisible());
+}
+
+TEST(FilerChecks, MissingEntriesNameTheAddressAndOnlyHalfGivenStates)
+{
+    FilerEntries e;
+    EXPECT_EQ(missingFilerEntries(e),
+              QStringList({"     Company name", "     Company address", "     Company city, state, or zip"}));
+    e = {"ACME", "1 MAIN ST", "TOWN", "", "", "", "", ""};
+    EXPECT_TRUE(missingFilerEntries(e).isEmpty()) << "line 3 of the address is never asked for";
+    e.state1Id = "123";
+    e.state2 = " MD";
+    EXPECT_EQ(missingFilerEntries(e),
+              QStringList({"     Missing 2nd state taxpayer ID No.", "     1st state code missing"}));
+    e.state1 = "  ";
+    e.state1Id = "  ";
+    e.state2 = "";
+    e.state2Id = "9";
+    EXPECT_EQ(missingFilerEntries(e), QStringList({"     2nd state code missing"}));
 }

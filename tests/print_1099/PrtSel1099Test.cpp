@@ -23,66 +23,52 @@ protected:
 
 TEST_F(PrtSel1099Test, OpensWithThePayersRecordsAndReportsPayersWithoutAFiler)
 {
-    const int tfid = addFiler(QStringLiteral("11-1111111"));
-    add1099(tfid, QStringLiteral("11-1111111"), QStringLiteral("333-33-3333"), QStringLiteral("C"));
-    add1099(tfid, QStringLiteral("11-1111111"), QStringLiteral("111-11-1111"), QStringLiteral("A"));
-    add1099(4242, QStringLiteral("99-9999999"), QStringLiteral("555-55-5555"), QStringLiteral("Orphan"));
+    const int tfid = addFiler("11-1111111");
+    add1099(tfid, "11-1111111", "333-33-3333", "C");
+    add1099(tfid, "11-1111111", "111-11-1111", "A");
+    add1099(4242, "99-9999999", "555-55-5555", "Orphan");
     dialogs.answer(Answer::Ok);
     PrtSel1099 &s = open();
-    EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("No 1099's for this Tax Payer"));
+    EXPECT_EQ(dialogs.calls[0].text, "No 1099's for this Tax Payer");
     ASSERT_EQ(s.grdSel->rowCount(), 2);
-    EXPECT_EQ(s.grdSel->text(0, 1), QStringLiteral("A"));
-    EXPECT_EQ(state.gDatabase.scalar(QStringLiteral("SELECT count(*) FROM \"1096\"")).toInt(), 1);
-    EXPECT_EQ(s.paperKind(), QStringLiteral("1099-L"));
-}
-
-TEST_F(PrtSel1099Test, CancellingThePrinterDialogIsSilentButStoresTheAlignment)
-{
-    addFiler(QStringLiteral("11-1111111"));
-    PrtSel1099 &s = open();
-    s.Text1[0]->setText(QStringLiteral("4 and a bit")); // the leading number counts
-    dialogs.answerPrinter(false);
-    s.cmdPrint[1]->click();
-    EXPECT_EQ(dialogs.calls.size(), 1);
-    EXPECT_TRUE(printed.isEmpty());
-    EXPECT_EQ(state.gDatabase.scalar(QStringLiteral("SELECT TopMargAdjust FROM PrintMargins WHERE FormName = '1096'"))
-                  .toInt(),
-              360);
+    EXPECT_EQ(s.grdSel->text(0, 1), "A");
+    EXPECT_EQ(state.gDatabase.scalar("SELECT count(*) FROM \"1096\"").toInt(), 1);
+    EXPECT_EQ(s.paperKind(), "1099-L");
 }
 
 TEST_F(PrtSel1099Test, PrintsTheSelectedFormsOnMailersAndSaysWhenNoneIsSelected)
 {
-    const int tfid = addFiler(QStringLiteral("11-1111111"));
-    add1099(tfid, QStringLiteral("11-1111111"), QStringLiteral("111-11-1111"), QStringLiteral("A"));
+    const int tfid = addFiler("11-1111111");
+    add1099(tfid, "11-1111111", "111-11-1111", "A");
     PrtSel1099 &s = open();
     dialogs.answerPrinter(true).answer(Answer::Ok);
     s.cmdPrint[0]->click();
-    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("No 1099 Records were selected to be printed"));
+    EXPECT_EQ(dialogs.calls.last().text, "No 1099 Records were selected to be printed");
     EXPECT_TRUE(printed.isEmpty());
 
     s.Option3D1[2]->click();
-    EXPECT_EQ(s.paperKind(), QStringLiteral("1099-M"));
+    EXPECT_EQ(s.paperKind(), "1099-M");
     s.SelectAll();
     dialogs.answerPrinter(true);
     s.cmdPrint[0]->click();
     EXPECT_EQ(jobs, 1);
-    const FormOrigin origin = GetFormOrigin(state.gDatabase, QStringLiteral("1099-M"));
-    const FieldLayout layout = OpenFieldLayout(state.gDatabase, QStringLiteral("1099-MISC"), 0);
-    const LayoutField *box7 = layout.find(QStringLiteral("Box7"));
+    const FormOrigin origin = GetFormOrigin(state.gDatabase, "1099-M");
+    const FieldLayout layout = OpenFieldLayout(state.gDatabase, "1099-MISC", 0);
+    const LayoutField *box7 = layout.find("Box7");
     bool found = false;
     for (const auto &p : printed)
-        found = found || (p.text == QStringLiteral("2500.00") && p.y == origin.top + box7->yPos1);
+        found = found || (p.text == "2500.00" && p.y == origin.top + box7->yPos1);
     EXPECT_TRUE(found);
 }
 
 TEST_F(PrtSel1099Test, The1096FormPrintsThePayerShown)
 {
-    const int tfid = addFiler(QStringLiteral("123-45-6789"));
-    add1099(tfid, QStringLiteral("123-45-6789"), QStringLiteral("111-11-1111"), QStringLiteral("A"));
+    const int tfid = addFiler("123-45-6789");
+    add1099(tfid, "123-45-6789", "111-11-1111", "A");
     PrtSel1099 &s = open();
     dialogs.answerPrinter(true);
     s.cmdPrint[2]->click();
-    EXPECT_EQ(count(QStringLiteral("123-45-6789")), 1);
-    EXPECT_EQ(count(QStringLiteral("2500.00")), 1);
-    EXPECT_EQ(count(QStringLiteral("X")), 1);
+    EXPECT_EQ(count("123-45-6789"), 1);
+    EXPECT_EQ(count("2500.00"), 1);
+    EXPECT_EQ(count("X"), 1);
 }

@@ -40,17 +40,14 @@ TEST(NumberText, WholeNumberTakesTheWholeTextInTheLocalesForm)
 
 namespace {
 
-class Alignment : public ::testing::Test {
+class Alignment : public test::FreshDatabase {
 protected:
-    void SetUp() override { db.open(folder.databasePath()); }
     QPair<int, int> stored(const QString &kind)
     {
         auto q = db.exec("SELECT TopMargAdjust, LeftMargAdjust FROM PrintMargins WHERE FormName = ?", {kind});
         q.next();
         return {q.value(0).toInt(), q.value(1).toInt()};
     }
-    test::TestFolder folder;
-    Database db;
 };
 
 } // namespace

@@ -40,11 +40,8 @@ QRect boxOf(const LayoutField &f, int top = 0, int left = 0)
     return QRect(f.xPos1.value() + left, f.yPos1.value() + top, f.fieldLength.value(), kLineHeight);
 }
 
-class ShippedLayouts : public ::testing::Test {
+class ShippedLayouts : public test::FreshDatabase {
 protected:
-    void SetUp() override { db.open(folder.databasePath()); }
-    test::TestFolder folder;
-    Database db;
 };
 
 } // namespace

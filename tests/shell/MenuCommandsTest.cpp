@@ -2,10 +2,21 @@
 
 #include "data/Settings.h"
 
+#include "shell/About.h"
+#include "shell/HelpWindow.h"
 #include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
 
 using namespace quillory;
 using namespace quillory::test;
+using MainWindowHelp = MainWindowTest;
 
 namespace {
 
@@ -13,103 +24,74 @@ class MenuCommands : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        addFiler(QStringLiteral("99-0000001")); // keeps the filer screen closed at start
+        addFiler("99-0000001"); // keeps the filer screen closed at start
         loadAgreeing();
         opened.clear();
-        folder.exec(QStringLiteral("DELETE FROM FilerInfo"));
-    }
-
-    void expectInformation(const QString &text)
-    {
-        ASSERT_EQ(dialogs.calls.size(), 1);
-        EXPECT_EQ(dialogs.calls[0].text, text);
-        EXPECT_EQ(dialogs.calls[0].icon, Dialogs::Icon::Information);
-        EXPECT_EQ(dialogs.calls[0].buttons, Dialogs::Buttons::Ok);
-        EXPECT_TRUE(opened.isEmpty());
+        folder.exec("DELETE FROM FilerInfo");
     }
 };
 
 } // namespace
 
+// A filer without an identification number does not count.
 TEST_F(MenuCommands, FormsWithoutFilersShowTheirOwnMessages)
 {
+    folder.exec("INSERT INTO FilerInfo (PayerName) VALUES ('No number')");
     dialogs.answer(Dialogs::Answer::Ok).answer(Dialogs::Answer::Ok);
     window().mnuForms_W2_Click();
     window().mnuForms_1099_Click();
-    ASSERT_EQ(dialogs.calls.size(), 2);
-    EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("TaxPayer Information must be entered first."));
-    EXPECT_EQ(dialogs.calls[1].text, QStringLiteral("Tax payer information must be entered first."));
+    EXPECT_EQ(dialogs.texts(), QStringList({"TaxPayer Information must be entered first.",
+                                            "Tax payer information must be entered first."}));
     EXPECT_TRUE(opened.isEmpty());
-}
-
-TEST_F(MenuCommands, AFilerWithoutAnIdNumberDoesNotCount)
-{
-    folder.exec(QStringLiteral("INSERT INTO FilerInfo (PayerName) VALUES ('No number')"));
-    dialogs.answer(Dialogs::Answer::Ok);
-    window().mnuForms_W2_Click();
-    expectInformation(QStringLiteral("TaxPayer Information must be entered first."));
 }
 
 TEST_F(MenuCommands, OneFilerIsHandedOverDirectly)
 {
-    addFiler(QStringLiteral("12-3456789"), QStringLiteral("943"));
-    const int tfid = state.gDatabase.scalar(QStringLiteral("SELECT Tfid FROM FilerInfo")).toInt();
-    state.gEstNo = QStringLiteral("kept");
+    addFiler("12-3456789", "943");
+    const int tfid = state.gDatabase.scalar("SELECT Tfid FROM FilerInfo").toInt();
+    state.gEstNo = "kept";
     window().mnuForms_W2_Click();
-    EXPECT_EQ(opened, QStringList{QStringLiteral("W2")});
-    EXPECT_EQ(state.gFedIDNo, QStringLiteral("12-3456789"));
+    EXPECT_EQ(opened, QStringList{"W2"});
+    EXPECT_EQ(state.gFedIDNo, "12-3456789");
     EXPECT_EQ(state.gTfid, tfid);
-    EXPECT_EQ(state.gFilerType, QStringLiteral("943"));
-    EXPECT_EQ(state.gEstNo, QStringLiteral("kept"));
-
-    state.gFilerType = QStringLiteral("unchanged");
+    EXPECT_EQ(state.gFilerType, "943");
+    EXPECT_EQ(state.gEstNo, "kept");
     window().mnuForms_1099_Click();
-    EXPECT_EQ(opened.last(), QStringLiteral("Misc1099"));
-    EXPECT_EQ(state.gFilerType, QStringLiteral("unchanged"));
-    EXPECT_EQ(state.gEstNo, QStringLiteral("kept"));
+    EXPECT_EQ(opened.last(), "Misc1099");
 }
 
 TEST_F(MenuCommands, TwoFilersOpenTheEmployerListWithTheTarget)
 {
-    addFiler(QStringLiteral("12-3456789"));
-    addFiler(QStringLiteral("98-7654321"));
+    addFiler("12-3456789");
+    addFiler("98-7654321");
     window().mnuForms_W2_Click();
     window().mnuForms_1099_Click();
-    EXPECT_EQ(opened, (QStringList{QStringLiteral("frmEmployerList:W2"), QStringLiteral("frmEmployerList:1099")}));
+    EXPECT_EQ(opened, (QStringList{"frmEmployerList:W2", "frmEmployerList:1099"}));
     EXPECT_TRUE(state.gFedIDNo.isEmpty());
 }
 
-TEST_F(MenuCommands, PrintCommandsNeedSomethingToPrint)
-{
-    state.gFedIDNo = QStringLiteral("12-3456789");
-    dialogs.answer(Dialogs::Answer::Ok);
-    window().mnuPrint_W2_Click();
-    expectInformation(QStringLiteral("There is no W2 Information to print."));
-    EXPECT_EQ(state.gFedIDNo, QStringLiteral("12-3456789"));
-
-    dialogs.calls.clear();
-    dialogs.answer(Dialogs::Answer::Ok);
-    window().mnuPrint_1099Misc_Click();
-    expectInformation(QStringLiteral("There is no 1099Misc Information to print."));
-}
-
-TEST_F(MenuCommands, PrintCommandsClearTheChosenFilerAndOpenThePrintScreens)
+TEST_F(MenuCommands, PrintCommandsNeedSomethingToPrintAndClearTheChosenFiler)
 {
     // A W-2 without a last name is not printable.
-    folder.exec(QStringLiteral("INSERT INTO W2 (Boxd) VALUES ('123-45-6789')"));
-    dialogs.answer(Dialogs::Answer::Ok);
+    folder.exec("INSERT INTO W2 (Boxd) VALUES ('123-45-6789')");
+    state.gFedIDNo = "12-3456789";
+    dialogs.answer(Dialogs::Answer::Ok).answer(Dialogs::Answer::Ok);
     window().mnuPrint_W2_Click();
+    window().mnuPrint_1099Misc_Click();
+    EXPECT_EQ(dialogs.texts(),
+              QStringList({"There is no W2 Information to print.", "There is no 1099Misc Information to print."}));
+    EXPECT_EQ(dialogs.calls[0].icon, Dialogs::Icon::Information);
+    EXPECT_EQ(state.gFedIDNo, "12-3456789");
     EXPECT_TRUE(opened.isEmpty());
 
-    folder.exec(QStringLiteral("INSERT INTO W2 (Boxd, Boxe_LName) VALUES ('123-45-6789', 'Smith')"));
-    folder.exec(QStringLiteral("INSERT INTO \"1099Misc\" (RecName1) VALUES ('Jones')"));
-    state.gFedIDNo = QStringLiteral("12-3456789");
+    folder.exec("INSERT INTO W2 (Boxd, Boxe_LName) VALUES ('123-45-6789', 'Smith')");
+    folder.exec("INSERT INTO \"1099Misc\" (RecName1) VALUES ('Jones')");
     window().mnuPrint_W2_Click();
     EXPECT_TRUE(state.gFedIDNo.isEmpty());
-    state.gFedIDNo = QStringLiteral("12-3456789");
+    state.gFedIDNo = "12-3456789";
     window().mnuPrint_1099Misc_Click();
     EXPECT_TRUE(state.gFedIDNo.isEmpty());
-    EXPECT_EQ(opened, (QStringList{QStringLiteral("PrtSelW2"), QStringLiteral("PrtSel1099")}));
+    EXPECT_EQ(opened, QStringList({"PrtSelW2", "PrtSel1099"}));
 }
 
 // The edits switch lives in memory only; the numbering switch is stored for the next start.
@@ -136,11 +118,56 @@ TEST_F(MenuCommands, SwitchesToggleAndOnlyAutoNumberIsStored)
 
 TEST_F(MenuCommands, AutoNumberSwitchChangesEvenWhenTheFileCannotBeWritten)
 {
-    QFile::remove(folder.databasePath() + QStringLiteral("-wal"));
-    state.programFolder = folder.folder() + QStringLiteral("/elsewhere");
+    QFile::remove(folder.databasePath() + "-wal");
+    state.programFolder = folder.folder() + "/elsewhere";
     dialogs.answer(Dialogs::Answer::Retry);
     window().mnuAuto->trigger();
     EXPECT_FALSE(state.gW2AutoNumber);
     ASSERT_EQ(dialogs.calls.size(), 1);
-    EXPECT_TRUE(dialogs.calls[0].text.startsWith(QStringLiteral("Could not find file")));
+    EXPECT_TRUE(dialogs.calls[0].text.startsWith("Could not find file"));
+}
+
+TEST_F(MainWindowHelp, AboutOpensInsideTheMainWindowAndOkClosesIt)
+{
+    addFiler("12-3456789");
+    loadAgreeing();
+    window().mnuHelp_About_Click();
+    QMdiArea *area = window().mdiArea();
+    ASSERT_EQ(area->subWindowList().size(), 1);
+    auto *about = area->subWindowList().first()->findChild<frmAbout *>();
+    ASSERT_NE(about, nullptr);
+    about->Command1->click();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(area->subWindowList().isEmpty());
+}
+
+TEST_F(MainWindowHelp, HelpItemsAndF1OnThemOpenTheirTopics)
+{
+    addFiler("12-3456789");
+    loadAgreeing();
+    window().mnuHelp_Contents->trigger();
+    window().mnuWhat->trigger();
+    EXPECT_EQ(help.shown, (QVector<QPair<QString, int>>{{folder.helpPath(), 1005}, {folder.helpPath(), 1032}}));
+
+    auto *menu = window().findChild<QMenu *>("mnuHelp");
+    menu->popup(QPoint(0, 0));
+    menu->setActiveAction(window().mnuWhat);
+    QTest::keyClick(menu, Qt::Key_F1);
+    EXPECT_EQ(help.shown.last().second, 1032);
+}
+
+TEST(HelpFile, TheViewerShowsATopicAndIgnoresAMissingOne)
+{
+    TestFolder folder;
+    QWidget owner;
+    QtHelpViewer viewer(&owner);
+    viewer.showTopic(folder.helpPath(), 4242);
+    EXPECT_EQ(viewer.window(), nullptr);
+    viewer.showTopic(folder.helpPath(), 1032);
+    ASSERT_NE(viewer.window(), nullptr);
+    EXPECT_EQ(viewer.window()->currentTopic(), 1032);
+    EXPECT_TRUE(viewer.window()->browser()->toPlainText().contains("What's changed in 2001"));
+    viewer.showTopic(folder.folder() + "/none.HLP", 1005);
+    EXPECT_EQ(viewer.window()->currentTopic(), 1032);
 }

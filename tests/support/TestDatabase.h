@@ -1,7 +1,10 @@
 #pragma once
 
+#include "data/Database.h"
+
 #include <QString>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 namespace quillory::test {
 
@@ -18,6 +21,24 @@ public:
 private:
     QTemporaryDir dir_;
     QString folder_;
+};
+
+// A test on a fresh copy of the shipped database, open as `db`.
+class FreshDatabase : public ::testing::Test {
+protected:
+    FreshDatabase() { db.open(folder.databasePath()); }
+
+    // A filer; gives back its Tfid.
+    int addFiler(const QString &fedIdNo, const QString &filerType = QStringLiteral("941"), const QString &estNo = {})
+    {
+        db.exec(QStringLiteral("INSERT INTO FilerInfo (FedIDNo, FilerType, EstNo, PayerName, AddlEIN, Contact, Phone) "
+                               "VALUES (?, ?, ?, 'Acme', '11-1111111', 'Pat', '555-0100')"),
+                {fedIdNo, filerType, estNo});
+        return db.scalar(QStringLiteral("SELECT max(Tfid) FROM FilerInfo")).toInt();
+    }
+
+    TestFolder folder;
+    Database db;
 };
 
 } // namespace quillory::test

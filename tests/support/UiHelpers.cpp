@@ -24,9 +24,4 @@ void clickInNextModal(const QString &buttonName)
     });
 }
 
-void processEvents()
-{
-    QApplication::processEvents();
-}
-
 } // namespace quillory::test

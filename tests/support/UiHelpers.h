@@ -10,7 +10,4 @@ namespace quillory::test {
 // not message boxes, such as the disclaimer).
 void clickInNextModal(const QString &buttonName);
 
-// Lets queued window events run.
-void processEvents();
-
 } // namespace quillory::test

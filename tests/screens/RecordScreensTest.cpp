@@ -1,0 +1,378 @@
+// What the filer, W-2 and 1099-MISC screens share, run over each of them.
+#include "filers/FilerInfo.h"
+#include "misc1099/Misc1099Screen.h"
+#include "support/RecordScreenFixture.h"
+#include "w2/W2Screen.h"
+
+#include <QComboBox>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+using namespace quillory;
+using namespace quillory::test;
+using Answer = Dialogs::Answer;
+
+namespace {
+
+// What tells the screens apart: their table, a name field, their own messages and rules, and the
+// fields whose entries are checked, each with an entry that passes.
+template <typename Screen> struct Kind;
+template <> struct Kind<FilerInfo> {
+    static constexpr const char *table = "FilerInfo", *nameField = "Text1_1", *nameColumn = "PayerName";
+    static constexpr const char *noRecords = "No Records";
+    static constexpr bool addHoldsMoves = false;
+    static constexpr const char *amountField = nullptr, *numberOnly = "Text1_0";
+    static QMap<QString, QString> checkedFields()
+    {
+        return {{"Text1_0", "12-3456789"}, {"Text1_7", "MD"}, {"Text1_8", "VA"}};
+    }
+};
+template <> struct Kind<W2> {
+    static constexpr const char *table = "W2", *nameField = "Text1_2", *nameColumn = "Boxe_LName";
+    static constexpr const char *noRecords = "No Records";
+    static constexpr bool addHoldsMoves = true;
+    static constexpr const char *amountField = "Text1_20", *numberOnly = "Text1_0";
+    static QMap<QString, QString> checkedFields() { return {{"MaskedEdit1", "123456789"}, {"Text1_1", "ANN"}}; }
+};
+template <> struct Kind<Misc1099> {
+    static constexpr const char *table = "1099Misc", *nameField = "Text1_4", *nameColumn = "RecName1";
+    static constexpr const char *noRecords = "No records.";
+    static constexpr bool addHoldsMoves = true;
+    static constexpr const char *amountField = "Text1_10", *numberOnly = "";
+    static QMap<QString, QString> checkedFields() { return {}; }
+};
+
+template <typename Screen> class RecordScreens : public RecordScreenFixture<Screen> {
+protected:
+    using K = Kind<Screen>;
+    using Base = RecordScreenFixture<Screen>;
+
+    void SetUp() override
+    {
+        Base::SetUp();
+        if constexpr (!std::is_same_v<Screen, FilerInfo>) {
+            auto &s = this->state;
+            s.gTfid = this->addFiler("12-3456789", "ACME", "0001");
+            s.gFedIDNo = "12-3456789";
+            s.gEstNo = "0001";
+            s.gFilerType = "941";
+        }
+    }
+
+    // A row of the screen's table under the given name.
+    void addRow(const QString &name)
+    {
+        static int n = 0;
+        ++n;
+        const QString number = QString("%1-%2").arg(10 + n % 89).arg(1000000 + n);
+        if constexpr (std::is_same_v<Screen, FilerInfo>)
+            this->addFiler(number, name);
+        else if constexpr (std::is_same_v<Screen, W2>)
+            this->db().exec("INSERT INTO W2 (Boxd, Boxe_FName, Boxe_LName, Tfid) VALUES (?, 'X', ?, ?)",
+                            {QString("%1-11-1111").arg(100 + n % 800), name, this->state.gTfid});
+        else
+            this->db().exec("INSERT INTO \"1099Misc\" (FedIDNo, RecIDNo, RecName1, Tfid) VALUES (?, ?, ?, ?)",
+                            {this->state.gFedIDNo, number, name, this->state.gTfid});
+    }
+    Screen &open(const QStringList &names)
+    {
+        for (const QString &name : names)
+            addRow(name);
+        return this->openScreen();
+    }
+    int rows() { return this->scalar(QString("SELECT count(*) FROM \"%1\"").arg(K::table)).toInt(); }
+    bool stored(const QString &name)
+    {
+        const QString sql = QString("SELECT count(*) FROM \"%1\" WHERE %2 = ?").arg(K::table, K::nameColumn);
+        return this->scalar(sql, {name}).toInt() == 1;
+    }
+    QLineEdit *field(const QString &objectName) { return this->screen->template findChild<QLineEdit *>(objectName); }
+    QString shownName() { return field(K::nameField)->text(); }
+    // The screen's one row, column by column.
+    QVariantMap row()
+    {
+        QSqlQuery q = this->db().exec(QString("SELECT * FROM \"%1\"").arg(K::table));
+        QVariantMap values;
+        EXPECT_TRUE(q.next());
+        for (int i = 0; i < q.record().count(); ++i)
+            values.insert(q.record().fieldName(i), q.value(i));
+        EXPECT_FALSE(q.next()) << "one row only";
+        return values;
+    }
+    // Saves, answering whatever is asked with Ok; gives back the messages shown meanwhile.
+    QStringList save()
+    {
+        const int before = this->dialogs.calls.size();
+        this->dialogs.expectAllUsed = false;
+        for (int i = 0; i < 3; ++i)
+            this->dialogs.answer(Answer::Ok);
+        edit(2)->click();
+        QApplication::processEvents();
+        const QStringList said = this->dialogs.texts().mid(before);
+        for (const QString &text : said)
+            EXPECT_FALSE(
+                QRegularExpression("SQL|sqlite|constraint|syntax error", QRegularExpression::CaseInsensitiveOption)
+                    .match(text)
+                    .hasMatch())
+                << text.toStdString();
+        return said;
+    }
+    QPushButton *edit(int i) { return this->screen->cmdEdit[i]; }
+    QPushButton *move(int i) { return this->screen->cmdMove[i]; }
+};
+
+using Screens = ::testing::Types<FilerInfo, W2, Misc1099>;
+TYPED_TEST_SUITE(RecordScreens, Screens);
+
+TYPED_TEST(RecordScreens, MovesStopAtTheEndsAndTypingInBrowseModeAsksOnLeaving)
+{
+    this->open({"A", "B", "C"});
+    EXPECT_EQ(this->shownName(), "A");
+    this->move(0)->click();
+    EXPECT_EQ(this->shownName(), "A");
+    for (int i = 0; i < 3; ++i)
+        this->move(1)->click();
+    EXPECT_EQ(this->shownName(), "C");
+
+    this->type(this->field(TestFixture::K::nameField), "x");
+    EXPECT_TRUE(this->editing()) << "typing in browse mode enters edit mode";
+    this->dialogs.answer(Answer::No);
+    this->move(0)->click();
+    EXPECT_EQ(this->dialogs.texts(), QStringList{"Information has been changed, do you wish to save changes?"});
+    EXPECT_EQ(this->shownName(), "B");
+    EXPECT_TRUE(this->stored("C"));
+    this->edit(3)->click();
+    EXPECT_TRUE(this->browsing());
+
+    this->type(this->field(TestFixture::K::nameField), "bee");
+    this->dialogs.answer(Answer::Yes);
+    this->move(1)->click();
+    EXPECT_TRUE(this->stored("BEE"));
+    EXPECT_EQ(this->shownName(), "C");
+}
+
+TYPED_TEST(RecordScreens, AnAddHoldsMovesWhereTheScreenSaysSoAndSaveShowsTheNewRowLast)
+{
+    this->open({"A", "B"});
+    this->edit(0)->click();
+    if (!TestFixture::K::addHoldsMoves) {
+        this->dialogs.answer(Answer::No);
+        this->move(1)->click();
+        EXPECT_EQ(this->dialogs.texts().size(), 1) << "leaving a new row asks first";
+        return;
+    }
+    this->move(1)->click();
+    EXPECT_TRUE(this->screen->isAdding()) << "no move while an add is pending";
+    this->dialogs.expectAllUsed = false;
+    for (const auto &[name, entry] : TestFixture::K::checkedFields().toStdMap()) {
+        this->dialogs.answer(Answer::Yes);
+        this->type(this->field(name), entry);
+    }
+    this->type(this->field(TestFixture::K::nameField), "new");
+    this->edit(2)->click();
+    EXPECT_EQ(this->rows(), 3) << this->dialogs.texts().join('|').toStdString();
+    EXPECT_TRUE(this->stored("NEW"));
+    this->move(0)->click();
+    EXPECT_EQ(this->shownName(), "B");
+}
+
+TYPED_TEST(RecordScreens, DeletingShowsTheNextAndTheLastClosesTheScreen)
+{
+    this->open({"A", "B", "C"});
+    this->move(1)->click();
+    this->dialogs.answer(Answer::Yes);
+    this->edit(4)->click();
+    EXPECT_EQ(this->dialogs.texts(), QStringList{"Are you sure?"});
+    EXPECT_EQ(this->shownName(), "C");
+    this->dialogs.answer(Answer::Yes);
+    this->edit(4)->click();
+    EXPECT_EQ(this->shownName(), "A") << "after the last, the one before it";
+    EXPECT_EQ(this->rows(), 1);
+    this->dialogs.answer(Answer::Yes).answer(Answer::Ok);
+    this->edit(4)->click();
+    EXPECT_EQ(this->dialogs.texts().last(), TestFixture::K::noRecords);
+    EXPECT_EQ(this->rows(), 0);
+    EXPECT_FALSE(this->screen->isVisible());
+}
+
+// A store the database refuses, given up with Abort, leaves the screen able to go on.
+TYPED_TEST(RecordScreens, AFailedStoreGivenUpLeavesTheRecordDeletable)
+{
+    this->open({"A", "B"});
+    this->db().exec(QString("CREATE TRIGGER refuse BEFORE UPDATE ON \"%1\" BEGIN SELECT RAISE(ABORT, 'disk I/O "
+                            "error'); END")
+                        .arg(TestFixture::K::table));
+    this->type(this->field(TestFixture::K::nameField), "changed");
+    this->dialogs.answer(Answer::Abort);
+    this->edit(2)->click();
+    ASSERT_EQ(this->dialogs.calls.size(), 1);
+    EXPECT_EQ(this->dialogs.calls[0].buttons, Dialogs::Buttons::AbortRetryIgnore);
+    EXPECT_TRUE(this->stored("A"));
+
+    this->dialogs.answer(Answer::Yes);
+    this->edit(4)->click();
+    EXPECT_EQ(this->dialogs.texts().last(), "Are you sure?") << this->dialogs.texts().join('|').toStdString();
+    EXPECT_EQ(this->rows(), 1);
+    EXPECT_FALSE(this->stored("A"));
+}
+
+// Every field typed into with an entry of its own comes back into that field from the row.
+TYPED_TEST(RecordScreens, EveryFieldStoresIntoAColumnOfItsOwn)
+{
+    auto &s = this->open({"A"});
+    this->dialogs.expectAllUsed = false;
+    const auto checked = TestFixture::K::checkedFields();
+    QMap<QString, QString> shown;
+    int n = 10;
+    for (QLineEdit *f : s.template findChildren<QLineEdit *>()) {
+        if (qobject_cast<QComboBox *>(f->parentWidget()) || !f->isEnabled() || f->isReadOnly())
+            continue;
+        this->dialogs.answer(Answer::Yes);
+        this->type(f, checked.value(f->objectName(), QString::number(++n)));
+        shown[f->objectName()] = QString();
+    }
+    this->leaveTo(this->field(TestFixture::K::nameField));
+    for (auto it = shown.begin(); it != shown.end(); ++it)
+        it.value() = this->field(it.key())->text();
+    for (int i = 0; i < 3; ++i)
+        this->dialogs.answer(Answer::Ok);
+    this->edit(2)->click();
+    ASSERT_TRUE(this->browsing()) << this->dialogs.texts().join('|').toStdString();
+    ASSERT_GT(shown.size(), 10);
+
+    this->openScreen();
+    for (auto it = shown.begin(); it != shown.end(); ++it)
+        EXPECT_EQ(this->field(it.key())->text(), it.value()) << it.key().toStdString();
+}
+
+// Quotes, a semicolon, a percent sign, accents and an emoji, with digits and a dash so that the
+// number-only fields keep some of it; repeated to one character past the column size.
+QStringList hostileKeys(int size)
+{
+    static const QStringList pieces = {
+        "1", "'", QString::fromUtf8("é"), "\"", ";", "%", QString::fromUtf8("😀"), QString::fromUtf8("ü"), "-", "a"};
+    QStringList keys;
+    for (int i = 0, length = 0; length <= size; ++i) {
+        keys << pieces[i % pieces.size()];
+        length += keys.last().size();
+    }
+    return keys;
+}
+
+// Each key as one key press, an emoji included, the way a keyboard or input method sends it.
+void typeKeys(QWidget *field, const QStringList &keys)
+{
+    field->setFocus(Qt::TabFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->selectAll();
+    QApplication::processEvents();
+    for (const QString &key : keys)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, key, Qt::NoModifier);
+}
+
+// Every text field typed one character past its column's size: what it shows is stored exactly,
+// in that column alone, or refused with a message and nothing stored.
+TYPED_TEST(RecordScreens, HostileTextIsStoredAsShownOrRefused)
+{
+    auto &first = this->open({"A"});
+    first.cmdEdit[1]->click();
+    this->save(); // writes the columns a screen adds to every row; after it, only the field moves
+    QStringList names;
+    for (QLineEdit *edit : first.template findChildren<QLineEdit *>())
+        if (edit->maxLength() < 32767 && !qobject_cast<QComboBox *>(edit->parentWidget()))
+            names << edit->objectName();
+    int stored = 0;
+    for (const QString &name : names) {
+        this->openScreen();
+        QLineEdit *edit = this->field(name);
+        SCOPED_TRACE(name.toStdString());
+        const QVariantMap before = this->row();
+        const QString was = edit->text();
+        if (!edit->isEnabled())
+            continue;
+        typeKeys(edit, hostileKeys(edit->maxLength()));
+        const QString shown = edit->text();
+        EXPECT_LE(shown.size(), edit->maxLength());
+        EXPECT_TRUE(shown.isValidUtf16()) << "no half emoji";
+        EXPECT_EQ(shown, shown.toUpper());
+        if (name == TestFixture::K::numberOnly) {
+            EXPECT_TRUE(QRegularExpression("^[-./0-9:;]*$").match(shown).hasMatch()) << shown.toStdString();
+        }
+
+        const QStringList messages = this->save();
+        EXPECT_EQ(edit->text(), shown) << "the entry stays on the screen";
+        const QVariantMap after = this->row();
+        QStringList changed;
+        for (auto it = after.begin(); it != after.end(); ++it)
+            if (before.value(it.key()) != it.value())
+                changed << it.key();
+        if (changed.isEmpty()) {
+            EXPECT_TRUE(shown == was || !messages.isEmpty()) << "nothing stored and nothing said";
+            continue;
+        }
+        ASSERT_EQ(changed.size(), 1) << changed.join(", ").toStdString();
+        EXPECT_EQ(after.value(changed[0]).toString(), shown);
+        EXPECT_EQ(edit->maxLength(), this->db().table(TestFixture::K::table).column(changed[0]).size);
+        ++stored;
+    }
+    EXPECT_GT(stored, names.size() / 2) << "most fields store the hostile text";
+}
+
+// Amounts typed (through the key filter) and pasted (past it) into the first amount box.
+TYPED_TEST(RecordScreens, AmountsAreStoredExactlyOrRefusedWithAReason)
+{
+    if (!TestFixture::K::amountField)
+        return;
+    struct Case {
+        const char *input;
+        const char *typedShows;            // what the field holds after typing
+        std::optional<qint64> storedUnits; // nothing: refused, saying so
+        const char *refusal;
+    };
+    const Case cases[] = {
+        {"922337203685478", "922337203685478", std::nullopt, "too large to store"},
+        {"12abc", "12", std::nullopt, "not a number"},
+        {"1,234.56", "1234.56", 12345600, nullptr},
+        {"$1,234.50", "1234.50", 12345000, nullptr},
+        {"-5", "-5", 0, nullptr}, // shown empty, as 0 or less is, and stored as 0
+    };
+    this->addRow("A");
+    for (const Case &c : cases) {
+        for (const bool pasted : {false, true}) {
+            SCOPED_TRACE(std::string(c.input) + (pasted ? " pasted" : " typed"));
+            this->openScreen();
+            QLineEdit *box = this->field(TestFixture::K::amountField);
+            const QVariantMap before = this->row();
+            if (pasted) {
+                box->setFocus(Qt::TabFocusReason);
+                QApplication::processEvents();
+                box->selectAll();
+                box->insert(QString::fromUtf8(c.input));
+            } else {
+                typeKeys(box, QString::fromUtf8(c.input).split(QString(), Qt::SkipEmptyParts));
+                EXPECT_EQ(box->text(), QString::fromUtf8(c.typedShows));
+            }
+            const QString entered = box->text();
+            // A refusal outranks the key filter only for what the filter lets through.
+            const bool refused = !c.storedUnits && !(c.refusal == std::string("not a number") && !pasted);
+            const QStringList messages = this->save();
+            if (refused) {
+                ASSERT_EQ(messages.size(), 1);
+                EXPECT_TRUE(messages[0].contains(QString::fromUtf8(c.refusal))) << messages[0].toStdString();
+                EXPECT_TRUE(messages[0].contains(entered)) << "the message quotes the entry";
+                EXPECT_EQ(box->text(), entered);
+                EXPECT_EQ(this->row(), before);
+                continue;
+            }
+            EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+            const qint64 expected = c.storedUnits ? *c.storedUnits : 120000; // "12abc" typed is 12
+            EXPECT_EQ(this->row().value("Box1").toLongLong(), expected);
+            this->screen->ShowRecord();
+            EXPECT_EQ(box->text(), expected > 0 ? Money::fromUnits(expected).toCurrency(QLocale()) : QString());
+        }
+    }
+}
+
+} // namespace

@@ -2,7 +2,9 @@
 
 #include "data/Settings.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QLabel>
 
 using namespace quillory;
 using namespace quillory::test;
@@ -143,4 +145,12 @@ TEST_F(MenuCommands, AutoNumberSwitchChangesEvenWhenTheFileCannotBeWritten)
     EXPECT_FALSE(state.gW2AutoNumber);
     ASSERT_EQ(dialogs.calls.size(), 1);
     EXPECT_TRUE(dialogs.calls[0].text.startsWith(QStringLiteral("Could not find file")));
+}
+
+TEST_F(MenuCommands, AssistiveTechnologyReadsTheShownStatusText)
+{
+    auto *panel = window().findChild<QLabel *>(QStringLiteral("status_Text"));
+    ASSERT_NE(panel, nullptr);
+    window().setStatusText(QStringLiteral("W2 Screen"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(panel)->text(QAccessible::Name), QStringLiteral("W2 Screen"));
 }

@@ -9,6 +9,7 @@
 #include "shell/KeyboardLocks.h"
 #include "shell/StepRunner.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QGuiApplication>
@@ -358,6 +359,14 @@ void MDIForm1::open(const std::function<void(MDIForm1 &)> &opener)
 
 void MDIForm1::closeEvent(QCloseEvent *event)
 {
+    // A box of the program waits for its answer, and the step that opened it goes on with its
+    // screen afterwards: nothing may close under it (File > Exit from a screen reader, a
+    // session's logout).
+    if (QApplication::activeModalWidget() || ctx_.dialogs.isShowing()) {
+        ctx_.dialogs.beep();
+        event->ignore();
+        return;
+    }
     // Each open screen runs its own closing rules first.
     area_->closeAllSubWindows();
     for (QMdiSubWindow *sub : area_->subWindowList()) {

@@ -4,6 +4,7 @@
 #include "shell/AppContext.h"
 #include "shell/RecordGrid.h"
 
+#include <QHash>
 #include <QWidget>
 #include <deque>
 #include <functional>
@@ -12,6 +13,7 @@
 class QFrame;
 class QGroupBox;
 class QLayout;
+class QLineEdit;
 class QPushButton;
 
 namespace quillory {
@@ -208,6 +210,12 @@ private:
     bool askToSaveChanges();
     bool formKey(QKeyEvent *key, QObject *watched);
     bool fieldKey(const RecordField &field, QKeyEvent *key);
+    // The field's typing rules applied to text that did not come key by key (pasted, dropped,
+    // from an input method): what typing its characters one by one into `room` places gives.
+    QString typedText(const RecordField &field, const QString &text, int room);
+    void followTypingRules(QLineEdit *edit);
+    bool pasteAsTyped(const RecordField &field, QKeyEvent *key);
+    int lengthLimit(const RecordField &field) const;
     void reformatAmount(const RecordField &field, bool entering);
     const ColumnInfo *columnInfo(const RecordField &field);
     void applyColumnSizes();
@@ -221,6 +229,7 @@ private:
     AppContext &ctx_;
     RecordScreenSetup setup_;
     std::deque<RecordField> fields_;
+    QHash<const QLineEdit *, QString> lastText_;
     std::unique_ptr<RecordSet> records_;
     QGroupBox *listFrame_;
     RecordGrid *listGrid_;

@@ -263,8 +263,10 @@ const ColumnInfo *RecordScreen::columnInfo(const RecordField &field)
 void RecordScreen::applyColumnSizes()
 {
     // Typing is limited by the column sizes from the start, before any row is shown.
-    for (const RecordField &f : fields_) {
+    for (RecordField &f : fields_) {
         const ColumnInfo *col = columnInfo(f);
+        if (col && col->kind == ColumnKind::Money)
+            f.maxLength = setup_.amountLengths.value(f.column.trimmed(), setup_.amountLength);
         if (!col || col->kind != ColumnKind::Text || col->size <= 0 || f.show)
             continue;
         if (auto *edit = qobject_cast<QLineEdit *>(f.control))
@@ -899,6 +901,8 @@ bool RecordScreen::fieldKey(const RecordField &field, QKeyEvent *key)
 
 int RecordScreen::lengthLimit(const RecordField &field) const
 {
+    if (field.maxLength > 0)
+        return field.maxLength;
     const auto *edit = qobject_cast<const QLineEdit *>(field.control);
     return edit ? edit->maxLength() : 32767;
 }

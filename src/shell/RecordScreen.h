@@ -36,6 +36,7 @@ struct RecordField {
     QString column;
     unsigned keys = AnyKey;
     bool selectByPrefix = false; // combo box: SelectComboEntry instead of setting the text
+    int maxLength = 0;           // amount field: the longest entry (text fields: the column's size)
     QString clearedText;         // combo box: what ClearFields puts in
     // For controls that need their own handling (masked fields, lists filled on demand).
     std::function<void(const QVariant &)> show;
@@ -72,6 +73,11 @@ struct RecordScreenSetup {
     QString afterDeleteStatus; // status text after a delete (none when empty)
     QString noRecordsMessage = QStringLiteral("No Records");
     bool closeBeforeNoRecords = false; // the screen closes before the message shows
+
+    // The longest entry of an amount field: this, or the length given for its column. (Not the
+    // line edit's own maximum, which would cut the longer currency form shown outside the field.)
+    int amountLength = 18;
+    QHash<QString, int> amountLengths;
 
     // Moves do nothing on an empty set (otherwise the save question is still asked).
     bool movesNeedRows = false;

@@ -284,6 +284,7 @@ struct AmountCase {
 const AmountCase kAmounts[] = {
     {"922337203685478", "922337203685478", std::nullopt, "too large to store"},
     {"12abc", "12", 120000, nullptr},
+    {"12345678901234567890", "123456789012345678", std::nullopt, "too large to store"}, // 18 at most
     {"1,234.56", "1234.56", 12345600, nullptr},
     {"$1,234.50", "1234.50", 12345000, nullptr},
     {"-5", "-5", 0, nullptr}, // shown empty, as 0 or less is, and stored as 0
@@ -329,6 +330,31 @@ TEST_P(BadAmounts, AreStoredExactlyOrRefusedWithAReason)
             s.ShowRecord();
             EXPECT_EQ(box->text(), expected > 0 ? Money::fromUnits(expected).toCurrency(QLocale()) : QString());
         }
+    }
+}
+
+// The longest entry of each kind of amount box, typed or pasted: boxes 1 to 11 and the
+// 1099-MISC amounts 18 characters, box 12 amounts 10, state and local wages 12, their taxes 11.
+TEST_P(BadAmounts, TakeNoMoreCharactersThanTheirBoxHolds)
+{
+    using Lengths = QVector<QPair<int, int>>; // Text1 index, length
+    RecordScreen &s = open();
+    QLineEdit *const *fields = nullptr;
+    Lengths lengths;
+    if (auto *w = qobject_cast<W2 *>(&s)) {
+        fields = w->Text1;
+        lengths = {{20, 18}, {30, 18}, {10, 10}, {46, 10}, {33, 12}, {38, 12}, {34, 11}, {39, 11}, {35, 12}, {36, 11}};
+    } else {
+        fields = static_cast<Misc1099 &>(s).Text1;
+        lengths = {{10, 18}, {29, 18}, {30, 18}, {33, 18}};
+    }
+    const QString digits = QStringLiteral("1234567890").repeated(3);
+    for (const auto &[index, length] : lengths) {
+        SCOPED_TRACE(index);
+        typeKeys(fields[index], digits.split(QString(), Qt::SkipEmptyParts));
+        EXPECT_EQ(fields[index]->text(), digits.left(length));
+        paste(fields[index], digits);
+        EXPECT_EQ(fields[index]->text(), digits.left(length));
     }
 }
 

@@ -155,6 +155,8 @@ void Database::addMissingTables()
 void Database::close()
 {
     tables_.clear();
+    replaced_.clear();
+    schemaVersion_ = -1;
     if (QSqlDatabase::contains(connectionName_)) {
         {
             QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
@@ -194,6 +196,13 @@ QVariant Database::scalar(const QString &sql, const QVariantList &params)
 
 const TableInfo &Database::table(const QString &name)
 {
+    const qlonglong version = scalar(QStringLiteral("PRAGMA schema_version")).toLongLong();
+    if (version != schemaVersion_) {
+        for (const auto &table : std::as_const(tables_))
+            replaced_.append(table);
+        tables_.clear();
+        schemaVersion_ = version;
+    }
     const QString key = name.toLower();
     auto it = tables_.find(key);
     if (it != tables_.end())

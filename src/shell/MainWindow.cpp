@@ -2,6 +2,7 @@
 
 #include "data/DbError.h"
 #include "data/Lookups.h"
+#include "data/RequiredSchema.h"
 #include "data/Settings.h"
 #include "shell/About.h"
 #include "shell/Disclaimer.h"
@@ -157,6 +158,7 @@ bool MDIForm1::load(const std::function<void()> &unloadSplash)
                            s.gDatabasePath = s.databaseFile();
                            s.gDatabase.open(s.gDatabasePath);
                        },
+                       [&] { checkSchema(s.gDatabase); },
                        [&] {
                            if (filersWithIdNumber(s.gDatabase).isEmpty())
                                mnuForms_TaxPayer_Click();

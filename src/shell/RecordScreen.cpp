@@ -328,6 +328,7 @@ void RecordScreen::ShowRecord()
     runSteps(ctx_, {
                        [&] {
                            loading_ = true;
+                           records().followSchema();
                            for (const RecordField &f : fields_)
                                showField(f);
                        },
@@ -393,6 +394,7 @@ bool RecordScreen::SaveRecord()
                        [&] {
                            if (refused)
                                return;
+                           records().followSchema();
                            for (const RecordField &f : fields_)
                                writeField(f);
                            writeExtraColumns(records());

@@ -99,11 +99,31 @@ TEST_F(Startup, IgnoreGoesOnWithTheNextStepWhichThenFailsInTurn)
 {
     QFile::remove(folder.databasePath());
     dialogs.answer(Dialogs::Answer::Ignore); // opening fails
-    dialogs.answer(Dialogs::Answer::Ignore); // reading the filers fails without a database
+    dialogs.answer(Dialogs::Answer::Ignore); // checking its tables fails without a database
+    dialogs.answer(Dialogs::Answer::Ignore); // reading the filers fails
     dialogs.answer(Dialogs::Answer::Abort);  // reading the settings fails: leave
     loadAgreeing();
-    ASSERT_EQ(dialogs.calls.size(), 3);
-    EXPECT_EQ(dialogs.calls[1].text, QStringLiteral("The database file is not open."));
+    ASSERT_EQ(dialogs.calls.size(), 4);
+    EXPECT_EQ(dialogs.calls[2].text, QStringLiteral("The database file is not open."));
     EXPECT_EQ(window().mnuWhat->text(), QStringLiteral("What's changed?"));
     EXPECT_TRUE(opened.isEmpty());
+}
+
+// An older file: everything it lacks is named at once, and Retry looks at the file again.
+TEST_F(Startup, MissingTablesAndColumnsAreNamedTogetherAndRetrySeesTheRepair)
+{
+    folder.exec(QStringLiteral("ALTER TABLE W2 DROP COLUMN Box20_L2"));
+    folder.exec(QStringLiteral("ALTER TABLE W2 DROP COLUMN SickPay"));
+    folder.exec(QStringLiteral("DROP TABLE lstStates"));
+    dialogs.answer(Dialogs::Answer::Retry, [&] { folder.exec(QStringLiteral("ALTER TABLE W2 ADD SickPay CURRENCY")); });
+    dialogs.answer(Dialogs::Answer::Retry, [&] {
+        folder.exec(QStringLiteral("ALTER TABLE W2 ADD Box20_L2 TEXT(8)"));
+        folder.exec(QStringLiteral("CREATE TABLE lstStates (STabbrv TEXT(2))"));
+    });
+    loadAgreeing();
+    ASSERT_EQ(dialogs.calls.size(), 2);
+    for (const char *named : {"table lstStates", "W2: SickPay, Box20_L2"})
+        EXPECT_TRUE(dialogs.calls[0].text.contains(QLatin1String(named))) << dialogs.calls[0].text.toStdString();
+    EXPECT_TRUE(dialogs.calls[1].text.contains(QStringLiteral("W2: Box20_L2\n")));
+    EXPECT_EQ(window().mnuWhat->text(), QStringLiteral("What's changed in 2001?")) << "start-up went on";
 }

@@ -145,13 +145,19 @@ bool MDIForm1::load(const std::function<void()> &unloadSplash)
         unloadSplash();
 
     {
-        Disclaimer disclaimer(this);
+        Disclaimer disclaimer(this, s.databaseFile());
         disclaimer.exec();
         if (!disclaimer.agreed())
             return false;
     }
     show();
 
+    // The commands that need the database wait until start-up has done with it.
+    const QList<QAction *> waiting = findChild<QMenu *>(QStringLiteral("mnuForms"))->actions() +
+                                     findChild<QMenu *>(QStringLiteral("mnuPrint"))->actions() +
+                                     findChild<QMenu *>(QStringLiteral("mnuOpt"))->actions();
+    for (QAction *action : waiting)
+        action->setEnabled(false);
     s.helpFile = s.helpFilePath();
     runSteps(ctx_, {
                        [&] {
@@ -167,9 +173,20 @@ bool MDIForm1::load(const std::function<void()> &unloadSplash)
                            const Settings settings = Settings::read(s.gDatabase);
                            s.gW2AutoNumber = static_cast<short>(settings.w2AutoNo) != 0;
                            mnuWhat->setText(whatsChangedCaption(settings.year));
+                           // The what's-changed topic describes the year and limits of this file.
+                           const QLocale locale;
+                           ctx_.help.setValues({{QStringLiteral("Year"), settings.year},
+                                                {QStringLiteral("SSwages"), settings.ssWages.toCurrency(locale)},
+                                                {QStringLiteral("SSTaxMax"), settings.ssTaxMax.toCurrency(locale)},
+                                                {QStringLiteral("SSTaxPct"), locale.toString(settings.ssTaxPct)},
+                                                {QStringLiteral("MDtaxPct"), locale.toString(settings.mdTaxPct)},
+                                                {QStringLiteral("EICMax"), settings.eicMax.toCurrency(locale)},
+                                                {QStringLiteral("W2box12"), settings.w2box12.toCurrency(locale)}});
                        },
                        [&] { mnuAuto->setChecked(s.gW2AutoNumber); },
                    });
+    for (QAction *action : waiting)
+        action->setEnabled(true);
     return true;
 }
 

@@ -90,4 +90,12 @@ TEST(HelpFile, TheViewerShowsATopicAndIgnoresAMissingOne)
     EXPECT_TRUE(viewer.window()->browser()->toPlainText().contains(QStringLiteral("What's changed in 2001")));
     viewer.showTopic(folder.folder() + QStringLiteral("/none.HLP"), 1005);
     EXPECT_EQ(viewer.window()->currentTopic(), 1032);
+    // The year and limits of the database file in place of the shipped ones.
+    viewer.setValues(
+        {{QStringLiteral("Year"), QStringLiteral("2024")}, {QStringLiteral("W2box12"), QStringLiteral("$23,000.00")}});
+    viewer.showTopic(folder.helpPath(), 1032);
+    const QString text = viewer.window()->browser()->toPlainText();
+    for (const char *part :
+         {"What's changed in 2024", "serves tax year 2024", "(codes D to H and S): $23,000.00", "$80,400.00"})
+        EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
 }

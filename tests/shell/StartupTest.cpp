@@ -1,8 +1,14 @@
 #include "MainWindowFixture.h"
 #include "data/Database.h"
 
+#include "shell/Disclaimer.h"
+#include "shell/Splash.h"
+
 #include <QAction>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 
 using namespace quillory;
 using namespace quillory::test;
@@ -126,4 +132,43 @@ TEST_F(Startup, MissingTablesAndColumnsAreNamedTogetherAndRetrySeesTheRepair)
         EXPECT_TRUE(dialogs.calls[0].text.contains(QLatin1String(named))) << dialogs.calls[0].text.toStdString();
     EXPECT_TRUE(dialogs.calls[1].text.contains(QStringLiteral("W2: Box20_L2\n")));
     EXPECT_EQ(window().mnuWhat->text(), QStringLiteral("What's changed in 2001?")) << "start-up went on";
+}
+
+// The commands that need the database wait for the end of start-up (here the moment the
+// filer screen opens), which reads the year and limits the what's-changed topic describes.
+TEST_F(Startup, CommandsWaitForTheDatabaseAndHelpDescribesItsYear)
+{
+    folder.exec(QStringLiteral("UPDATE Settings SET Year = '2024', SSwages = 1684000000"));
+    const QStringList waiting = {"mnuForms_TaxPayer", "mnuForms_W2", "mnuForms_1099", "mnuPrint_W2",
+                                 "mnuPrint_1099Misc", "mnuNagger",   "mnuAuto"};
+    auto enabled = [&] {
+        int n = 0;
+        for (const QString &name : waiting)
+            n += window().findChild<QAction *>(name)->isEnabled();
+        return n;
+    };
+    int enabledAtTheFirstScreen = -1;
+    ScreenOpeners openers;
+    openers.filerInfo = [&](MDIForm1 &) { enabledAtTheFirstScreen = enabled(); };
+    window().setScreenOpeners(openers);
+    loadAgreeing();
+    EXPECT_EQ(enabledAtTheFirstScreen, 0);
+    EXPECT_EQ(enabled(), waiting.size());
+    EXPECT_EQ(help.values_.value("Year"), QStringLiteral("2024"));
+    EXPECT_EQ(help.values_.value("SSwages"), QStringLiteral("$168,400.00"));
+}
+
+TEST(StartupWindows, TheSplashIsCentredAsShownAndTheDisclaimerSaysWhereTheDataIs)
+{
+    AppState state;
+    Splash splash(state, {});
+    splash.show();
+    processEvents();
+    const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+    EXPECT_NEAR(splash.geometry().center().x(), centre.x(), 1);
+    EXPECT_NEAR(splash.geometry().center().y(), centre.y(), 1);
+
+    const QString file = QStringLiteral("/home/ann/.local/share/Quillory/Quillory.mdb");
+    Disclaimer disclaimer(nullptr, file);
+    EXPECT_TRUE(disclaimer.findChild<QLabel *>(QStringLiteral("Picture2"))->text().contains(file));
 }

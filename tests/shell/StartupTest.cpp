@@ -118,13 +118,13 @@ TEST_F(Startup, IgnoreGoesOnWithTheNextStepWhichThenFailsInTurn)
 // An older file: everything it lacks is named at once, and Retry looks at the file again.
 TEST_F(Startup, MissingTablesAndColumnsAreNamedTogetherAndRetrySeesTheRepair)
 {
-    folder.exec(QStringLiteral("ALTER TABLE W2 DROP COLUMN Box20_L2"));
-    folder.exec(QStringLiteral("ALTER TABLE W2 DROP COLUMN SickPay"));
-    folder.exec(QStringLiteral("DROP TABLE lstStates"));
+    for (const char *sql :
+         {"ALTER TABLE W2 DROP COLUMN Box20_L2", "ALTER TABLE W2 DROP SickPay", "DROP TABLE lstStates"})
+        folder.exec(QString::fromLatin1(sql));
     dialogs.answer(Dialogs::Answer::Retry, [&] { folder.exec(QStringLiteral("ALTER TABLE W2 ADD SickPay CURRENCY")); });
     dialogs.answer(Dialogs::Answer::Retry, [&] {
-        folder.exec(QStringLiteral("ALTER TABLE W2 ADD Box20_L2 TEXT(8)"));
-        folder.exec(QStringLiteral("CREATE TABLE lstStates (STabbrv TEXT(2))"));
+        for (const char *sql : {"ALTER TABLE W2 ADD Box20_L2 TEXT(8)", "CREATE TABLE lstStates (STabbrv TEXT(2))"})
+            folder.exec(QString::fromLatin1(sql));
     });
     loadAgreeing();
     ASSERT_EQ(dialogs.calls.size(), 2);
@@ -142,15 +142,12 @@ TEST_F(Startup, CommandsWaitForTheDatabaseAndHelpDescribesItsYear)
     const QStringList waiting = {"mnuForms_TaxPayer", "mnuForms_W2", "mnuForms_1099", "mnuPrint_W2",
                                  "mnuPrint_1099Misc", "mnuNagger",   "mnuAuto"};
     auto enabled = [&] {
-        int n = 0;
-        for (const QString &name : waiting)
-            n += window().findChild<QAction *>(name)->isEnabled();
-        return n;
+        return int(std::count_if(waiting.begin(), waiting.end(), [&](const QString &name) {
+            return window().findChild<QAction *>(name)->isEnabled();
+        }));
     };
     int enabledAtTheFirstScreen = -1;
-    ScreenOpeners openers;
-    openers.filerInfo = [&](MDIForm1 &) { enabledAtTheFirstScreen = enabled(); };
-    window().setScreenOpeners(openers);
+    window().setScreenOpeners({[&](MDIForm1 &) { enabledAtTheFirstScreen = enabled(); }, {}, {}, {}, {}, {}});
     loadAgreeing();
     EXPECT_EQ(enabledAtTheFirstScreen, 0);
     EXPECT_EQ(enabled(), waiting.size());
@@ -164,9 +161,8 @@ TEST(StartupWindows, TheSplashIsCentredAsShownAndTheDisclaimerSaysWhereTheDataIs
     Splash splash(state, {});
     splash.show();
     processEvents();
-    const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
-    EXPECT_NEAR(splash.geometry().center().x(), centre.x(), 1);
-    EXPECT_NEAR(splash.geometry().center().y(), centre.y(), 1);
+    const QPoint off = splash.geometry().center() - QGuiApplication::primaryScreen()->geometry().center();
+    EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();
 
     const QString file = QStringLiteral("/home/ann/.local/share/Quillory/Quillory.mdb");
     Disclaimer disclaimer(nullptr, file);

@@ -12,8 +12,9 @@ struct RequiredTable {
     const char *columns; // separated by blanks
 };
 
-// Every table the program opens and every column its screens, checks, summaries and print
-// runs read or write.
+// Every table the program opens and every column its screens, checks, summaries, print runs
+// and electronic files read or write. Checked after the open has added the tables that older
+// files lack.
 const RequiredTable kRequired[] = {
     {"FilerInfo", "FedIDNo EstNo FilerType PayerName PayerL1 PayerL2 PayerL3 State1 State1ID State2 State2ID "
                   "AddlEIN Tfid Contact Phone Email Fax AppliedFor"},
@@ -35,6 +36,7 @@ const RequiredTable kRequired[] = {
     {"PrintMargins", "FormName TopMargin LeftMargin TopMargAdjust LeftMargAdjust"},
     {"PrintFormats", "FormName type fieldname xPos1 yPos1 fieldlength Justify"},
     {"lstStates", "STabbrv"},
+    {"EfileSubmitter", "EIN SSAUserID TCC Name Address City State ZIP Contact Phone Email Preparer TestFile"},
 };
 
 } // namespace

@@ -398,8 +398,14 @@ TEST_P(CloseUnderABox, WaitsForTheAnswer)
     AppContext ctx{state, dialogs, help};
     MDIForm1 window(ctx);
     dialogs.setParent(&window);
-    window.setScreenOpeners(
-        {&FilerInfo::open, &W2::open, &Misc1099::open, &frmEmployerList::open, &PrtSelW2::open, &PrtSel1099::open});
+    window.setScreenOpeners({&FilerInfo::open,
+                             &W2::open,
+                             &Misc1099::open,
+                             &frmEmployerList::open,
+                             &PrtSelW2::open,
+                             &PrtSel1099::open,
+                             {},
+                             {}});
     window.show();
 
     int boxes = 0;

@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPair>
 #include <QSqlError>
 #include <QUrl>
+#include <QVector>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -30,20 +32,37 @@ QString errorText(const QSqlError &error)
 
 // The file holds social security numbers: it and the engine's side files are for their
 // owner's eyes only. Only group and other bits are taken away, so a file its owner made
-// read-only stays read-only; a file of another owner is left alone.
-void keepPrivate(const QString &path)
-{
-    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-    const QFile::Permissions forThisUser = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
-    for (const QString &file : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")}) {
-        const QFileInfo info(file);
-        if (!info.isFile() || info.ownerId() != ::geteuid())
-            continue;
-        const QFile::Permissions now = info.permissions() & ~forThisUser;
-        if (now & ~ownerOnly)
-            QFile::setPermissions(file, now & ownerOnly);
+// read-only stays read-only; a file of another owner is left alone. The modes are put back
+// unless the open succeeds: a file the program refuses keeps the mode it had.
+class PrivateModes {
+public:
+    explicit PrivateModes(const QString &path)
+    {
+        const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+        const QFile::Permissions forThisUser = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+        for (const QString &file : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")}) {
+            const QFileInfo info(file);
+            if (!info.isFile() || info.ownerId() != ::geteuid())
+                continue;
+            const QFile::Permissions was = info.permissions() & ~forThisUser;
+            if ((was & ~ownerOnly) && QFile::setPermissions(file, was & ownerOnly))
+                changed_.append({file, was});
+        }
     }
-}
+    ~PrivateModes()
+    {
+        if (!kept_)
+            for (const auto &[file, was] : changed_)
+                QFile::setPermissions(file, was);
+    }
+    PrivateModes(const PrivateModes &) = delete;
+    PrivateModes &operator=(const PrivateModes &) = delete;
+    void keep() { kept_ = true; }
+
+private:
+    QVector<QPair<QString, QFile::Permissions>> changed_;
+    bool kept_ = false;
+};
 
 // Tables added after the first database files were shipped. An older file gets them when it
 // opens; nothing else in it is touched. Same text as in the schema script.
@@ -73,7 +92,7 @@ void Database::open(const QString &path)
     if (info.isDir())
         throw DbError(QStringLiteral("'%1' is a folder, not a database file.").arg(QDir::toNativeSeparators(path)));
     // Before the engine opens it, so that the side files it makes copy the owner-only mode.
-    keepPrivate(info.absoluteFilePath());
+    PrivateModes modes(info.absoluteFilePath());
     // The engine would open a write-protected file for reading only, leave its side files
     // beside it, and in WAL mode even take the write lock without noticing.
     if (::faccessat(AT_FDCWD, QFile::encodeName(info.absoluteFilePath()).constData(), W_OK, AT_EACCESS) != 0 &&
@@ -118,6 +137,7 @@ void Database::open(const QString &path)
         throw DbError(QStringLiteral("Could not open the database file '%1': %2")
                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what())));
     }
+    modes.keep();
 }
 
 void Database::addMissingTables()
@@ -135,6 +155,8 @@ void Database::addMissingTables()
 void Database::close()
 {
     tables_.clear();
+    replaced_.clear();
+    schemaVersion_ = -1;
     if (QSqlDatabase::contains(connectionName_)) {
         {
             QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
@@ -174,6 +196,13 @@ QVariant Database::scalar(const QString &sql, const QVariantList &params)
 
 const TableInfo &Database::table(const QString &name)
 {
+    const qlonglong version = scalar(QStringLiteral("PRAGMA schema_version")).toLongLong();
+    if (version != schemaVersion_) {
+        for (const auto &table : std::as_const(tables_))
+            replaced_.append(table);
+        tables_.clear();
+        schemaVersion_ = version;
+    }
     const QString key = name.toLower();
     auto it = tables_.find(key);
     if (it != tables_.end())

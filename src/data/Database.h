@@ -32,7 +32,8 @@ public:
     // The first column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString &sql, const QVariantList &params = {});
 
-    // Column metadata of a table, by name without regard to case (cached).
+    // Column metadata of a table, by name without regard to case. Cached until the file's
+    // schema changes, so that a file repaired meanwhile is seen as it is now.
     const TableInfo &table(const QString &name);
 
     // Quotes a table or column name for SQL ("1099Misc" -> "\"1099Misc\"").
@@ -44,6 +45,9 @@ private:
     QString connectionName_;
     QString path_;
     QHash<QString, std::shared_ptr<TableInfo>> tables_;
+    qlonglong schemaVersion_ = -1;
+    // Replaced entries stay alive for references handed out before the change.
+    QVector<std::shared_ptr<TableInfo>> replaced_;
 };
 
 // A statement prepared once and run as often as needed, each time with new values.

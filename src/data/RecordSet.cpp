@@ -53,8 +53,48 @@ RecordSet RecordSet::table(Database &db, const QString &table, const QString &wh
         sql += QStringLiteral(" WHERE ") + where;
     if (!orderBy.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + orderBy;
+    set.sql_ = sql;
+    set.params_ = params;
     set.load(sql, params, true);
     return set;
+}
+
+void RecordSet::followSchema()
+{
+    if (!isUpdatable())
+        return;
+    const TableInfo &now = db_->table(table_);
+    bool same = now.columnCount() == columns_.size();
+    for (int i = 0; same && i < columns_.size(); ++i)
+        same = now.columns()[i].name == columns_[i].name && now.columns()[i].kind == columns_[i].kind;
+    if (same)
+        return;
+    const qlonglong at = (pos_ >= 0 && pos_ < rows_.size()) ? rows_[pos_].rowid : -1;
+    const QVector<ColumnInfo> before = columns_;
+    columns_ = now.columns();
+    info_ = now;
+    rows_.clear();
+    load(sql_, params_, true);
+    for (int r = 0; r < rows_.size(); ++r)
+        if (rows_[r].rowid == at)
+            pos_ = r;
+    if (mode_ == Mode::None)
+        return;
+    Row pending;
+    pending.rowid = pending_.rowid;
+    pending.values.resize(columns_.size());
+    if (mode_ == Mode::Editing && at >= 0 && pos_ < rows_.size() && rows_[pos_].rowid == at)
+        pending.values = rows_[pos_].values;
+    QVector<bool> dirty(columns_.size(), false);
+    for (int i = 0; i < before.size(); ++i) {
+        const int j = info_.indexOf(before[i].name);
+        if (j >= 0) {
+            pending.values[j] = pending_.values[i];
+            dirty[j] = dirty_[i];
+        }
+    }
+    pending_ = std::move(pending);
+    dirty_ = dirty;
 }
 
 void RecordSet::load(const QString &sql, const QVariantList &params, bool withRowId)

@@ -71,6 +71,10 @@ public:
     // Deletes the current row. Afterwards there is no current row until the next move;
     // moveNext goes to the row that followed it, movePrevious to the one before it.
     void deleteCurrent();
+    // When the table's columns have changed in the file since the set opened (a file repaired
+    // while a failure was reported), reads the rows again with the columns as they are now,
+    // keeping the current row and the values being added or edited.
+    void followSchema();
     // The table's rowid of the current row (updatable sets only).
     qlonglong rowId() const;
 
@@ -89,6 +93,8 @@ private:
 
     Database *db_;
     QString table_;
+    QString sql_;
+    QVariantList params_;
     QVector<ColumnInfo> columns_;
     TableInfo info_;
     QVector<Row> rows_;

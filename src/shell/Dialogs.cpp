@@ -45,6 +45,14 @@ private:
     }
 };
 
+struct Showing {
+    explicit Showing(int &depth) : depth_(depth) { ++depth_; }
+    ~Showing() { --depth_; }
+    Showing(const Showing &) = delete;
+    Showing &operator=(const Showing &) = delete;
+    int &depth_;
+};
+
 } // namespace
 
 Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Icon icon, Buttons buttons)
@@ -89,6 +97,7 @@ Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Ic
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         break;
     }
+    const Showing showing(showing_);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;
@@ -114,6 +123,7 @@ Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Ic
 
 std::optional<QString> QtDialogs::input(const QString &prompt, const QString &title, const QString &initial)
 {
+    const Showing showing(showing_);
     bool ok = false;
     const QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, initial, &ok);
     if (!ok)
@@ -124,6 +134,7 @@ std::optional<QString> QtDialogs::input(const QString &prompt, const QString &ti
 bool QtDialogs::printerDialog(QPrinter &printer)
 {
     WholeJobsPrintDialog dialog(&printer, parent_);
+    const Showing showing(showing_);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -26,6 +26,8 @@ public:
     // The path the user chooses to save a file under, or nothing when cancelled.
     virtual std::optional<QString> saveFileName(const QString &title, const QString &suggested) = 0;
     virtual void beep() = 0;
+    // Whether a box is waiting for its answer; the step that opened it goes on afterwards.
+    virtual bool isShowing() const { return false; }
 };
 
 // The real dialogs on screen, owned by the given window.
@@ -37,9 +39,12 @@ public:
     bool printerDialog(QPrinter &printer) override;
     std::optional<QString> saveFileName(const QString &title, const QString &suggested) override;
     void beep() override;
+    bool isShowing() const override { return showing_ > 0; }
 
 private:
     QWidget *parent_ = nullptr;
+    // Counted until exec returns: a box that a session's logout has hidden is still waited for.
+    int showing_ = 0;
 };
 
 } // namespace quillory

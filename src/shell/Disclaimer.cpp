@@ -1,5 +1,6 @@
 #include "shell/Disclaimer.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -29,25 +30,26 @@ const char *const kDisclaimer =
     "Agree</b> to leave it.</p>";
 
 const char *const kDataNote =
-    "Your information is kept in the database file beside the program. Keep a copy of that file "
-    "in a safe place: it holds social security numbers.";
+    "Your information is kept in the database file %1. Keep a copy of that file in a safe place: it "
+    "holds social security numbers.";
 
 } // namespace
 
-Disclaimer::Disclaimer(QWidget *owner) : QDialog(owner)
+Disclaimer::Disclaimer(QWidget *owner, const QString &databaseFile) : QDialog(owner)
 {
     setObjectName(QStringLiteral("Disclaimer"));
     setWindowTitle(tr("Quillory - Disclaimer"));
     setModal(true);
 
-    const char *const texts[2] = {kDisclaimer, kDataNote};
+    const QString texts[2] = {QString::fromUtf8(kDisclaimer),
+                              QString::fromUtf8(kDataNote).arg(QDir::toNativeSeparators(databaseFile).toHtmlEscaped())};
     const char *const pictures[2] = {"Picture1", "Picture2"};
     auto *layout = new QVBoxLayout(this);
     for (int i = 0; i < 2; ++i) {
         Frame1[i] = new QFrame(this);
         Frame1[i]->setObjectName(QStringLiteral("Frame1_%1").arg(i));
         Frame1[i]->setFrameShape(QFrame::StyledPanel);
-        auto *label = new QLabel(QString::fromUtf8(texts[i]), Frame1[i]);
+        auto *label = new QLabel(texts[i], Frame1[i]);
         label->setObjectName(QString::fromLatin1(pictures[i]));
         label->setWordWrap(true);
         label->setTextFormat(Qt::RichText);

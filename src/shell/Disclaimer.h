@@ -11,7 +11,8 @@ namespace quillory {
 class Disclaimer : public QDialog {
     Q_OBJECT
 public:
-    explicit Disclaimer(QWidget *owner);
+    // databaseFile: where the user's information is kept, named in the data note.
+    Disclaimer(QWidget *owner, const QString &databaseFile);
     // True when the user chose "I Agree".
     bool agreed() const { return result() == QDialog::Accepted; }
 

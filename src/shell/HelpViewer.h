@@ -13,6 +13,12 @@ class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
     virtual void showTopic(const QString &helpFile, int topic) = 0;
+    // Values that topics show in place of their <span data-value="Name"> texts (the tax year
+    // and limits of the database file); topics keep their own texts for values not given.
+    virtual void setValues(const QMap<QString, QString> &values) { values_ = values; }
+
+protected:
+    QMap<QString, QString> values_;
 };
 
 struct HelpTopic {
@@ -21,7 +27,7 @@ struct HelpTopic {
 };
 
 // Reads the topics of a help file: HTML sections marked <section data-topic="N">, each
-// with an <h1> title. An unreadable file gives no topics.
-QMap<int, HelpTopic> readHelpTopics(const QString &helpFile);
+// with an <h1> title, with the given values put in. An unreadable file gives no topics.
+QMap<int, HelpTopic> readHelpTopics(const QString &helpFile, const QMap<QString, QString> &values = {});
 
 } // namespace quillory

@@ -8,13 +8,20 @@
 
 namespace quillory {
 
-QMap<int, HelpTopic> readHelpTopics(const QString &helpFile)
+QMap<int, HelpTopic> readHelpTopics(const QString &helpFile, const QMap<QString, QString> &values)
 {
     QMap<int, HelpTopic> topics;
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly))
         return topics;
-    const QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromUtf8(file.readAll());
+    static const QRegularExpression value(QStringLiteral("(<span\\s+data-value=\"(\\w+)\"\\s*>)[^<]*(</span>)"));
+    for (auto it = value.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        if (values.contains(m.captured(2)) && !values[m.captured(2)].isEmpty())
+            text.replace(m.captured(0), m.captured(1) + values[m.captured(2)].toHtmlEscaped() + m.captured(3));
+    }
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
     static const QRegularExpression section(QStringLiteral("<section\\s+data-topic=\"(\\d+)\"\\s*>(.*?)</section>"),
                                             QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression heading(QStringLiteral("<h1[^>]*>(.*?)</h1>"),
@@ -23,7 +30,7 @@ QMap<int, HelpTopic> readHelpTopics(const QString &helpFile)
         const auto m = it.next();
         HelpTopic topic;
         topic.html = m.captured(2);
-        topic.title = heading.match(topic.html).captured(1).trimmed();
+        topic.title = heading.match(topic.html).captured(1).remove(tag).trimmed();
         topics.insert(m.captured(1).toInt(), topic);
     }
     return topics;
@@ -87,7 +94,7 @@ QtHelpViewer::~QtHelpViewer() = default;
 
 void QtHelpViewer::showTopic(const QString &helpFile, int topic)
 {
-    const auto topics = readHelpTopics(helpFile);
+    const auto topics = readHelpTopics(helpFile, values_);
     if (!topics.contains(topic))
         return;
     if (!window_)

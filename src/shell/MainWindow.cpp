@@ -2,6 +2,7 @@
 
 #include "data/DbError.h"
 #include "data/Lookups.h"
+#include "data/RequiredSchema.h"
 #include "data/Settings.h"
 #include "shell/About.h"
 #include "shell/Disclaimer.h"
@@ -9,6 +10,7 @@
 #include "shell/KeyboardLocks.h"
 #include "shell/StepRunner.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QGuiApplication>
@@ -100,7 +102,8 @@ void MDIForm1::buildStatusBar()
     }
     statusPanels_[3]->setText(QStringLiteral("CAPS"));
     statusPanels_[4]->setText(QStringLiteral("NUM"));
-    statusPanels_[0]->setAccessibleName(tr("Status"));
+    // The text panel has no fixed accessible name: assistive technology reads the shown text.
+    statusPanels_[0]->setAccessibleDescription(tr("Status"));
     auto *clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &MDIForm1::updateClock);
     clock->start(500);
@@ -142,19 +145,26 @@ bool MDIForm1::load(const std::function<void()> &unloadSplash)
         unloadSplash();
 
     {
-        Disclaimer disclaimer(this);
+        Disclaimer disclaimer(this, s.databaseFile());
         disclaimer.exec();
         if (!disclaimer.agreed())
             return false;
     }
     show();
 
+    // The commands that need the database wait until start-up has done with it.
+    const QList<QAction *> waiting = findChild<QMenu *>(QStringLiteral("mnuForms"))->actions() +
+                                     findChild<QMenu *>(QStringLiteral("mnuPrint"))->actions() +
+                                     findChild<QMenu *>(QStringLiteral("mnuOpt"))->actions();
+    for (QAction *action : waiting)
+        action->setEnabled(false);
     s.helpFile = s.helpFilePath();
     runSteps(ctx_, {
                        [&] {
                            s.gDatabasePath = s.databaseFile();
                            s.gDatabase.open(s.gDatabasePath);
                        },
+                       [&] { checkSchema(s.gDatabase); },
                        [&] {
                            if (filersWithIdNumber(s.gDatabase).isEmpty())
                                mnuForms_TaxPayer_Click();
@@ -163,9 +173,20 @@ bool MDIForm1::load(const std::function<void()> &unloadSplash)
                            const Settings settings = Settings::read(s.gDatabase);
                            s.gW2AutoNumber = static_cast<short>(settings.w2AutoNo) != 0;
                            mnuWhat->setText(whatsChangedCaption(settings.year));
+                           // The what's-changed topic describes the year and limits of this file.
+                           const QLocale locale;
+                           ctx_.help.setValues({{QStringLiteral("Year"), settings.year},
+                                                {QStringLiteral("SSwages"), settings.ssWages.toCurrency(locale)},
+                                                {QStringLiteral("SSTaxMax"), settings.ssTaxMax.toCurrency(locale)},
+                                                {QStringLiteral("SSTaxPct"), locale.toString(settings.ssTaxPct)},
+                                                {QStringLiteral("MDtaxPct"), locale.toString(settings.mdTaxPct)},
+                                                {QStringLiteral("EICMax"), settings.eicMax.toCurrency(locale)},
+                                                {QStringLiteral("W2box12"), settings.w2box12.toCurrency(locale)}});
                        },
                        [&] { mnuAuto->setChecked(s.gW2AutoNumber); },
                    });
+    for (QAction *action : waiting)
+        action->setEnabled(true);
     return true;
 }
 
@@ -357,6 +378,14 @@ void MDIForm1::open(const std::function<void(MDIForm1 &)> &opener)
 
 void MDIForm1::closeEvent(QCloseEvent *event)
 {
+    // A box of the program waits for its answer, and the step that opened it goes on with its
+    // screen afterwards: nothing may close under it (File > Exit from a screen reader, a
+    // session's logout).
+    if (QApplication::activeModalWidget() || ctx_.dialogs.isShowing()) {
+        ctx_.dialogs.beep();
+        event->ignore();
+        return;
+    }
     // Each open screen runs its own closing rules first.
     area_->closeAllSubWindows();
     for (QMdiSubWindow *sub : area_->subWindowList()) {

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -55,29 +56,22 @@ QString amountProblem(const QString &text)
     return tooLarge ? QObject::tr("it is too large to store") : QObject::tr("it is not a number");
 }
 
-// The maximum length counts UTF-16 units, so a character outside the basic plane typed or
-// pasted into the last free place keeps only its first half, which cannot be stored.
-void dropHalfCharacters(QLineEdit *edit)
+// Whether a line edit takes a typed character: what is printable, format marks, and
+// characters outside the basic plane (a whole pair).
+bool typeable(char32_t c)
 {
-    const QString text = edit->text();
-    if (text.isValidUtf16())
-        return;
-    QString whole;
-    int cursor = edit->cursorPosition();
-    for (int i = 0; i < text.size(); ++i) {
-        const bool pairStart = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        if (pairStart) {
-            whole += text[i];
-            whole += text[++i];
-        } else if (text[i].isSurrogate()) {
-            if (i < edit->cursorPosition())
-                --cursor;
-        } else {
-            whole += text[i];
-        }
-    }
-    edit->setText(whole);
-    edit->setCursorPosition(cursor);
+    return c > 0xFFFF || QChar::isPrint(c) || QChar::category(c) == QChar::Other_Format;
+}
+
+// The part of a typed text that fits into `room` UTF-16 units, never half a pair.
+QString fitting(const QString &text, int room)
+{
+    if (text.size() <= room)
+        return text;
+    QString part = text.left(std::max(room, 0));
+    if (!part.isEmpty() && part.back().isHighSurrogate())
+        part.chop(1);
+    return part;
 }
 
 } // namespace
@@ -112,8 +106,13 @@ RecordField &RecordScreen::addField(QWidget *control, const QString &column)
 void RecordScreen::connectField(const RecordField &field)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(field.control)) {
-        connect(edit, &QLineEdit::textChanged, this, [this] { markChanged(); });
-        connect(edit, &QLineEdit::textEdited, this, [edit] { dropHalfCharacters(edit); });
+        lastText_.insert(edit, edit->text());
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] {
+            lastText_.insert(edit, edit->text());
+            markChanged();
+        });
+        // Before textChanged, so that the text as it was is still at hand.
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] { followTypingRules(edit); });
     } else if (auto *check = qobject_cast<QCheckBox *>(field.control))
         connect(check, &QCheckBox::toggled, this, [this] { markChanged(); });
     else if (auto *combo = qobject_cast<QComboBox *>(field.control))
@@ -264,8 +263,10 @@ const ColumnInfo *RecordScreen::columnInfo(const RecordField &field)
 void RecordScreen::applyColumnSizes()
 {
     // Typing is limited by the column sizes from the start, before any row is shown.
-    for (const RecordField &f : fields_) {
+    for (RecordField &f : fields_) {
         const ColumnInfo *col = columnInfo(f);
+        if (col && col->kind == ColumnKind::Money)
+            f.maxLength = setup_.amountLengths.value(f.column.trimmed(), setup_.amountLength);
         if (!col || col->kind != ColumnKind::Text || col->size <= 0 || f.show)
             continue;
         if (auto *edit = qobject_cast<QLineEdit *>(f.control))
@@ -327,6 +328,7 @@ void RecordScreen::ShowRecord()
     runSteps(ctx_, {
                        [&] {
                            loading_ = true;
+                           records().followSchema();
                            for (const RecordField &f : fields_)
                                showField(f);
                        },
@@ -392,6 +394,7 @@ bool RecordScreen::SaveRecord()
                        [&] {
                            if (refused)
                                return;
+                           records().followSchema();
                            for (const RecordField &f : fields_)
                                writeField(f);
                            writeExtraColumns(records());
@@ -898,6 +901,93 @@ bool RecordScreen::fieldKey(const RecordField &field, QKeyEvent *key)
     return false;
 }
 
+int RecordScreen::lengthLimit(const RecordField &field) const
+{
+    if (field.maxLength > 0)
+        return field.maxLength;
+    const auto *edit = qobject_cast<const QLineEdit *>(field.control);
+    return edit ? edit->maxLength() : 32767;
+}
+
+QString RecordScreen::typedText(const RecordField &field, const QString &text, int room)
+{
+    QString typed;
+    bool beep = false;
+    for (int i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        } else if (text[i].isSurrogate())
+            continue; // half a character, as a cut-off paste or a full field leaves it
+        if (!typeable(c) || (field.keys & RecordField::ReadOnly)) {
+            beep = beep || (field.keys & RecordField::ReadOnly);
+            continue;
+        }
+        int code = c < 256 ? int(c) : 0xFFFF;
+        if (field.keys & RecordField::Numeric) {
+            FilterNumericKey(code);
+            if (code == 0)
+                continue;
+        }
+        if ((field.keys & RecordField::LettersOnly) && code < 'A') {
+            beep = true;
+            continue;
+        }
+        QString key = QString::fromUcs4(&c, 1);
+        if (field.keys & RecordField::UpperCase)
+            key = key.toUpper();
+        key = fitting(key, room - int(typed.size()));
+        typed += key;
+    }
+    if (beep)
+        ctx_.dialogs.beep();
+    return typed;
+}
+
+void RecordScreen::followTypingRules(QLineEdit *edit)
+{
+    const RecordField *field = fieldOf(edit);
+    if (!field || field->show || !edit->inputMask().isEmpty())
+        return;
+    const QString before = lastText_.value(edit);
+    const QString now = edit->text();
+    // What came in is what lies between the unchanged start and the unchanged end.
+    int start = 0;
+    while (start < before.size() && start < now.size() && before[start] == now[start])
+        ++start;
+    int end = 0;
+    while (end < before.size() - start && end < now.size() - start &&
+           before[before.size() - 1 - end] == now[now.size() - 1 - end])
+        ++end;
+    // Never split a pair between the kept text and what came in.
+    if (start > 0 && now[start - 1].isHighSurrogate())
+        --start;
+    if (end > 0 && now[now.size() - end].isLowSurrogate())
+        --end;
+    const QString came = now.mid(start, now.size() - start - end);
+    const QString typed = typedText(*field, came, lengthLimit(*field) - start - end);
+    if (typed == came)
+        return;
+    // Keys that all are dropped leave a selection they were typed over as it was.
+    edit->setText(typed.isEmpty() && !came.isEmpty() ? before : now.left(start) + typed + now.right(end));
+    edit->setCursorPosition(start + typed.size());
+}
+
+bool RecordScreen::pasteAsTyped(const RecordField &field, QKeyEvent *key)
+{
+    auto *edit = qobject_cast<QLineEdit *>(field.control);
+    if (!edit || !key->matches(QKeySequence::Paste) || edit->isReadOnly() || field.show || !edit->inputMask().isEmpty())
+        return false;
+    // The line edit would cut the pasted text to its maximum length before the rules drop
+    // anything; typing drops first and then fills the room that is left.
+    const int room = lengthLimit(field) - int(edit->text().size() - edit->selectedText().size());
+    const QString typed = typedText(field, QGuiApplication::clipboard()->text(), room);
+    if (!typed.isEmpty())
+        edit->insert(typed);
+    return true;
+}
+
 void RecordScreen::reformatAmount(const RecordField &field, bool entering)
 {
     auto *edit = qobject_cast<QLineEdit *>(field.control);
@@ -923,7 +1013,7 @@ bool RecordScreen::eventFilter(QObject *watched, QEvent *event)
         if (formKey(key, watched))
             return true;
         if (const RecordField *field = fieldOf(watched))
-            if (fieldKey(*field, key))
+            if (pasteAsTyped(*field, key) || fieldKey(*field, key))
                 return true;
         break;
     }

@@ -4,6 +4,7 @@
 #include "shell/AppContext.h"
 #include "shell/RecordGrid.h"
 
+#include <QHash>
 #include <QWidget>
 #include <deque>
 #include <functional>
@@ -12,6 +13,7 @@
 class QFrame;
 class QGroupBox;
 class QLayout;
+class QLineEdit;
 class QPushButton;
 
 namespace quillory {
@@ -34,6 +36,7 @@ struct RecordField {
     QString column;
     unsigned keys = AnyKey;
     bool selectByPrefix = false; // combo box: SelectComboEntry instead of setting the text
+    int maxLength = 0;           // amount field: the longest entry (text fields: the column's size)
     QString clearedText;         // combo box: what ClearFields puts in
     // For controls that need their own handling (masked fields, lists filled on demand).
     std::function<void(const QVariant &)> show;
@@ -70,6 +73,11 @@ struct RecordScreenSetup {
     QString afterDeleteStatus; // status text after a delete (none when empty)
     QString noRecordsMessage = QStringLiteral("No Records");
     bool closeBeforeNoRecords = false; // the screen closes before the message shows
+
+    // The longest entry of an amount field: this, or the length given for its column. (Not the
+    // line edit's own maximum, which would cut the longer currency form shown outside the field.)
+    int amountLength = 18;
+    QHash<QString, int> amountLengths;
 
     // Moves do nothing on an empty set (otherwise the save question is still asked).
     bool movesNeedRows = false;
@@ -208,6 +216,12 @@ private:
     bool askToSaveChanges();
     bool formKey(QKeyEvent *key, QObject *watched);
     bool fieldKey(const RecordField &field, QKeyEvent *key);
+    // The field's typing rules applied to text that did not come key by key (pasted, dropped,
+    // from an input method): what typing its characters one by one into `room` places gives.
+    QString typedText(const RecordField &field, const QString &text, int room);
+    void followTypingRules(QLineEdit *edit);
+    bool pasteAsTyped(const RecordField &field, QKeyEvent *key);
+    int lengthLimit(const RecordField &field) const;
     void reformatAmount(const RecordField &field, bool entering);
     const ColumnInfo *columnInfo(const RecordField &field);
     void applyColumnSizes();
@@ -221,6 +235,7 @@ private:
     AppContext &ctx_;
     RecordScreenSetup setup_;
     std::deque<RecordField> fields_;
+    QHash<const QLineEdit *, QString> lastText_;
     std::unique_ptr<RecordSet> records_;
     QGroupBox *listFrame_;
     RecordGrid *listGrid_;

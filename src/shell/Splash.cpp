@@ -55,7 +55,9 @@ Splash::Splash(AppState &state, std::function<void()> onFirstTick)
     layout->addLayout(texts, 1);
     setStyleSheet(QStringLiteral("#Splash { background: white; border: 2px solid #1e3c6e; }"));
     setAttribute(Qt::WA_StyledBackground);
-    resize(520, 220);
+    // At least what the layout needs, before it is placed: it would widen the window to the
+    // right once shown.
+    resize(QSize(520, 220).expandedTo(minimumSizeHint()));
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();

@@ -15,6 +15,7 @@ namespace quillory::test {
 
 struct RecordingHelp : HelpViewer {
     void showTopic(const QString &file, int topic) override { shown.append({file, topic}); }
+    using HelpViewer::values_;
     QVector<QPair<QString, int>> shown;
 };
 

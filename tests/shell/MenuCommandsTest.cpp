@@ -4,6 +4,7 @@
 
 #include "shell/About.h"
 #include "shell/HelpWindow.h"
+#include <QAccessible>
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
@@ -170,4 +171,18 @@ TEST(HelpFile, TheViewerShowsATopicAndIgnoresAMissingOne)
     EXPECT_TRUE(viewer.window()->browser()->toPlainText().contains("What's changed in 2001"));
     viewer.showTopic(folder.folder() + "/none.HLP", 1005);
     EXPECT_EQ(viewer.window()->currentTopic(), 1032);
+    // The year and limits of the database file in place of the shipped ones.
+    viewer.setValues({{"Year", "2024"}, {"W2box12", "$23,000.00"}});
+    viewer.showTopic(folder.helpPath(), 1032);
+    const QString text = viewer.window()->browser()->toPlainText();
+    for (const char *part :
+         {"What's changed in 2024", "serves tax year 2024", "(codes D to H and S): $23,000.00", "$80,400.00"})
+        EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
+}
+
+TEST_F(MenuCommands, AssistiveTechnologyReadsTheShownStatusText)
+{
+    auto *panel = window().findChild<QLabel *>(QStringLiteral("status_Text"));
+    window().setStatusText(QStringLiteral("W2 Screen"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(panel)->text(QAccessible::Name), QStringLiteral("W2 Screen"));
 }

@@ -111,6 +111,22 @@ TEST_F(W2Screen, WithoutAutoNumberingTheNumberIsTypedAndCancelWithNoW2Closes)
     EXPECT_FALSE(w.isVisible());
 }
 
+// A column missing from an older file, put back while the failure dialog is up: Retry stores.
+TEST_F(W2Screen, RetryAfterTheFileIsRepairedStoresTheRecord)
+{
+    db().exec("ALTER TABLE W2 DROP COLUMN Box20_L2");
+    dialogs.answer(Answer::Ok);
+    W2 &w = open();
+    fillConsistent(w, "123456789");
+    type(w.Text1[19], "town");
+    dialogs.answer(Answer::Retry, [&] { folder.exec("ALTER TABLE W2 ADD Box20_L2 TEXT(8)"); });
+    w.cmdEdit[2]->click();
+    ASSERT_EQ(dialogs.calls.size(), 2);
+    EXPECT_TRUE(dialogs.calls[1].text.contains("Box20_L2")) << dialogs.calls[1].text.toStdString();
+    EXPECT_EQ(stored("Box20_L2", "123-45-6789").toString(), "TOWN");
+    EXPECT_TRUE(browsing());
+}
+
 TEST_F(W2Screen, AnEmployerThatIsGoneIsAFailure)
 {
     dialogs.answer(Answer::Abort);

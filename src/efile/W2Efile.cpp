@@ -7,6 +7,7 @@
 #include "efile/Efw2Layout.h"
 #include "efile/Submitter.h"
 
+#include <QHash>
 #include <map>
 
 namespace quillory::efile {
@@ -85,6 +86,231 @@ FixedRecord submitterRecord(const Submitter &s)
     return ra;
 }
 
+// The employers the choice names that have W-2s, and the condition that picks them.
+struct EmployerFilter {
+    QString where;
+    QVariantList params;
+};
+
+EmployerFilter employerFilter(const EmployerChoice &choice)
+{
+    EmployerFilter f{QStringLiteral("EXISTS (SELECT 1 FROM W2 WHERE W2.Tfid = FilerInfo.Tfid)"), {}};
+    if (!choice.fedIdNo.isEmpty()) {
+        f.where += QStringLiteral(" AND FedIDNo = ? AND coalesce(EstNo, '') = ? AND coalesce(FilerType, '') = ?");
+        // An empty text binds as Null, which equals nothing.
+        f.params << choice.fedIdNo << (choice.estNo.isNull() ? QStringLiteral("") : choice.estNo)
+                 << (choice.filerType.isNull() ? QStringLiteral("") : choice.filerType);
+    }
+    return f;
+}
+
+RecordSet readEmployers(Database &db, const EmployerFilter &f)
+{
+    return RecordSet::table(db, QStringLiteral("FilerInfo"), f.where, f.params, QStringLiteral("FedIDNo"));
+}
+
+// The W-2s of all chosen employers in one read, in employee order within each employer.
+RecordSet readW2s(Database &db, const EmployerFilter &f)
+{
+    return RecordSet::table(db, QStringLiteral("W2"),
+                            QStringLiteral("Tfid IN (SELECT Tfid FROM FilerInfo WHERE %1)").arg(f.where), f.params,
+                            QStringLiteral("Tfid, Boxd"));
+}
+
+// Row positions of the W-2 set by employer.
+QHash<qlonglong, QVector<int>> positionsByEmployer(RecordSet &w2)
+{
+    QHash<qlonglong, QVector<int>> byTfid;
+    for (w2.moveFirst(); !w2.eof(); w2.moveNext())
+        byTfid[w2.integer(QStringLiteral("Tfid"))] << w2.position();
+    return byTfid;
+}
+
+void addEmployerRecord(const RecordSet &filers, const QString &employer, EfileOutcome &out)
+{
+    const QString ein = filers.text(QStringLiteral("FedIDNo"));
+    FixedRecord re(efw2::RE());
+    re.setCount("TaxYear", out.taxYear);
+    if (!validEin(ein))
+        out.problems << employer + QStringLiteral(": the employer identification number is missing or malformed");
+    re.set("EmployerEIN", ein);
+    re.set("EstablishmentNumber", filers.text(QStringLiteral("EstNo")));
+    if (validEin(filers.text(QStringLiteral("AddlEIN"))))
+        re.set("OtherEIN", filers.text(QStringLiteral("AddlEIN")));
+    if (filers.text(QStringLiteral("PayerName")).trimmed().isEmpty())
+        out.problems << employer + QStringLiteral(": the name is missing");
+    re.set("EmployerName", filers.text(QStringLiteral("PayerName")));
+    const Address address =
+        parseAddress({filers.text(QStringLiteral("PayerL1")), filers.text(QStringLiteral("PayerL2")),
+                      filers.text(QStringLiteral("PayerL3"))});
+    if (!address.ok)
+        out.problems << employer + QStringLiteral(": the address is missing or does not end in \"city, state ZIP\"");
+    setAddress(re, address);
+    const EmployerKind *kind = kindOf(filers.text(QStringLiteral("FilerType")));
+    if (!kind)
+        out.problems << employer + QStringLiteral(": the filer type \"%1\" is not a kind of employer the file knows")
+                                       .arg(filers.text(QStringLiteral("FilerType")));
+    re.set("KindOfEmployer", QLatin1String(kind ? kind->kindOfEmployer : "N"));
+    re.set("EmploymentCode", QLatin1String(kind ? kind->employmentCode : "R"));
+    re.set("ContactName", filers.text(QStringLiteral("Contact")));
+    re.set("ContactPhone", filers.text(QStringLiteral("Phone")));
+    re.set("ContactFax", filers.text(QStringLiteral("Fax")));
+    re.set("ContactEmail", filers.text(QStringLiteral("Email")));
+    out.add(re, employer);
+    ++out.filers;
+}
+
+// What an employer's RT and RU records total.
+struct EmployerTotals {
+    Totals rt, ru;
+    int employees = 0;
+    int optional = 0;
+};
+
+// One W-2 being written: its RW and RO records and who it belongs to.
+struct EmployeeRecords {
+    const QString &who;
+    FixedRecord rw{efw2::RW()};
+    FixedRecord ro{efw2::RO()};
+    bool hasOptional = false;
+};
+
+void addBoxAmounts(const RecordSet &w2, EmployeeRecords &e, EmployerTotals &totals, EfileOutcome &out)
+{
+    for (const BoxField &b : kBoxes) {
+        const Money amount = w2.money(QLatin1String(b.column));
+        out.money(b.optionalRecord ? e.ro : e.rw, b.field, amount, e.who, QLatin1String(b.box));
+        (b.optionalRecord ? totals.ru : totals.rt)[b.field] += amount;
+        e.hasOptional = e.hasOptional || (b.optionalRecord && !amount.isZero());
+    }
+    if (!w2.money(QStringLiteral("Box9")).isZero())
+        out.problems << e.who + QStringLiteral(": box 9 (advance EIC payment) is no longer reported; clear it");
+}
+
+// Box 12: amounts of the same code add up.
+void addBox12(const RecordSet &w2, EmployeeRecords &e, EmployerTotals &totals, EfileOutcome &out)
+{
+    Totals rw12, ro12;
+    for (const char letter : {'a', 'b', 'c', 'd'}) {
+        const QString code = w2.text(QStringLiteral("Box12%1_Code").arg(letter)).trimmed().toUpper();
+        const Money amount = w2.money(QStringLiteral("Box12%1_Amt").arg(letter));
+        if (code.isEmpty() || efw2::box12PaperOnly(code))
+            continue;
+        const efw2::Box12Field *target = nullptr;
+        for (const efw2::Box12Field &f : efw2::box12Fields()) {
+            if (code == QLatin1String(f.code))
+                target = &f;
+        }
+        if (!target) {
+            out.problems << e.who + QStringLiteral(": box 12 code %1 has no place in the file").arg(code);
+            continue;
+        }
+        (target->optionalRecord ? ro12 : rw12)[target->field] += amount;
+        e.hasOptional = e.hasOptional || (target->optionalRecord && !amount.isZero());
+    }
+    for (auto *codes : {&rw12, &ro12}) {
+        const bool opt = codes == &ro12;
+        for (const auto &[field, amount] : *codes) {
+            out.money(opt ? e.ro : e.rw, field.constData(), amount, e.who,
+                      QStringLiteral("box 12 ") + QString::fromLatin1(field).mid(5));
+            (opt ? totals.ru : totals.rt)[field] += amount;
+        }
+    }
+}
+
+void setEmployee(FixedRecord &r, const QString &ssn, const PersonName &name, const Address &home)
+{
+    r.set("SSN", ssn);
+    r.set("FirstName", name.first);
+    r.set("MiddleName", name.middle);
+    r.set("LastName", name.last);
+    r.set("Suffix", name.suffix);
+    setAddress(r, home);
+}
+
+// One state record per state line.
+void addStateRecords(const RecordSet &w2, const QString &who, const QString &ssn, const PersonName &name,
+                     const Address &home, EfileOutcome &out)
+{
+    for (int line = 1; line <= 2; ++line) {
+        const QString state = w2.text(QStringLiteral("Box15a_L%1").arg(line)).trimmed();
+        if (state.isEmpty())
+            continue;
+        FixedRecord rs(efw2::RS());
+        const QString number = stateNumber(state);
+        if (number.isEmpty())
+            out.problems << who + QStringLiteral(": box 15 state \"%1\" is not a state abbreviation").arg(state);
+        rs.set("StateCode", number);
+        rs.set("StateCode2", number);
+        setEmployee(rs, ssn, name, home);
+        rs.set("StateEmployerAccount", w2.text(QStringLiteral("Box15b_L%1").arg(line)));
+        const QString suffix = QStringLiteral(", line %1").arg(line);
+        out.money(rs, "StateWages", w2.money(QStringLiteral("Box16_L%1").arg(line)), who,
+                  QStringLiteral("box 16") + suffix);
+        out.money(rs, "StateTax", w2.money(QStringLiteral("Box17_L%1").arg(line)), who,
+                  QStringLiteral("box 17") + suffix);
+        const Money localWages = w2.money(QStringLiteral("Box18_L%1").arg(line));
+        const Money localTax = w2.money(QStringLiteral("Box19_L%1").arg(line));
+        out.money(rs, "LocalWages", localWages, who, QStringLiteral("box 18") + suffix);
+        out.money(rs, "LocalTax", localTax, who, QStringLiteral("box 19") + suffix);
+        if (!localWages.isZero() || !localTax.isZero())
+            rs.set("TaxTypeCode", QStringLiteral("C"));
+        out.add(rs, who);
+    }
+}
+
+// The RW (and RO) record of the current W-2 and its state records.
+void addEmployee(const RecordSet &w2, EmployerTotals &totals, EfileOutcome &out)
+{
+    const QString ssn = w2.text(QStringLiteral("Boxd"));
+    const PersonName name = splitName(w2.text(QStringLiteral("Boxe_FName")), w2.text(QStringLiteral("Boxe_LName")));
+    const QString who = QStringLiteral("W-2 of %1 %2 (%3)")
+                            .arg(name.first, name.last, ssn.isEmpty() ? QStringLiteral("no SSN") : ssn)
+                            .simplified();
+    EmployeeRecords e{who};
+    if (!validSsn(ssn))
+        out.problems << who + QStringLiteral(": the social security number is missing or not valid");
+    if (name.first.isEmpty() || name.last.isEmpty())
+        out.problems << who + QStringLiteral(": the employee's first or last name is missing");
+    const Address home = parseAddress(
+        {w2.text(QStringLiteral("Boxf_L1")), w2.text(QStringLiteral("Boxf_L2")), w2.text(QStringLiteral("Boxf_L3"))});
+    if (!home.ok)
+        out.problems << who + QStringLiteral(": the address is missing or does not end in \"city, state ZIP\"");
+    setEmployee(e.rw, ssn, name, home);
+
+    addBoxAmounts(w2, e, totals, out);
+    addBox12(w2, e, totals, out);
+    e.rw.setCount("StatutoryEmployee", w2.flag(QStringLiteral("Box13a")) ? 1 : 0);
+    e.rw.setCount("RetirementPlan", w2.flag(QStringLiteral("Box13b")) ? 1 : 0);
+    e.rw.setCount("ThirdPartySickPay", w2.flag(QStringLiteral("Box13c")) ? 1 : 0);
+    totals.rt["SickPayTax"] += w2.money(QStringLiteral("SickPay"));
+    out.add(e.rw, who);
+    if (e.hasOptional) {
+        out.add(e.ro, who);
+        ++totals.optional;
+    }
+    addStateRecords(w2, who, ssn, name, home, out);
+    ++totals.employees;
+}
+
+void addEmployerTotals(const EmployerTotals &totals, const QString &employer, EfileOutcome &out)
+{
+    FixedRecord rt(efw2::RT());
+    rt.setCount("RWCount", totals.employees);
+    for (const auto &[field, amount] : totals.rt)
+        out.money(rt, field.constData(), amount, employer,
+                  QStringLiteral("the total of ") + QString::fromLatin1(field));
+    out.add(rt, employer);
+    if (totals.optional > 0) {
+        FixedRecord ru(efw2::RU());
+        ru.setCount("ROCount", totals.optional);
+        for (const auto &[field, amount] : totals.ru)
+            out.money(ru, field.constData(), amount, employer,
+                      QStringLiteral("the total of ") + QString::fromLatin1(field));
+        out.add(ru, employer);
+    }
+}
+
 } // namespace
 
 EfileOutcome buildW2Efile(Database &db, const EmployerChoice &choice)
@@ -96,175 +322,25 @@ EfileOutcome buildW2Efile(Database &db, const EmployerChoice &choice)
     checkSubmitter(submitter, FileKind::W2, out);
     out.add(submitterRecord(submitter), QStringLiteral("Submitter"));
 
-    QString where = QStringLiteral("EXISTS (SELECT 1 FROM W2 WHERE W2.Tfid = FilerInfo.Tfid)");
-    QVariantList params;
-    if (!choice.fedIdNo.isEmpty()) {
-        where += QStringLiteral(" AND FedIDNo = ? AND coalesce(EstNo, '') = ? AND coalesce(FilerType, '') = ?");
-        // An empty text binds as Null, which equals nothing.
-        params << choice.fedIdNo << (choice.estNo.isNull() ? QStringLiteral("") : choice.estNo)
-               << (choice.filerType.isNull() ? QStringLiteral("") : choice.filerType);
-    }
-    RecordSet filers = RecordSet::table(db, QStringLiteral("FilerInfo"), where, params, QStringLiteral("FedIDNo"));
+    const EmployerFilter filter = employerFilter(choice);
+    RecordSet filers = readEmployers(db, filter);
+    RecordSet w2 = readW2s(db, filter);
+    const QHash<qlonglong, QVector<int>> byEmployer = positionsByEmployer(w2);
     if (filers.recordCount() == 0)
         out.problems << QStringLiteral("There are no W-2s to write");
     int allEmployees = 0;
     for (filers.moveFirst(); !filers.eof(); filers.moveNext()) {
-        const QString ein = filers.text(QStringLiteral("FedIDNo"));
-        const QString employer = QStringLiteral("Employer %1 (%2)").arg(ein, filers.text(QStringLiteral("PayerName")));
-        FixedRecord re(efw2::RE());
-        re.setCount("TaxYear", out.taxYear);
-        if (!validEin(ein))
-            out.problems << employer + QStringLiteral(": the employer identification number is missing or malformed");
-        re.set("EmployerEIN", ein);
-        re.set("EstablishmentNumber", filers.text(QStringLiteral("EstNo")));
-        if (validEin(filers.text(QStringLiteral("AddlEIN"))))
-            re.set("OtherEIN", filers.text(QStringLiteral("AddlEIN")));
-        if (filers.text(QStringLiteral("PayerName")).trimmed().isEmpty())
-            out.problems << employer + QStringLiteral(": the name is missing");
-        re.set("EmployerName", filers.text(QStringLiteral("PayerName")));
-        const Address address =
-            parseAddress({filers.text(QStringLiteral("PayerL1")), filers.text(QStringLiteral("PayerL2")),
-                          filers.text(QStringLiteral("PayerL3"))});
-        if (!address.ok)
-            out.problems << employer +
-                                QStringLiteral(": the address is missing or does not end in \"city, state ZIP\"");
-        setAddress(re, address);
-        const EmployerKind *kind = kindOf(filers.text(QStringLiteral("FilerType")));
-        if (!kind)
-            out.problems << employer +
-                                QStringLiteral(": the filer type \"%1\" is not a kind of employer the file knows")
-                                    .arg(filers.text(QStringLiteral("FilerType")));
-        re.set("KindOfEmployer", QLatin1String(kind ? kind->kindOfEmployer : "N"));
-        re.set("EmploymentCode", QLatin1String(kind ? kind->employmentCode : "R"));
-        re.set("ContactName", filers.text(QStringLiteral("Contact")));
-        re.set("ContactPhone", filers.text(QStringLiteral("Phone")));
-        re.set("ContactFax", filers.text(QStringLiteral("Fax")));
-        re.set("ContactEmail", filers.text(QStringLiteral("Email")));
-        out.add(re, employer);
-        ++out.filers;
-
-        Totals rt, ru;
-        int employees = 0, optional = 0;
-        RecordSet w2 = RecordSet::table(db, QStringLiteral("W2"), QStringLiteral("Tfid = ?"),
-                                        {filers.integer(QStringLiteral("Tfid"))}, QStringLiteral("Boxd"));
-        for (w2.moveFirst(); !w2.eof(); w2.moveNext()) {
-            const QString ssn = w2.text(QStringLiteral("Boxd"));
-            const PersonName name =
-                splitName(w2.text(QStringLiteral("Boxe_FName")), w2.text(QStringLiteral("Boxe_LName")));
-            const QString who = QStringLiteral("W-2 of %1 %2 (%3)")
-                                    .arg(name.first, name.last, ssn.isEmpty() ? QStringLiteral("no SSN") : ssn)
-                                    .simplified();
-            FixedRecord rw(efw2::RW());
-            FixedRecord ro(efw2::RO());
-            if (!validSsn(ssn))
-                out.problems << who + QStringLiteral(": the social security number is missing or not valid");
-            rw.set("SSN", ssn);
-            if (name.first.isEmpty() || name.last.isEmpty())
-                out.problems << who + QStringLiteral(": the employee's first or last name is missing");
-            rw.set("FirstName", name.first);
-            rw.set("MiddleName", name.middle);
-            rw.set("LastName", name.last);
-            rw.set("Suffix", name.suffix);
-            const Address home = parseAddress({w2.text(QStringLiteral("Boxf_L1")), w2.text(QStringLiteral("Boxf_L2")),
-                                               w2.text(QStringLiteral("Boxf_L3"))});
-            if (!home.ok)
-                out.problems << who + QStringLiteral(": the address is missing or does not end in \"city, state ZIP\"");
-            setAddress(rw, home);
-
-            bool hasOptional = false;
-            for (const BoxField &b : kBoxes) {
-                const Money amount = w2.money(QLatin1String(b.column));
-                out.money(b.optionalRecord ? ro : rw, b.field, amount, who, QLatin1String(b.box));
-                (b.optionalRecord ? ru : rt)[b.field] += amount;
-                hasOptional = hasOptional || (b.optionalRecord && !amount.isZero());
-            }
-            if (!w2.money(QStringLiteral("Box9")).isZero())
-                out.problems << who + QStringLiteral(": box 9 (advance EIC payment) is no longer reported; clear it");
-            // Box 12: amounts of the same code add up.
-            Totals rw12, ro12;
-            for (const char letter : {'a', 'b', 'c', 'd'}) {
-                const QString code = w2.text(QStringLiteral("Box12%1_Code").arg(letter)).trimmed().toUpper();
-                const Money amount = w2.money(QStringLiteral("Box12%1_Amt").arg(letter));
-                if (code.isEmpty() || efw2::box12PaperOnly(code))
-                    continue;
-                const efw2::Box12Field *target = nullptr;
-                for (const efw2::Box12Field &f : efw2::box12Fields()) {
-                    if (code == QLatin1String(f.code))
-                        target = &f;
-                }
-                if (!target) {
-                    out.problems << who + QStringLiteral(": box 12 code %1 has no place in the file").arg(code);
-                    continue;
-                }
-                (target->optionalRecord ? ro12 : rw12)[target->field] += amount;
-                hasOptional = hasOptional || (target->optionalRecord && !amount.isZero());
-            }
-            for (auto *codes : {&rw12, &ro12}) {
-                const bool opt = codes == &ro12;
-                for (const auto &[field, amount] : *codes) {
-                    out.money(opt ? ro : rw, field.constData(), amount, who,
-                              QStringLiteral("box 12 ") + QString::fromLatin1(field).mid(5));
-                    (opt ? ru : rt)[field] += amount;
-                }
-            }
-            rw.setCount("StatutoryEmployee", w2.flag(QStringLiteral("Box13a")) ? 1 : 0);
-            rw.setCount("RetirementPlan", w2.flag(QStringLiteral("Box13b")) ? 1 : 0);
-            rw.setCount("ThirdPartySickPay", w2.flag(QStringLiteral("Box13c")) ? 1 : 0);
-            rt["SickPayTax"] += w2.money(QStringLiteral("SickPay"));
-            out.add(rw, who);
-            if (hasOptional) {
-                out.add(ro, who);
-                ++optional;
-            }
-            // One state record per state line.
-            for (int line = 1; line <= 2; ++line) {
-                const QString state = w2.text(QStringLiteral("Box15a_L%1").arg(line)).trimmed();
-                if (state.isEmpty())
-                    continue;
-                FixedRecord rs(efw2::RS());
-                const QString number = stateNumber(state);
-                if (number.isEmpty())
-                    out.problems << who +
-                                        QStringLiteral(": box 15 state \"%1\" is not a state abbreviation").arg(state);
-                rs.set("StateCode", number);
-                rs.set("StateCode2", number);
-                rs.set("SSN", ssn);
-                rs.set("FirstName", name.first);
-                rs.set("MiddleName", name.middle);
-                rs.set("LastName", name.last);
-                rs.set("Suffix", name.suffix);
-                setAddress(rs, home);
-                rs.set("StateEmployerAccount", w2.text(QStringLiteral("Box15b_L%1").arg(line)));
-                const QString suffix = QStringLiteral(", line %1").arg(line);
-                out.money(rs, "StateWages", w2.money(QStringLiteral("Box16_L%1").arg(line)), who,
-                          QStringLiteral("box 16") + suffix);
-                out.money(rs, "StateTax", w2.money(QStringLiteral("Box17_L%1").arg(line)), who,
-                          QStringLiteral("box 17") + suffix);
-                const Money localWages = w2.money(QStringLiteral("Box18_L%1").arg(line));
-                const Money localTax = w2.money(QStringLiteral("Box19_L%1").arg(line));
-                out.money(rs, "LocalWages", localWages, who, QStringLiteral("box 18") + suffix);
-                out.money(rs, "LocalTax", localTax, who, QStringLiteral("box 19") + suffix);
-                if (!localWages.isZero() || !localTax.isZero())
-                    rs.set("TaxTypeCode", QStringLiteral("C"));
-                out.add(rs, who);
-            }
-            ++employees;
+        const QString employer =
+            QStringLiteral("Employer %1 (%2)")
+                .arg(filers.text(QStringLiteral("FedIDNo")), filers.text(QStringLiteral("PayerName")));
+        addEmployerRecord(filers, employer, out);
+        EmployerTotals totals;
+        for (int position : byEmployer.value(filers.integer(QStringLiteral("Tfid")))) {
+            w2.moveTo(position);
+            addEmployee(w2, totals, out);
         }
-        FixedRecord rtRecord(efw2::RT());
-        rtRecord.setCount("RWCount", employees);
-        for (const auto &[field, amount] : rt)
-            out.money(rtRecord, field.constData(), amount, employer,
-                      QStringLiteral("the total of ") + QString::fromLatin1(field));
-        out.add(rtRecord, employer);
-        if (optional > 0) {
-            FixedRecord ruRecord(efw2::RU());
-            ruRecord.setCount("ROCount", optional);
-            for (const auto &[field, amount] : ru)
-                out.money(ruRecord, field.constData(), amount, employer,
-                          QStringLiteral("the total of ") + QString::fromLatin1(field));
-            out.add(ruRecord, employer);
-        }
-        allEmployees += employees;
+        addEmployerTotals(totals, employer, out);
+        allEmployees += totals.employees;
     }
     FixedRecord rf(efw2::RF());
     rf.setCount("RWCount", allEmployees);

@@ -8,6 +8,8 @@
 #include "efile/Submitter.h"
 
 #include <QDate>
+#include <QHash>
+#include <QVector>
 #include <map>
 
 namespace quillory::efile {
@@ -55,152 +57,210 @@ private:
     int sequence_ = 1; // the T record's
 };
 
-} // namespace
+// The 1099-MISC rows of one payer number, as positions in the set of all rows read.
+struct PayerRows {
+    QString tin;
+    QVector<int> positions;
+};
 
-EfileOutcome buildReturns1099Efile(Database &db, const QString &payerFedIdNo)
+// Every 1099-MISC row of the payer (or of all payers when the number is empty) in one read,
+// by payer number and then recipient.
+RecordSet readReturns(Database &db, const QString &payerFedIdNo)
 {
-    EfileOutcome out;
-    const Settings settings = Settings::read(db);
-    checkTaxYear(settings.year, pub1220::kFirstYear, pub1220::kLastYear, out);
-    const Submitter submitter = Submitter::read(db);
-    checkSubmitter(submitter, FileKind::Returns1099, out);
-    Builder build(out, out.taxYear);
+    if (payerFedIdNo.isEmpty())
+        return RecordSet::table(db, QStringLiteral("1099Misc"), {}, {}, QStringLiteral("FedIDNo, RecIDNo, Counter"));
+    return RecordSet::table(db, QStringLiteral("1099Misc"), QStringLiteral("FedIDNo = ?"), {payerFedIdNo},
+                            QStringLiteral("FedIDNo, RecIDNo, Counter"));
+}
 
-    QVariantList params;
-    QString sql = QStringLiteral("SELECT DISTINCT FedIDNo FROM \"1099Misc\"");
-    if (!payerFedIdNo.isEmpty()) {
-        sql += QStringLiteral(" WHERE FedIDNo = ?");
-        params << payerFedIdNo;
+// The filers that have 1099-MISC rows, the first one of each number first.
+RecordSet readPayerFilers(Database &db)
+{
+    return RecordSet::table(db, QStringLiteral("FilerInfo"),
+                            QStringLiteral("FedIDNo IN (SELECT FedIDNo FROM \"1099Misc\")"), {},
+                            QStringLiteral("Tfid"));
+}
+
+// The rows grouped by payer number; numbers compare without regard to case, as the column
+// does, and a missing number is a group of its own.
+QVector<PayerRows> groupByPayer(RecordSet &rows)
+{
+    QVector<PayerRows> groups;
+    bool lastNull = false;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        const bool isNull = rows.isNull(QStringLiteral("FedIDNo"));
+        const QString tin = rows.text(QStringLiteral("FedIDNo"));
+        if (groups.isEmpty() || isNull != lastNull || tin.compare(groups.last().tin, Qt::CaseInsensitive) != 0)
+            groups.append({tin, {}});
+        groups.last().positions << rows.position();
+        lastNull = isNull;
     }
-    RecordSet payers = RecordSet::query(db, sql + QStringLiteral(" ORDER BY FedIDNo"), params);
+    return groups;
+}
 
-    // The payee count goes in the T record, so the returns are gathered first.
+// Position of the first filer of each number in the filer set.
+QHash<QString, int> filerPositions(RecordSet &filers)
+{
+    QHash<QString, int> first;
+    for (filers.moveFirst(); !filers.eof(); filers.moveNext()) {
+        const QString key = filers.text(QStringLiteral("FedIDNo")).toUpper();
+        if (!first.contains(key))
+            first.insert(key, filers.position());
+    }
+    return first;
+}
+
+// A payer's filer row and what its A records take from it.
+struct Payer {
+    QString tin;
+    QString label;
+    const RecordSet &filer;
+    Address address;
+};
+
+void checkPayer(const Payer &p, EfileOutcome &out)
+{
+    if (!validEin(p.tin) && !validSsn(p.tin))
+        out.problems << p.label + QStringLiteral(": the taxpayer identification number is missing or malformed");
+    if (p.filer.text(QStringLiteral("PayerName")).trimmed().isEmpty())
+        out.problems << p.label + QStringLiteral(": the name is missing");
+    if (!p.address.ok)
+        out.problems << p.label + QStringLiteral(": the address is missing or does not end in \"city, state ZIP\"");
+}
+
+// The returns of one kind among a payer's rows and the amount codes that any of them uses.
+struct KindReturns {
+    QVector<int> positions;
+    QByteArray codes;
+};
+
+KindReturns collectReturns(RecordSet &rows, const QVector<int> &positions, const pub1220::ReturnKind &kind)
+{
+    KindReturns found;
+    for (int position : positions) {
+        rows.moveTo(position);
+        const Amounts amounts = amountsOf(rows, kind);
+        const bool directSales = &kind == &pub1220::misc() && rows.flag(QStringLiteral("Box9"));
+        if (amounts.empty() && !directSales)
+            continue;
+        found.positions << position;
+        for (const auto &[code, amount] : amounts) {
+            if (!found.codes.contains(code))
+                found.codes += code;
+        }
+    }
+    std::sort(found.codes.begin(), found.codes.end(),
+              [](char a, char b) { return pub1220::amountCodes().indexOf(a) < pub1220::amountCodes().indexOf(b); });
+    // A direct-sales mark alone is reported under amount code 1.
+    if (found.codes.isEmpty())
+        found.codes = "1";
+    return found;
+}
+
+void addPayerRecord(Builder &build, const Payer &p, const pub1220::ReturnKind &kind, const QByteArray &codes,
+                    const QString &group)
+{
+    build.add(pub1220::A(), group, [&](FixedRecord &a) {
+        a.set("PayerTIN", p.tin);
+        a.set("TypeOfReturn", QLatin1String(kind.typeOfReturn));
+        a.set("AmountCodes", QString::fromLatin1(codes));
+        a.set("PayerName", p.filer.text(QStringLiteral("PayerName")));
+        a.setCount("TransferAgent", 0);
+        a.set("PayerAddress", p.address.delivery);
+        a.set("PayerCity", p.address.city);
+        a.set("PayerState", p.address.state);
+        a.set("PayerZIP", p.address.zip + p.address.zipExt);
+        a.set("PayerPhone", p.filer.text(QStringLiteral("Phone")));
+    });
+}
+
+// The B record of the current row, its amounts added to the payer group's totals.
+void addPayeeRecord(Builder &build, const RecordSet &rows, const QString &payerTin, const pub1220::ReturnKind &kind,
+                    Amounts &totals, EfileOutcome &out)
+{
+    const QString recTin = rows.text(QStringLiteral("RecIDNo"));
+    const QString who = QStringLiteral("%1 of %2 (%3), payer %4")
+                            .arg(QLatin1String(kind.formName), rows.text(QStringLiteral("RecName1")).trimmed(),
+                                 recTin.isEmpty() ? QStringLiteral("no TIN") : recTin, payerTin);
+    if (!validTin(recTin))
+        out.problems << who + QStringLiteral(": the recipient's identification number is missing or malformed");
+    if (rows.text(QStringLiteral("RecName1")).trimmed().isEmpty())
+        out.problems << who + QStringLiteral(": the recipient's name is missing");
+    const Address home =
+        parseAddress({rows.text(QStringLiteral("RecAddr")), rows.text(QStringLiteral("RecCityStZip"))});
+    if (!home.ok)
+        out.problems << who + QStringLiteral(": the address is missing or its last line is not \"city, state ZIP\"");
+    const Amounts amounts = amountsOf(rows, kind);
+    build.add(pub1220::B(QLatin1String(kind.typeOfReturn)), who, [&](FixedRecord &b) {
+        b.set("Corrected", rows.flag(QStringLiteral("CorrectedFlag")) ? QStringLiteral("G") : QString());
+        b.set("TypeOfTIN", typeOfTin(recTin));
+        b.set("PayeeTIN", recTin);
+        b.set("AccountNumber", rows.text(QStringLiteral("AcctNo")));
+        b.set("PayeeName", rows.text(QStringLiteral("RecName1")));
+        b.set("PayeeName2", rows.text(QStringLiteral("RecName2")));
+        b.set("PayeeAddress", home.delivery);
+        b.set("PayeeCity", home.city);
+        b.set("PayeeState", home.state);
+        b.set("PayeeZIP", home.zip + home.zipExt);
+        for (const auto &[code, amount] : amounts) {
+            const pub1220::AmountCode *source = nullptr;
+            for (const pub1220::AmountCode &a : kind.amounts) {
+                if (a.code == code)
+                    source = &a;
+            }
+            out.money(b, pub1220::amountField(code).constData(), amount, who,
+                      QStringLiteral("box ") + QString::fromLatin1(source->box).mid(3));
+            totals[code] += amount;
+        }
+        if (rows.flag(QStringLiteral("TIN")))
+            b.set("SecondTINNotice", QStringLiteral("2"));
+        if (&kind == &pub1220::misc() && rows.flag(QStringLiteral("Box9")))
+            b.set("DirectSales", QStringLiteral("1"));
+    });
+}
+
+// Counts the T and F records carry.
+struct FileCounts {
     int payees = 0;
     int aRecords = 0;
-    for (payers.moveFirst(); !payers.eof(); payers.moveNext()) {
-        const QString tin = payers.text(QStringLiteral("FedIDNo"));
-        RecordSet filer = RecordSet::table(db, QStringLiteral("FilerInfo"), QStringLiteral("FedIDNo = ?"), {tin},
-                                           QStringLiteral("Tfid"));
-        const QString payer =
-            QStringLiteral("Payer %1 (%2)").arg(tin, filer.eof() ? QString() : filer.text(QStringLiteral("PayerName")));
-        if (filer.eof()) {
-            out.problems << payer + QStringLiteral(": no filer has this number");
-            continue;
-        }
-        if (!validEin(tin) && !validSsn(tin))
-            out.problems << payer + QStringLiteral(": the taxpayer identification number is missing or malformed");
-        if (filer.text(QStringLiteral("PayerName")).trimmed().isEmpty())
-            out.problems << payer + QStringLiteral(": the name is missing");
-        const Address address =
-            parseAddress({filer.text(QStringLiteral("PayerL1")), filer.text(QStringLiteral("PayerL2")),
-                          filer.text(QStringLiteral("PayerL3"))});
-        if (!address.ok)
-            out.problems << payer + QStringLiteral(": the address is missing or does not end in \"city, state ZIP\"");
+};
 
-        RecordSet rows = RecordSet::table(db, QStringLiteral("1099Misc"), QStringLiteral("FedIDNo = ?"), {tin},
-                                          QStringLiteral("RecIDNo, Counter"));
-        const int payerFirstA = aRecords;
-        for (const pub1220::ReturnKind *kind : {&pub1220::misc(), &pub1220::nec()}) {
-            // The returns of this kind and the codes that any of them uses.
-            QVector<int> returns;
-            QByteArray codes;
-            for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-                const Amounts amounts = amountsOf(rows, *kind);
-                const bool directSales = kind == &pub1220::misc() && rows.flag(QStringLiteral("Box9"));
-                if (amounts.empty() && !directSales)
-                    continue;
-                returns << rows.position();
-                for (const auto &[code, amount] : amounts) {
-                    if (!codes.contains(code))
-                        codes += code;
-                }
-            }
-            if (returns.isEmpty())
-                continue;
-            std::sort(codes.begin(), codes.end(), [](char a, char b) {
-                return pub1220::amountCodes().indexOf(a) < pub1220::amountCodes().indexOf(b);
-            });
-            // A direct-sales mark alone is reported under amount code 1.
-            if (codes.isEmpty())
-                codes = "1";
-            const QString group = payer + QStringLiteral(", ") + QLatin1String(kind->formName);
-            build.add(pub1220::A(), group, [&](FixedRecord &a) {
-                a.set("PayerTIN", tin);
-                a.set("TypeOfReturn", QLatin1String(kind->typeOfReturn));
-                a.set("AmountCodes", QString::fromLatin1(codes));
-                a.set("PayerName", filer.text(QStringLiteral("PayerName")));
-                a.setCount("TransferAgent", 0);
-                a.set("PayerAddress", address.delivery);
-                a.set("PayerCity", address.city);
-                a.set("PayerState", address.state);
-                a.set("PayerZIP", address.zip + address.zipExt);
-                a.set("PayerPhone", filer.text(QStringLiteral("Phone")));
-            });
-            if (aRecords++ == payerFirstA)
-                ++out.filers;
-            Amounts totals;
-            for (int position : returns) {
-                rows.moveTo(position);
-                const QString recTin = rows.text(QStringLiteral("RecIDNo"));
-                const QString who =
-                    QStringLiteral("%1 of %2 (%3), payer %4")
-                        .arg(QLatin1String(kind->formName), rows.text(QStringLiteral("RecName1")).trimmed(),
-                             recTin.isEmpty() ? QStringLiteral("no TIN") : recTin, tin);
-                if (!validTin(recTin))
-                    out.problems << who + QStringLiteral(
-                                              ": the recipient's identification number is missing or malformed");
-                if (rows.text(QStringLiteral("RecName1")).trimmed().isEmpty())
-                    out.problems << who + QStringLiteral(": the recipient's name is missing");
-                const Address home =
-                    parseAddress({rows.text(QStringLiteral("RecAddr")), rows.text(QStringLiteral("RecCityStZip"))});
-                if (!home.ok)
-                    out.problems << who + QStringLiteral(
-                                              ": the address is missing or its last line is not \"city, state ZIP\"");
-                const Amounts amounts = amountsOf(rows, *kind);
-                build.add(pub1220::B(QLatin1String(kind->typeOfReturn)), who, [&](FixedRecord &b) {
-                    b.set("Corrected", rows.flag(QStringLiteral("CorrectedFlag")) ? QStringLiteral("G") : QString());
-                    b.set("TypeOfTIN", typeOfTin(recTin));
-                    b.set("PayeeTIN", recTin);
-                    b.set("AccountNumber", rows.text(QStringLiteral("AcctNo")));
-                    b.set("PayeeName", rows.text(QStringLiteral("RecName1")));
-                    b.set("PayeeName2", rows.text(QStringLiteral("RecName2")));
-                    b.set("PayeeAddress", home.delivery);
-                    b.set("PayeeCity", home.city);
-                    b.set("PayeeState", home.state);
-                    b.set("PayeeZIP", home.zip + home.zipExt);
-                    for (const auto &[code, amount] : amounts) {
-                        const pub1220::AmountCode *source = nullptr;
-                        for (const pub1220::AmountCode &a : kind->amounts) {
-                            if (a.code == code)
-                                source = &a;
-                        }
-                        out.money(b, pub1220::amountField(code).constData(), amount, who,
-                                  QStringLiteral("box ") + QString::fromLatin1(source->box).mid(3));
-                        totals[code] += amount;
-                    }
-                    if (rows.flag(QStringLiteral("TIN")))
-                        b.set("SecondTINNotice", QStringLiteral("2"));
-                    if (kind == &pub1220::misc() && rows.flag(QStringLiteral("Box9")))
-                        b.set("DirectSales", QStringLiteral("1"));
-                });
-                ++payees;
-                ++out.forms;
-            }
-            build.add(pub1220::C(), group, [&](FixedRecord &c) {
-                c.setCount("PayeeCount", returns.size());
-                for (const auto &[code, amount] : totals)
-                    out.money(c, pub1220::totalField(code).constData(), amount, group,
-                              QStringLiteral("the total of amount code ") + QLatin1Char(code));
-            });
+// A payer's A record, B records and C record per kind of return it has; true when it had any.
+bool addPayer(Builder &build, RecordSet &rows, const QVector<int> &positions, const Payer &p, FileCounts &counts,
+              EfileOutcome &out)
+{
+    bool any = false;
+    for (const pub1220::ReturnKind *kind : {&pub1220::misc(), &pub1220::nec()}) {
+        const KindReturns returns = collectReturns(rows, positions, *kind);
+        if (returns.positions.isEmpty())
+            continue;
+        const QString group = p.label + QStringLiteral(", ") + QLatin1String(kind->formName);
+        addPayerRecord(build, p, *kind, returns.codes, group);
+        ++counts.aRecords;
+        any = true;
+        Amounts totals;
+        for (int position : returns.positions) {
+            rows.moveTo(position);
+            addPayeeRecord(build, rows, p.tin, *kind, totals, out);
+            ++counts.payees;
+            ++out.forms;
         }
+        build.add(pub1220::C(), group, [&](FixedRecord &c) {
+            c.setCount("PayeeCount", returns.positions.size());
+            for (const auto &[code, amount] : totals)
+                out.money(c, pub1220::totalField(code).constData(), amount, group,
+                          QStringLiteral("the total of amount code ") + QLatin1Char(code));
+        });
     }
-    if (out.forms == 0)
-        out.problems << QStringLiteral("There are no 1099 amounts to write");
-    // The T record leads with the count of all B records; sequence number 1 is its own.
+    return any;
+}
+
+// The T record leads with the count of all B records; sequence number 1 is its own.
+FixedRecord transmitterRecord(const Submitter &submitter, int taxYear, int payees)
+{
     FixedRecord t(pub1220::T());
-    t.setCount("PaymentYear", out.taxYear);
-    t.set("PriorYear",
-          out.taxYear > 0 && out.taxYear < QDate::currentDate().year() - 1 ? QStringLiteral("P") : QString());
+    t.setCount("PaymentYear", taxYear);
+    t.set("PriorYear", taxYear > 0 && taxYear < QDate::currentDate().year() - 1 ? QStringLiteral("P") : QString());
     t.set("TransmitterTIN", submitter.ein);
     t.set("TCC", submitter.tcc);
     t.set("TestFile", submitter.testFile ? QStringLiteral("T") : QString());
@@ -216,16 +276,59 @@ EfileOutcome buildReturns1099Efile(Database &db, const QString &payerFedIdNo)
     t.set("ContactEmail", submitter.email);
     t.set("VendorIndicator", QStringLiteral("I"));
     t.setCount("Sequence", 1);
-    out.add(t, QStringLiteral("Submitter"));
+    return t;
+}
+
+// Puts the T record first and the F record last; positions 749-750 end each record with a
+// line break.
+void finishFile(const Submitter &submitter, const FileCounts &counts, EfileOutcome &out)
+{
+    out.add(transmitterRecord(submitter, out.taxYear, counts.payees), QStringLiteral("Submitter"));
     out.records.prepend(out.records.takeLast());
     FixedRecord f(pub1220::F());
-    f.setCount("ACount", aRecords);
-    f.setCount("PayeeCount", payees);
+    f.setCount("ACount", counts.aRecords);
+    f.setCount("PayeeCount", counts.payees);
     f.setCount("Sequence", out.records.size() + 1);
     out.records << f.bytes();
-    // Positions 749-750 end each record with a line break.
     for (QByteArray &record : out.records)
         record.replace(748, 2, "\r\n");
+}
+
+} // namespace
+
+EfileOutcome buildReturns1099Efile(Database &db, const QString &payerFedIdNo)
+{
+    EfileOutcome out;
+    const Settings settings = Settings::read(db);
+    checkTaxYear(settings.year, pub1220::kFirstYear, pub1220::kLastYear, out);
+    const Submitter submitter = Submitter::read(db);
+    checkSubmitter(submitter, FileKind::Returns1099, out);
+    Builder build(out, out.taxYear);
+
+    RecordSet rows = readReturns(db, payerFedIdNo);
+    RecordSet filers = readPayerFilers(db);
+    const QHash<QString, int> firstFiler = filerPositions(filers);
+    // The payee count goes in the T record, so the returns are gathered first.
+    FileCounts counts;
+    for (const PayerRows &group : groupByPayer(rows)) {
+        // A missing number matches no filer.
+        const int filerAt = group.tin.isEmpty() ? -1 : firstFiler.value(group.tin.toUpper(), -1);
+        if (filerAt < 0) {
+            out.problems << QStringLiteral("Payer %1 (): no filer has this number").arg(group.tin);
+            continue;
+        }
+        filers.moveTo(filerAt);
+        const QString label = QStringLiteral("Payer %1 (%2)").arg(group.tin, filers.text(QStringLiteral("PayerName")));
+        const Payer payer{group.tin, label, filers,
+                          parseAddress({filers.text(QStringLiteral("PayerL1")), filers.text(QStringLiteral("PayerL2")),
+                                        filers.text(QStringLiteral("PayerL3"))})};
+        checkPayer(payer, out);
+        if (addPayer(build, rows, group.positions, payer, counts, out))
+            ++out.filers;
+    }
+    if (out.forms == 0)
+        out.problems << QStringLiteral("There are no 1099 amounts to write");
+    finishFile(submitter, counts, out);
     if (!out.ok())
         out.records.clear();
     return out;

@@ -27,13 +27,8 @@ protected:
         return rs.integer("id");
     }
 
-    const LayoutField &field(const char *name)
-    {
-        layout = OpenFieldLayout(db, "W2", 0);
-        return *layout.find(name);
-    }
+    LayoutField field(const char *name) { return *OpenFieldLayout(db, "W2", 0).find(name); }
 
-    FieldLayout layout;
     RecordingPrinter printer;
 };
 

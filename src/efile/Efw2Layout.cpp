@@ -10,15 +10,15 @@ constexpr FieldKind M = FieldKind::Money;
 } // namespace
 
 // Positions, lengths and fill rules of SSA Publication 42-007, "Specifications for Filing Forms
-// W-2 Electronically (EFW2)", tax year 2023 edition (V.3), unchanged for tax year 2025 except where
-// a field names its first year. Tax year 2024 added box 12 code II (Medicaid waiver payments) to
-// RO 144-154 and its total to RU 190-204 (SSA's 2024 EFW2C appendix for RO; the RU total
-// confirmed against an independent public EFW2 comparison tool of December 2024, which reads RU
-// fields through position 204). Positions were checked field by field against independent public
-// copies of the record layouts (EFW2 writers, a payroll vendor's RA/RE/RW/RO/RT/RU tables, state
-// revenue departments' RS tables). Each comment gives the publication's positions of the field and of the blank
-// stretch after it. Amounts are cents, right justified and zero filled; text is upper case, left
-// justified and blank filled. Records end in CR/LF (written by the file writer).
+// W-2 Electronically (EFW2)", tax year 2023 to 2025 editions, the same in all three except where a
+// field names its first year: the 2024 edition added box 12 code II (Medicaid waiver payments) at
+// RO 144-154 (as SSA's 2024 EFW2C appendix lists it) with its total at RU 190-204 (confirmed against
+// an independent public EFW2 comparison tool of December 2024, which reads RU fields through 204).
+// Every position was checked against independent public copies of the record layouts: EFW2
+// writers, a payroll vendor's RA/RE/RW/RO/RT/RU tables, state revenue departments' RS tables.
+// Each comment gives the publication's positions of the field and of the blank stretch after it.
+// Amounts are cents, right justified and zero filled; text is upper case, left justified and blank
+// filled. Records end in CR/LF (written by the file writer).
 const RecordLayout &RA()
 {
     static const RecordLayout layout{

@@ -9,13 +9,16 @@ constexpr FieldKind N = FieldKind::Count;
 constexpr FieldKind M = FieldKind::Money;
 } // namespace
 
-// Positions, lengths and fill rules of SSA Publication 42-007 (EFW2), tax year 2023 edition (V.3),
-// also used for the later years above. Each comment gives the publication's positions of the field and of the blank
-// stretch after it. Amounts are cents, right justified and zero filled; text is upper case, left justified and blank
+// Positions, lengths and fill rules of SSA Publication 42-007, "Specifications for Filing Forms
+// W-2 Electronically (EFW2)", tax year 2023 to 2025 editions, the same in all three except where a
+// field names its first year: the 2024 edition added box 12 code II (Medicaid waiver payments) at
+// RO 144-154 (as SSA's 2024 EFW2C appendix lists it) with its total at RU 190-204 (confirmed against
+// an independent public EFW2 comparison tool of December 2024, which reads RU fields through 204).
+// Every position was checked against independent public copies of the record layouts: EFW2
+// writers, a payroll vendor's RA/RE/RW/RO/RT/RU tables, state revenue departments' RS tables.
+// Each comment gives the publication's positions of the field and of the blank stretch after it.
+// Amounts are cents, right justified and zero filled; text is upper case, left justified and blank
 // filled. Records end in CR/LF (written by the file writer).
-//
-// Not placed: the fields the 2024 edition added to RW and RT for box 12 code II (Medicaid waiver
-// payments); a W-2 with code II is refused by the check rather than written with a guessed position.
 const RecordLayout &RA()
 {
     static const RecordLayout layout{
@@ -158,7 +161,8 @@ const RecordLayout &RO()
                                          {"Code Z", 89, 11, M},   // 89-99 409A income; 100-110 blank
                                          {"Code EE", 111, 11, M}, // 111-121 Roth 457(b)
                                          {"Code GG", 122, 11, M}, // 122-132 83(i) grants
-                                         {"Code HH", 133, 11, M}, // 133-143 83(i) deferrals; 144-274 blank
+                                         {"Code HH", 133, 11, M}, // 133-143 83(i) deferrals
+                                         {"Code II", 144, 11, M, 2024}, // 144-154 Medicaid waiver; 155-274 blank
                                          // Puerto Rico and Virgin Islands amounts: zero here.
                                          {"PRWages", 275, 11, M},       // 275-285
                                          {"PRCommissions", 286, 11, M}, // 286-296
@@ -226,13 +230,13 @@ const RecordLayout &RT()
                                          {"Code W", 250, 15, M},             // 250-264
                                          {"NonqualifiedNot457", 265, 15, M}, // 265-279
                                          {"Code Q", 280, 15, M},             // 280-294
-                                         {"Code C", 295, 15, M},             // 295-309
-                                         {"SickPayTax", 310, 15, M},         // 310-324 tax withheld by a sick pay payer
-                                         {"Code V", 325, 15, M},             // 325-339
-                                         {"Code Y", 340, 15, M},             // 340-354
-                                         {"Code AA", 355, 15, M},            // 355-369
-                                         {"Code BB", 370, 15, M},            // 370-384
-                                         {"Code DD", 385, 15, M},            // 385-399
+                                         {"Code DD", 295, 15, M},            // 295-309 employer health coverage
+                                         {"Code C", 310, 15, M},             // 310-324 group-term life
+                                         {"SickPayTax", 325, 15, M},         // 325-339 tax withheld by a sick pay payer
+                                         {"Code V", 340, 15, M},             // 340-354
+                                         {"Code Y", 355, 15, M},             // 355-369
+                                         {"Code AA", 370, 15, M},            // 370-384
+                                         {"Code BB", 385, 15, M},            // 385-399
                                          {"Code FF", 400, 15, M},            // 400-414; 415-512 blank
                                      }};
     return layout;
@@ -243,18 +247,19 @@ const RecordLayout &RU()
     static const RecordLayout layout{"RU",
                                      512,
                                      {
-                                         {"ROCount", 3, 7, N},         // 3-9
-                                         {"AllocatedTips", 10, 15, M}, // 10-24
-                                         {"Code A+B", 25, 15, M},      // 25-39
-                                         {"Code R", 40, 15, M},        // 40-54
-                                         {"Code S", 55, 15, M},        // 55-69
-                                         {"Code T", 70, 15, M},        // 70-84
-                                         {"Code M", 85, 15, M},        // 85-99
-                                         {"Code N", 100, 15, M},       // 100-114
-                                         {"Code Z", 115, 15, M},       // 115-129; 130-144 blank
-                                         {"Code EE", 145, 15, M},      // 145-159
-                                         {"Code GG", 160, 15, M},      // 160-174
-                                         {"Code HH", 175, 15, M},      // 175-189; 190-354 blank
+                                         {"ROCount", 3, 7, N},          // 3-9
+                                         {"AllocatedTips", 10, 15, M},  // 10-24
+                                         {"Code A+B", 25, 15, M},       // 25-39
+                                         {"Code R", 40, 15, M},         // 40-54
+                                         {"Code S", 55, 15, M},         // 55-69
+                                         {"Code T", 70, 15, M},         // 70-84
+                                         {"Code M", 85, 15, M},         // 85-99
+                                         {"Code N", 100, 15, M},        // 100-114
+                                         {"Code Z", 115, 15, M},        // 115-129; 130-144 blank
+                                         {"Code EE", 145, 15, M},       // 145-159
+                                         {"Code GG", 160, 15, M},       // 160-174
+                                         {"Code HH", 175, 15, M},       // 175-189
+                                         {"Code II", 190, 15, M, 2024}, // 190-204; 205-354 blank
                                          // Puerto Rico and Virgin Islands totals: zero here.
                                          {"PRWages", 355, 15, M},       // 355-369
                                          {"PRCommissions", 370, 15, M}, // 370-384
@@ -285,7 +290,7 @@ const std::vector<Box12Field> &box12Fields()
         {"S", true, "Code S"},    {"T", true, "Code T"},   {"V", false, "Code V"},   {"W", false, "Code W"},
         {"Y", false, "Code Y"},   {"Z", true, "Code Z"},   {"AA", false, "Code AA"}, {"BB", false, "Code BB"},
         {"DD", false, "Code DD"}, {"EE", true, "Code EE"}, {"FF", false, "Code FF"}, {"GG", true, "Code GG"},
-        {"HH", true, "Code HH"},
+        {"HH", true, "Code HH"},  {"II", true, "Code II"},
     };
     return fields;
 }

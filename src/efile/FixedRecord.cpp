@@ -13,10 +13,17 @@ const LayoutField *RecordLayout::find(const char *name) const
     return nullptr;
 }
 
-FixedRecord::FixedRecord(const RecordLayout &layout) : layout_(layout), bytes_(layout.length, ' ')
+const LayoutField *RecordLayout::find(const char *name, int taxYear) const
+{
+    const LayoutField *f = find(name);
+    return f && f->usedIn(taxYear) ? f : nullptr;
+}
+
+FixedRecord::FixedRecord(const RecordLayout &layout, int taxYear)
+    : layout_(layout), taxYear_(taxYear), bytes_(layout.length, ' ')
 {
     for (const LayoutField &f : layout_.fields) {
-        if (f.kind == FieldKind::Count || f.kind == FieldKind::Money)
+        if (f.usedIn(taxYear_) && (f.kind == FieldKind::Count || f.kind == FieldKind::Money))
             bytes_.replace(f.start - 1, f.length, QByteArray(f.length, '0'));
     }
     const QByteArray type(layout_.type);
@@ -25,9 +32,10 @@ FixedRecord::FixedRecord(const RecordLayout &layout) : layout_(layout), bytes_(l
 
 const LayoutField &FixedRecord::fieldOf(const char *name) const
 {
-    const LayoutField *f = layout_.find(name);
+    const LayoutField *f = layout_.find(name, taxYear_);
     if (!f)
-        throw std::logic_error(std::string("no field ") + name + " in record " + layout_.type);
+        throw std::logic_error(std::string("no field ") + name + " in record " + layout_.type + " of tax year " +
+                               std::to_string(taxYear_));
     return *f;
 }
 

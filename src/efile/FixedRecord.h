@@ -22,23 +22,29 @@ struct LayoutField {
     int start; // 1-based position in the record
     int length;
     FieldKind kind;
+    int fromYear = 0; // the first tax year whose edition has the field; blank before it
+
+    bool usedIn(int taxYear) const { return taxYear >= fromYear; }
 };
 
 // One record kind of a file format: its identifier (written at position 1), its length and
-// its fields. Positions not covered by a field stay blank.
+// its fields. Positions not covered by a field, or by one not used in the record's tax year,
+// stay blank.
 struct RecordLayout {
     const char *type;
     int length;
     std::vector<LayoutField> fields;
 
     const LayoutField *find(const char *name) const;
+    // The field when the tax year's edition has it.
+    const LayoutField *find(const char *name, int taxYear) const;
 };
 
-// A record being filled from its layout. Text is cut at its field's length; an amount or
-// count that does not fit is refused (the caller reports it).
+// A record of one tax year being filled from its layout. Text is cut at its field's length;
+// an amount or count that does not fit is refused (the caller reports it).
 class FixedRecord {
 public:
-    explicit FixedRecord(const RecordLayout &layout);
+    explicit FixedRecord(const RecordLayout &layout, int taxYear = 0);
 
     void set(const char *field, const QString &value);
     // False when the amount is negative or needs more digits than the field has.
@@ -51,12 +57,15 @@ public:
     // The fields given text that the file's plain ASCII cannot hold (written as '?').
     const std::vector<const char *> &unwritable() const { return unwritable_; }
     const RecordLayout &layout() const { return layout_; }
+    // Whether this record's tax year has the field.
+    bool has(const char *field) const { return layout_.find(field, taxYear_) != nullptr; }
 
 private:
     const LayoutField &fieldOf(const char *name) const;
     void put(const LayoutField &field, const QByteArray &text);
 
     const RecordLayout &layout_;
+    int taxYear_;
     QByteArray bytes_;
     std::vector<const char *> unwritable_;
 };

@@ -45,10 +45,14 @@ QByteArray totalField(char code)
     return QByteArray("Total ") + code;
 }
 
-// Positions, lengths and fill rules of IRS Publication 1220, Rev. 9-2023 (tax year 2023), also
-// used for the later years above until their editions are compared. Each comment gives the publication's positions of
-// the field and of the blank stretch after it. Amounts are cents, right justified and zero filled; text is upper case,
-// left justified and blank filled. Positions 749-750 of every record hold CR/LF (set by the writer).
+// Positions, lengths and fill rules of IRS Publication 1220, Rev. 9-2023 (tax year 2023), the same in
+// Rev. 9-2024 (tax year 2024) for every field written here, also used for tax year 2025 apart from
+// the excess golden parachute payments (see unwritableBox). Positions were checked field by field
+// against independent public copies of the record layouts (an open-source Publication 1220 library,
+// including its 1099-NEC positions 544-750). Each comment gives the publication's positions of the
+// field and of the blank stretch after it. Amounts are cents, right justified and zero filled; text
+// is upper case, left justified and blank filled. Positions 749-750 of every record hold CR/LF (set
+// by the writer).
 const RecordLayout &T()
 {
     static const RecordLayout layout{"T",
@@ -140,8 +144,8 @@ const RecordLayout &B(const QString &typeOfReturn)
                                                    })};
     static const RecordLayout necB{"B", 750,
                                    joined(common, {
-                                                      {"SecondTINNotice", 545, 1, T_},  // 544 blank; 545 2 or blank
-                                                      {"DirectSales", 547, 1, T_},      // 546 blank; 547 1 or blank
+                                                      {"SecondTINNotice", 544, 1, T_},  // 544 2 or blank; 545-546 blank
+                                                      {"DirectSales", 547, 1, T_},      // 547 1 or blank
                                                       {"SpecialData", 663, 60, T_},     // 548-662 blank; 663-722
                                                       {"StateTax", 723, 12, M},         // 723-734
                                                       {"LocalTax", 735, 12, M},         // 735-746
@@ -185,7 +189,8 @@ const ReturnKind &misc()
                                      {'6', "Box6"},  // medical and health care payments
                                      {'8', "Box8"},  // substitute payments in lieu of dividends or interest
                                      {'A', "Box10"}, // crop insurance proceeds
-                                     {'B', "Box13"}, // excess golden parachute payments
+                                     // Excess golden parachute payments: on 1099-NEC box 3 from 2025.
+                                     {'B', "Box13", 2024},
                                      {'C', "Box14"}, // gross proceeds paid to an attorney
                                  }};
     return kind;
@@ -200,6 +205,17 @@ const ReturnKind &nec()
                                      {'4', "Box4"}, // federal income tax withheld
                                  }};
     return kind;
+}
+
+QString unwritableBox(const char *box, int taxYear)
+{
+    // The 2025 Form 1099-NEC (Rev. April 2025) reports excess golden parachute payments in box 3;
+    // the amount code the 2025 Publication 1220 gives that box has not been confirmed here.
+    if (qstrcmp(box, "Box13") == 0 && taxYear >= 2025)
+        return QStringLiteral("box 13 (excess golden parachute payments) goes on Form 1099-NEC box 3 from tax year "
+                              "2025 on, and the 1099 file's amount code for that box is not confirmed in this "
+                              "version, so the file cannot carry it");
+    return QString();
 }
 
 } // namespace quillory::efile::pub1220

@@ -19,8 +19,11 @@ const RecordLayout &F();                            // end of transmission
 
 // A form's type-of-return code and the payment amount codes of its boxes.
 struct AmountCode {
-    char code;       // '1'..'9', 'A'..'H', 'J'
-    const char *box; // the 1099Misc column it comes from
+    char code;        // '1'..'9', 'A'..'H', 'J'
+    const char *box;  // the 1099Misc column it comes from
+    int lastYear = 0; // the last tax year the form has the box, 0 while it still has it
+
+    bool usedIn(int taxYear) const { return lastYear == 0 || taxYear <= lastYear; }
 };
 struct ReturnKind {
     const char *typeOfReturn; // "A" 1099-MISC, "NE" 1099-NEC
@@ -29,6 +32,8 @@ struct ReturnKind {
 };
 const ReturnKind &misc();
 const ReturnKind &nec();
+// Why a 1099Misc column with an amount cannot be written for the tax year, or empty when it can.
+QString unwritableBox(const char *box, int taxYear);
 
 // The field names of a payment amount code in the B record ("Amount 1") and the C record
 // ("Total 1").

@@ -19,16 +19,16 @@ namespace {
 // The amounts of one return: payment amount code -> amount.
 using Amounts = std::map<char, Money>;
 
-// Splits a 1099-MISC row into the amounts of its 1099-MISC and its 1099-NEC. Federal income
-// tax withheld goes with the nonemployee compensation when there is some, since backup
-// withholding is mostly taken from such payments.
-Amounts amountsOf(const RecordSet &row, const pub1220::ReturnKind &kind)
+// Splits a 1099-MISC row into the amounts of its 1099-MISC and its 1099-NEC of the tax year.
+// Federal income tax withheld goes with the nonemployee compensation when there is some, since
+// backup withholding is mostly taken from such payments.
+Amounts amountsOf(const RecordSet &row, const pub1220::ReturnKind &kind, int year)
 {
     const bool hasNec = !row.money(QStringLiteral("Box7")).isZero();
     const bool isNec = &kind == &pub1220::nec();
     Amounts out;
     for (const pub1220::AmountCode &a : kind.amounts) {
-        if (a.code == '4' && hasNec != isNec)
+        if ((a.code == '4' && hasNec != isNec) || !a.usedIn(year))
             continue;
         const Money amount = row.money(QLatin1String(a.box));
         if (!amount.isZero())
@@ -40,10 +40,11 @@ Amounts amountsOf(const RecordSet &row, const pub1220::ReturnKind &kind)
 class Builder {
 public:
     Builder(EfileOutcome &out, int year) : out_(out), year_(year) {}
+    int year() const { return year_; }
 
     template <typename Fill> void add(const RecordLayout &layout, const QString &owner, Fill fill)
     {
-        FixedRecord r(layout);
+        FixedRecord r(layout, year_);
         if (layout.find("PaymentYear"))
             r.setCount("PaymentYear", year_);
         r.setCount("Sequence", ++sequence_);
@@ -134,12 +135,31 @@ struct KindReturns {
     QByteArray codes;
 };
 
-KindReturns collectReturns(RecordSet &rows, const QVector<int> &positions, const pub1220::ReturnKind &kind)
+// How a return is named in a problem.
+QString returnLabel(const RecordSet &rows, const pub1220::ReturnKind &kind, const QString &payerTin)
+{
+    const QString recTin = rows.text(QStringLiteral("RecIDNo"));
+    return QStringLiteral("%1 of %2 (%3), payer %4")
+        .arg(QLatin1String(kind.formName), rows.text(QStringLiteral("RecName1")).trimmed(),
+             recTin.isEmpty() ? QStringLiteral("no TIN") : recTin, payerTin);
+}
+
+// An amount in a box the tax year's file has no place for stops the file.
+void checkBoxesOfYear(const RecordSet &rows, const QString &payerTin, int year, EfileOutcome &out)
+{
+    for (const pub1220::AmountCode &a : pub1220::misc().amounts) {
+        const QString why = pub1220::unwritableBox(a.box, year);
+        if (!why.isEmpty() && !rows.money(QLatin1String(a.box)).isZero())
+            out.problems << returnLabel(rows, pub1220::misc(), payerTin) + QStringLiteral(": ") + why;
+    }
+}
+
+KindReturns collectReturns(RecordSet &rows, const QVector<int> &positions, const pub1220::ReturnKind &kind, int year)
 {
     KindReturns found;
     for (int position : positions) {
         rows.moveTo(position);
-        const Amounts amounts = amountsOf(rows, kind);
+        const Amounts amounts = amountsOf(rows, kind, year);
         const bool directSales = &kind == &pub1220::misc() && rows.flag(QStringLiteral("Box9"));
         if (amounts.empty() && !directSales)
             continue;
@@ -179,9 +199,7 @@ void addPayeeRecord(Builder &build, const RecordSet &rows, const QString &payerT
                     Amounts &totals, EfileOutcome &out)
 {
     const QString recTin = rows.text(QStringLiteral("RecIDNo"));
-    const QString who = QStringLiteral("%1 of %2 (%3), payer %4")
-                            .arg(QLatin1String(kind.formName), rows.text(QStringLiteral("RecName1")).trimmed(),
-                                 recTin.isEmpty() ? QStringLiteral("no TIN") : recTin, payerTin);
+    const QString who = returnLabel(rows, kind, payerTin);
     if (!validTin(recTin))
         out.problems << who + QStringLiteral(": the recipient's identification number is missing or malformed");
     if (rows.text(QStringLiteral("RecName1")).trimmed().isEmpty())
@@ -190,7 +208,7 @@ void addPayeeRecord(Builder &build, const RecordSet &rows, const QString &payerT
         parseAddress({rows.text(QStringLiteral("RecAddr")), rows.text(QStringLiteral("RecCityStZip"))});
     if (!home.ok)
         out.problems << who + QStringLiteral(": the address is missing or its last line is not \"city, state ZIP\"");
-    const Amounts amounts = amountsOf(rows, kind);
+    const Amounts amounts = amountsOf(rows, kind, build.year());
     build.add(pub1220::B(QLatin1String(kind.typeOfReturn)), who, [&](FixedRecord &b) {
         b.set("Corrected", rows.flag(QStringLiteral("CorrectedFlag")) ? QStringLiteral("G") : QString());
         b.set("TypeOfTIN", typeOfTin(recTin));
@@ -230,8 +248,12 @@ bool addPayer(Builder &build, RecordSet &rows, const QVector<int> &positions, co
               EfileOutcome &out)
 {
     bool any = false;
+    for (int position : positions) {
+        rows.moveTo(position);
+        checkBoxesOfYear(rows, p.tin, build.year(), out);
+    }
     for (const pub1220::ReturnKind *kind : {&pub1220::misc(), &pub1220::nec()}) {
-        const KindReturns returns = collectReturns(rows, positions, *kind);
+        const KindReturns returns = collectReturns(rows, positions, *kind, build.year());
         if (returns.positions.isEmpty())
             continue;
         const QString group = p.label + QStringLiteral(", ") + QLatin1String(kind->formName);

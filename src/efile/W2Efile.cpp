@@ -129,7 +129,7 @@ QHash<qlonglong, QVector<int>> positionsByEmployer(RecordSet &w2)
 void addEmployerRecord(const RecordSet &filers, const QString &employer, EfileOutcome &out)
 {
     const QString ein = filers.text(QStringLiteral("FedIDNo"));
-    FixedRecord re(efw2::RE());
+    FixedRecord re(efw2::RE(), out.taxYear);
     re.setCount("TaxYear", out.taxYear);
     if (!validEin(ein))
         out.problems << employer + QStringLiteral(": the employer identification number is missing or malformed");
@@ -170,8 +170,8 @@ struct EmployerTotals {
 // One W-2 being written: its RW and RO records and who it belongs to.
 struct EmployeeRecords {
     const QString &who;
-    FixedRecord rw{efw2::RW()};
-    FixedRecord ro{efw2::RO()};
+    FixedRecord rw;
+    FixedRecord ro;
     bool hasOptional = false;
 };
 
@@ -205,6 +205,15 @@ void addBox12(const RecordSet &w2, EmployeeRecords &e, EmployerTotals &totals, E
             out.problems << e.who + QStringLiteral(": box 12 code %1 has no place in the file").arg(code);
             continue;
         }
+        const FixedRecord &record = target->optionalRecord ? e.ro : e.rw;
+        if (!record.has(target->field)) {
+            const LayoutField *f = record.layout().find(target->field);
+            out.problems << e.who + QStringLiteral(": box 12 code %1 is reported from tax year %2 on, not in %3")
+                                        .arg(code)
+                                        .arg(f ? f->fromYear : 0)
+                                        .arg(out.taxYear);
+            continue;
+        }
         (target->optionalRecord ? ro12 : rw12)[target->field] += amount;
         e.hasOptional = e.hasOptional || (target->optionalRecord && !amount.isZero());
     }
@@ -236,7 +245,7 @@ void addStateRecords(const RecordSet &w2, const QString &who, const QString &ssn
         const QString state = w2.text(QStringLiteral("Box15a_L%1").arg(line)).trimmed();
         if (state.isEmpty())
             continue;
-        FixedRecord rs(efw2::RS());
+        FixedRecord rs(efw2::RS(), out.taxYear);
         const QString number = stateNumber(state);
         if (number.isEmpty())
             out.problems << who + QStringLiteral(": box 15 state \"%1\" is not a state abbreviation").arg(state);
@@ -267,7 +276,7 @@ void addEmployee(const RecordSet &w2, EmployerTotals &totals, EfileOutcome &out)
     const QString who = QStringLiteral("W-2 of %1 %2 (%3)")
                             .arg(name.first, name.last, ssn.isEmpty() ? QStringLiteral("no SSN") : ssn)
                             .simplified();
-    EmployeeRecords e{who};
+    EmployeeRecords e{who, FixedRecord(efw2::RW(), out.taxYear), FixedRecord(efw2::RO(), out.taxYear)};
     if (!validSsn(ssn))
         out.problems << who + QStringLiteral(": the social security number is missing or not valid");
     if (name.first.isEmpty() || name.last.isEmpty())
@@ -295,14 +304,14 @@ void addEmployee(const RecordSet &w2, EmployerTotals &totals, EfileOutcome &out)
 
 void addEmployerTotals(const EmployerTotals &totals, const QString &employer, EfileOutcome &out)
 {
-    FixedRecord rt(efw2::RT());
+    FixedRecord rt(efw2::RT(), out.taxYear);
     rt.setCount("RWCount", totals.employees);
     for (const auto &[field, amount] : totals.rt)
         out.money(rt, field.constData(), amount, employer,
                   QStringLiteral("the total of ") + QString::fromLatin1(field));
     out.add(rt, employer);
     if (totals.optional > 0) {
-        FixedRecord ru(efw2::RU());
+        FixedRecord ru(efw2::RU(), out.taxYear);
         ru.setCount("ROCount", totals.optional);
         for (const auto &[field, amount] : totals.ru)
             out.money(ru, field.constData(), amount, employer,
@@ -342,7 +351,7 @@ EfileOutcome buildW2Efile(Database &db, const EmployerChoice &choice)
         addEmployerTotals(totals, employer, out);
         allEmployees += totals.employees;
     }
-    FixedRecord rf(efw2::RF());
+    FixedRecord rf(efw2::RF(), out.taxYear);
     rf.setCount("RWCount", allEmployees);
     out.add(rf, QStringLiteral("File"));
     out.forms = allEmployees;

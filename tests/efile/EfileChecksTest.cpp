@@ -38,8 +38,14 @@ TEST_F(ChecksTest, EachProblemIsNamedWithItsRecordAndNothingIsBuilt)
          "W-2 of Bo Diaz (345-67-8901): the address is missing or does not end in \"city, state ZIP\""},
         {"UPDATE W2 SET Box1 = 100000000000000 WHERE Boxd = '345-67-8901'", true,
          "W-2 of Bo Diaz (345-67-8901): box 1 is too large for the file"},
-        {"UPDATE W2 SET Box12a_Code = 'II' WHERE Boxd = '345-67-8901'", true,
-         "W-2 of Bo Diaz (345-67-8901): box 12 code II has no place in the file"},
+        {"UPDATE Settings SET Year = '2023'; UPDATE W2 SET Box12a_Code = 'II' WHERE Boxd = '345-67-8901'", true,
+         "W-2 of Bo Diaz (345-67-8901): box 12 code II is reported from tax year 2024 on, not in 2023"},
+        {"UPDATE W2 SET Box12a_Code = 'XX' WHERE Boxd = '345-67-8901'", true,
+         "W-2 of Bo Diaz (345-67-8901): box 12 code XX has no place in the file"},
+        {"UPDATE Settings SET Year = '2025'; UPDATE \"1099Misc\" SET Box13 = 10000 WHERE RecIDNo = '111-22-3333'",
+         false,
+         "1099-MISC of Rita Renter (111-22-3333), payer 12-3456789: box 13 (excess golden parachute payments) goes "
+         "on Form 1099-NEC box 3 from tax year 2025 on"},
         {"UPDATE W2 SET Box9 = 10000 WHERE Boxd = '345-67-8901'", true, "box 9 (advance EIC payment)"},
         {"UPDATE FilerInfo SET FedIDNo = 'AF' WHERE PayerName = 'Farm Co'", true,
          "Employer AF (Farm Co): the employer identification number is missing or malformed"},
@@ -60,7 +66,8 @@ TEST_F(ChecksTest, EachProblemIsNamedWithItsRecordAndNothingIsBuilt)
     for (const Case &c : cases) {
         // Each case on the sample as it was.
         db.exec(QStringLiteral("BEGIN"));
-        db.exec(QString::fromUtf8(c.sql));
+        for (const QString &sql : QString::fromUtf8(c.sql).split(QLatin1Char(';')))
+            db.exec(sql);
         const efile::EfileOutcome out = c.w2 ? efile::buildW2Efile(db, {}) : efile::buildReturns1099Efile(db, {});
         db.exec(QStringLiteral("ROLLBACK"));
         EXPECT_TRUE(out.records.isEmpty()) << c.sql;

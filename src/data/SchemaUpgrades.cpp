@@ -7,13 +7,15 @@ namespace quillory {
 
 namespace {
 
-// What was added after the first database files were shipped: when the table (or its column)
-// is missing, the statements run, or the script from resources/db when they name one (":/db/").
-// A new script of resources/db is built into the program; adding it here is one more line.
+// What was added after the first database files were shipped: when the table, its column or its
+// row is missing, the statements run, or the script from resources/db when they name one
+// (":/db/"). Every script of resources/db is built into the program; adding one here is one line.
+// They run in this order, each after what the ones before it added.
 struct Upgrade {
     const char *table;
     const char *column; // nullptr: the table itself
     const char *sql;
+    const char *row = nullptr; // a condition on the table's rows: due while no row meets it
 };
 const Upgrade kUpgrades[] = {
     {"EfileSubmitter", nullptr,
@@ -40,6 +42,10 @@ bool hasTable(Database &db, const QString &table)
 bool due(Database &db, const Upgrade &upgrade)
 {
     const QString table = QString::fromLatin1(upgrade.table);
+    if (upgrade.row)
+        return !hasTable(db, table) || db.scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE %2")
+                                                     .arg(Database::quoted(table), QString::fromLatin1(upgrade.row)))
+                                               .toLongLong() == 0;
     if (!upgrade.column)
         return !hasTable(db, table);
     return hasTable(db, table) &&
@@ -52,15 +58,16 @@ bool due(Database &db, const Upgrade &upgrade)
 
 void upgradeSchema(Database &db)
 {
-    QVector<const Upgrade *> pending;
+    bool any = false;
     for (const Upgrade &upgrade : kUpgrades)
-        if (due(db, upgrade))
-            pending.append(&upgrade);
-    if (pending.isEmpty())
+        any = any || due(db, upgrade);
+    if (!any)
         return;
     Transaction transaction(db);
-    for (const Upgrade *upgrade : pending) {
-        const QString sql = QString::fromLatin1(upgrade->sql);
+    for (const Upgrade &upgrade : kUpgrades) {
+        if (!due(db, upgrade))
+            continue;
+        const QString sql = QString::fromLatin1(upgrade.sql);
         if (sql.startsWith(QStringLiteral(":/")))
             runSqlScript(db, sql);
         else

@@ -1,6 +1,7 @@
 #include "data/Database.h"
 
 #include "data/DbError.h"
+#include "data/SchemaUpgrades.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -64,16 +65,6 @@ private:
     bool kept_ = false;
 };
 
-// Tables added after the first database files were shipped. An older file gets them when it
-// opens; nothing else in it is touched. Same text as in the schema script.
-const char *const kAddedTables[][2] = {
-    {"EfileSubmitter", "CREATE TABLE EfileSubmitter (EIN TEXT(10) COLLATE NOCASE, SSAUserID TEXT(8) COLLATE NOCASE, "
-                       "TCC TEXT(5) COLLATE NOCASE, Name TEXT(40) COLLATE NOCASE, Address TEXT(22) COLLATE NOCASE, "
-                       "City TEXT(22) COLLATE NOCASE, State TEXT(2) COLLATE NOCASE, ZIP TEXT(10) COLLATE NOCASE, "
-                       "Contact TEXT(27) COLLATE NOCASE, Phone TEXT(15) COLLATE NOCASE, Email TEXT(40) COLLATE NOCASE, "
-                       "Preparer TEXT(1) COLLATE NOCASE, TestFile YESNO NOT NULL DEFAULT 0)"},
-};
-
 } // namespace
 
 Database::Database() : connectionName_(QStringLiteral("quillory-%1").arg(connectionCounter.fetchAndAddRelaxed(1))) {}
@@ -127,7 +118,7 @@ void Database::open(const QString &path)
         // rolled back here, or with the connection when it fails.
         exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
         exec(QStringLiteral("ROLLBACK"));
-        addMissingTables();
+        upgradeSchema(*this);
         exec(QStringLiteral("PRAGMA foreign_keys = ON"));
         // Large sorts and statement journals stay in memory rather than in temporary files
         // that would hold record values (social security numbers among them).
@@ -138,18 +129,6 @@ void Database::open(const QString &path)
                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what())));
     }
     modes.keep();
-}
-
-void Database::addMissingTables()
-{
-    for (const auto &table : kAddedTables) {
-        const QString name = QString::fromLatin1(table[0]);
-        if (scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? "
-                                  "COLLATE NOCASE"),
-                   {name})
-                .toLongLong() == 0)
-            exec(QString::fromLatin1(table[1]));
-    }
 }
 
 void Database::close()

@@ -40,8 +40,6 @@ public:
     static QString quoted(const QString &identifier);
 
 private:
-    void addMissingTables();
-
     QString connectionName_;
     QString path_;
     QHash<QString, std::shared_ptr<TableInfo>> tables_;

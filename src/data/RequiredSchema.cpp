@@ -22,7 +22,7 @@ const RequiredTable kRequired[] = {
            "Box1 Box2 Box3 Box4 Box5 Box6 Box7 Box8 Box9 Box10 Box11 Box12a_Code Box12a_Amt Box12b_Code "
            "Box12b_Amt Box12c_Code Box12c_Amt Box12d_Code Box12d_Amt Box13a Box13b Box13c Box13d Tfid EstNo "
            "FilerType SickPay Box14_L1 Box14_L2 Box14_L3 Box15a_L1 Box15a_L2 Box15b_L1 Box15b_L2 Box16_L1 "
-           "Box16_L2 Box17_L1 Box17_L2 Box18_L1 Box18_L2 Box19_L1 Box19_L2 Box20_L1 Box20_L2"},
+           "Box16_L2 Box17_L1 Box17_L2 Box18_L1 Box18_L2 Box19_L1 Box19_L2 Box20_L1 Box20_L2 Box14b_L1 Box14b_L2"},
     {"1099Misc", "Counter CorrectedFlag PayerName PayerL1 PayerL2 PayerL3 FedIDNo RecIDNo RecName1 RecName2 "
                  "RecAddr RecCityStZip AcctNo TIN Box1 Box2 Box3 Box4 Box5 Box6 Box7 Box8 Box9 Box10 Box13 "
                  "Box14 Box15a Box15b Box16_L1 Box16_L2 Box17a_L1 Box17a_L2 Box17b_L1 Box17b_L2 Box18_L1 "
@@ -37,6 +37,8 @@ const RequiredTable kRequired[] = {
     {"PrintFormats", "FormName type fieldname xPos1 yPos1 fieldlength Justify"},
     {"lstStates", "STabbrv"},
     {"EfileSubmitter", "EIN SSAUserID TCC Name Address City State ZIP Contact Phone Email Preparer TestFile"},
+    {"TaxYears", "Year SSwages SSTaxMax SSTaxPct MDtaxPct EICMax W2box12 Box9Caption Box14b"},
+    {"TaxYearBox12Codes", "Year Code Deferral Caption"},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "data/Money.h"
 #include "data/RecordSet.h"
 #include "data/Settings.h"
+#include "data/TaxYears.h"
 #include "efile/EfileData.h"
 
 #include <stdexcept>
@@ -37,11 +38,8 @@ std::optional<double> rateOf(const QString &text)
     return rate;
 }
 
-} // namespace
-
-TaxYearText readTaxYear(Database &db)
+TaxYearText textOf(const Settings &s)
 {
-    const Settings s = Settings::read(db);
     return {s.year,
             s.ssWages.toFixed2(),
             QString::number(s.ssTaxPct),
@@ -49,6 +47,21 @@ TaxYearText readTaxYear(Database &db)
             QString::number(s.mdTaxPct),
             s.eicMax.toFixed2(),
             s.w2box12.toFixed2()};
+}
+
+} // namespace
+
+TaxYearText readTaxYear(Database &db)
+{
+    return textOf(Settings::read(db));
+}
+
+QVector<TaxYearText> knownTaxYearTexts(Database &db)
+{
+    QVector<TaxYearText> years;
+    for (const Settings &s : knownTaxYears(db))
+        years.append(textOf(s));
+    return years;
 }
 
 QStringList checkTaxYearText(const TaxYearText &text)

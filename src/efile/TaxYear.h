@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace quillory {
 class Database;
@@ -22,6 +23,8 @@ struct TaxYearText {
 
 // The stored row of Settings as text: amounts with two decimals, rates as plain numbers.
 TaxYearText readTaxYear(Database &db);
+// The years Quillory knows (table TaxYears), oldest first, in the same form.
+QVector<TaxYearText> knownTaxYearTexts(Database &db);
 // One message per value that cannot be stored: a year of four digits, rates from 0 to 100,
 // amounts not negative.
 QStringList checkTaxYearText(const TaxYearText &text);

@@ -7,6 +7,7 @@
 #include "shell/StepRunner.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -42,7 +43,20 @@ TaxYearDialog::TaxYearDialog(AppContext &ctx, QWidget *parent) : QDialog(parent)
     auto *form = new QFormLayout;
     layout->addLayout(form);
     efile::TaxYearText stored;
-    runSteps(ctx_, {[&] { stored = efile::readTaxYear(ctx_.state.gDatabase); }}, OnFailure::EndRun);
+    runSteps(ctx_,
+             {[&] { stored = efile::readTaxYear(ctx_.state.gDatabase); },
+              [&] { known_ = efile::knownTaxYearTexts(ctx_.state.gDatabase); }},
+             OnFailure::EndRun);
+    // The years Quillory knows, newest first, fill in their values; another year's are typed.
+    cboYear = new QComboBox(this);
+    cboYear->setObjectName(QStringLiteral("cboYear"));
+    cboYear->setAccessibleName(QStringLiteral("Known tax year"));
+    for (int i = int(known_.size()) - 1; i >= 0; --i)
+        cboYear->addItem(known_[i].year, i);
+    cboYear->addItem(QStringLiteral("Another year (type its values)"), -1);
+    const int storedItem = cboYear->findText(stored.year.trimmed());
+    cboYear->setCurrentIndex(storedItem >= 0 ? storedItem : cboYear->count() - 1);
+    form->addRow(QStringLiteral("Known tax year:"), cboYear);
     for (int i = 0; i < FieldCount; ++i) {
         const FieldSetup &f = kFields[i];
         txtField[i] = new QLineEdit(stored.*f.value, this);
@@ -51,11 +65,21 @@ TaxYearDialog::TaxYearDialog(AppContext &ctx, QWidget *parent) : QDialog(parent)
         form->addRow(QLatin1String(f.caption) + QLatin1Char(':'), txtField[i]);
     }
     txtField[Year]->setMaxLength(4);
+    connect(cboYear, &QComboBox::currentIndexChanged, this, &TaxYearDialog::knownYearChosen);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &TaxYearDialog::cmdOK_Click);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+void TaxYearDialog::knownYearChosen()
+{
+    const int row = cboYear->currentData().toInt();
+    if (row < 0 || row >= known_.size())
+        return;
+    for (int i = 0; i < FieldCount; ++i)
+        txtField[i]->setText(known_[row].*kFields[i].value);
 }
 
 void TaxYearDialog::cmdOK_Click()

@@ -1,5 +1,7 @@
 #include "w2/W2Checks.h"
 
+#include <QRegularExpression>
+
 namespace quillory {
 
 namespace {
@@ -51,7 +53,8 @@ bool isElectiveDeferral(const QString &code)
     return (c >= QLatin1Char('D') && c <= QLatin1Char('H')) || c == QLatin1Char('S');
 }
 
-W2CheckResult checkW2(const W2Entry &entry, const Settings &limits, bool editsOn, const QLocale &locale)
+W2CheckResult checkW2(const W2Entry &entry, const Settings &limits, bool editsOn, const QLocale &locale,
+                      const W2YearForm &form)
 {
     W2CheckResult result;
     if (entry.firstName.isEmpty()) {
@@ -85,28 +88,52 @@ W2CheckResult checkW2(const W2Entry &entry, const Settings &limits, bool editsOn
     if (mdTax != box6)
         result.findings << QStringLiteral("Medicare Tax Withheld should be ") + mdTax.toCurrency(locale);
 
-    if (box9 > limits.eicMax)
+    if (form.box9Caption.isEmpty() && !box9.isZero())
+        result.findings << QStringLiteral("Box 9 is left blank on the W-2 for tax year %1.").arg(form.year);
+    else if (box9 > limits.eicMax)
         result.findings << QStringLiteral("EIC cannot be greater than ") + limits.eicMax.toCurrency(locale);
 
+    // 2001 lists no codes: one message for any code outside its rule; a later year names each.
+    const bool ruleOf2001 = form.box12Codes.isEmpty();
     bool invalidCode = false;
     for (const QString &code : entry.box12Codes) {
-        if (!code.isEmpty() && !isValidBox12Code(code))
-            invalidCode = true;
+        if (code.isEmpty() || (ruleOf2001 ? isValidBox12Code(code) : form.find(code) != nullptr))
+            continue;
+        invalidCode = true;
+        if (!ruleOf2001)
+            result.findings
+                << QStringLiteral("Box 12 code '%1' is not a valid code for tax year %2.").arg(code, form.year);
     }
     if (invalidCode) {
         result.box12 = W2CheckResult::Box12::InvalidCode;
-        result.findings << QStringLiteral("Valid Box 12 codes are 'A' thru 'T' or 'V'");
+        if (ruleOf2001)
+            result.findings << QStringLiteral("Valid Box 12 codes are 'A' thru 'T' or 'V'");
     }
 
     bool overLimit = false;
     for (size_t i = 0; i < entry.box12Codes.size(); ++i) {
-        if (isElectiveDeferral(entry.box12Codes[i]) && fieldAmount(entry.box12Amounts[i], locale) > limits.w2box12)
+        const QString &code = entry.box12Codes[i];
+        const Box12Code *listed = form.find(code);
+        const bool deferral = ruleOf2001 ? isElectiveDeferral(code) : listed && listed->deferral;
+        if (deferral && fieldAmount(entry.box12Amounts[i], locale) > limits.w2box12)
             overLimit = true;
     }
     if (overLimit) {
         // A deferral finding lets the user go on even with an invalid code listed too.
         result.box12 = W2CheckResult::Box12::DeferralOverLimit;
         result.findings << QStringLiteral("Box 12 amount cannot be greater than ") + limits.w2box12.toCurrency(locale);
+    }
+
+    if (form.box14b) {
+        static const QRegularExpression threeDigits(QStringLiteral("^[0-9]{3}$"));
+        for (const QString &code : entry.box14b) {
+            if (code.isEmpty() || threeDigits.match(code).hasMatch())
+                continue;
+            result.invalidBox14b = true;
+            result.findings << QStringLiteral("Box 14b code '%1' is not a Treasury tipped occupation code: "
+                                              "enter three digits (000 when the tips are not qualified).")
+                                   .arg(code);
+        }
     }
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "data/Money.h"
 #include "data/Settings.h"
+#include "data/TaxYears.h"
 
 #include <QLocale>
 #include <QString>
@@ -18,6 +19,7 @@ struct W2Entry {
     QString box2, box3, box4, box5, box6, box9;
     std::array<QString, 4> box12Codes; // 12a to 12d
     std::array<QString, 4> box12Amounts;
+    std::array<QString, 2> box14b; // Treasury tipped occupation codes, where the year has the box
 };
 
 // The outcome of checking one W-2 before it is stored.
@@ -28,10 +30,11 @@ struct W2CheckResult {
     Missing missing = Missing::None;
     QStringList findings;
     Box12 box12 = Box12::None;
+    bool invalidBox14b = false;
 
     bool passes() const { return missing == Missing::None && findings.isEmpty(); }
-    // Only an invalid box 12 code (and no deferral finding) makes the message critical.
-    bool critical() const { return box12 == Box12::InvalidCode; }
+    // An invalid box 12 code (and no deferral finding) or box 14b code makes the message critical.
+    bool critical() const { return box12 == Box12::InvalidCode || invalidBox14b; }
     // The one message that lists every finding.
     QString message() const;
 };
@@ -41,12 +44,14 @@ struct W2CheckResult {
 Money fieldAmount(const QString &text, const QLocale &locale = QLocale());
 
 // Names first (one at a time), then, with the edits switch on, the amounts against the year's
-// limits and rates.
-W2CheckResult checkW2(const W2Entry &entry, const Settings &limits, bool editsOn, const QLocale &locale = QLocale());
+// limits and rates and the codes against the year's form (that of 2001 unless given).
+W2CheckResult checkW2(const W2Entry &entry, const Settings &limits, bool editsOn, const QLocale &locale = QLocale(),
+                      const W2YearForm &form = W2YearForm{});
 
-// Whether a box 12 code is one of A to T or V.
+// The rule of 2001: whether a box 12 code is one of A to T or V.
 bool isValidBox12Code(const QString &code);
-// Whether a box 12 code is an elective deferral (D to H, S) limited by the year's maximum.
+// The rule of 2001: whether a box 12 code is an elective deferral (D to H, S) limited by the
+// year's maximum.
 bool isElectiveDeferral(const QString &code);
 
 // The sick-pay prompt: asks for the income tax withheld on third-party sick pay.

@@ -127,6 +127,7 @@ void W2::makeFields()
         Text1[f.index] = e;
         addField(e, QString::fromLatin1(f.column)).withKeys(f.keys);
     }
+    yearBoxes();
     // The state IDs come from the state boxes; the sick pay from its question only.
     for (const int *line : kStateLine)
         Text1[line[0]]->setFocusPolicy(Qt::ClickFocus);
@@ -135,6 +136,24 @@ void W2::makeFields()
     makeOptions();
     makeStateBoxes();
     makeLabels();
+}
+
+void W2::yearBoxes()
+{
+    Text1[kBox1 + 8]->setAccessibleName((QStringLiteral("9.  ") + form_.box9Caption).trimmed());
+    if (!form_.box14b)
+        return;
+    for (int i = 0; i < 3; ++i)
+        Text1[kBox14 + i]->setAccessibleName(QStringLiteral("14a. Other, line %1").arg(i + 1));
+    const char *const nth[2] = {"1st", "2nd"};
+    for (int i = 0; i < 2; ++i) {
+        auto *e = new QLineEdit(this);
+        e->setObjectName(QStringLiteral("Text1_%1").arg(kBox14b + i));
+        e->setAccessibleName(QStringLiteral("14b. Treasury tipped occupation code, ") + QLatin1String(nth[i]));
+        e->setMinimumWidth(fontMetrics().averageCharWidth() * 5);
+        Text1[kBox14b + i] = e;
+        addField(e, QStringLiteral("Box14b_L%1").arg(i + 1)).withKeys(kDigits);
+    }
 }
 
 void W2::makeOptions()
@@ -263,8 +282,17 @@ void W2::buildForm()
          {7, 0, 3, 2},
          {Text1[kAddress1], Text1[kAddress1 + 1], Text1[kAddress1 + 2]}},
         {QString(), QStringLiteral("13."), {7, 2}, {box13Marks()}},
-        {QString(), QStringLiteral("14. Other"), {8, 2, 2, 1}, {Text1[kBox14], Text1[kBox14 + 1], Text1[kBox14 + 2]}},
     };
+    const QVector<QWidget *> box14 = {Text1[kBox14], Text1[kBox14 + 1], Text1[kBox14 + 2]};
+    if (form_.box14b) {
+        boxes.append({QString(), QStringLiteral("14a. Other"), {8, 2}, box14});
+        boxes.append({QString(),
+                      QStringLiteral("14b. Treasury tipped occupation code(s)"),
+                      {9, 2},
+                      {Text1[kBox14b], Text1[kBox14b + 1]}});
+    } else {
+        boxes.append({QString(), QStringLiteral("14. Other"), {8, 2, 2, 1}, box14});
+    }
     // ... boxes 1 to 11 two to a row at the right, box 12's four rows below them ...
     for (int i = 0; i < 11; ++i)
         boxes.append({QString(), Text1[kBox1 + i]->accessibleName(), {1 + i / 2, 2 + i % 2}, {Text1[kBox1 + i]}});
@@ -303,6 +331,8 @@ void W2::buildForm()
     order << chkOpt[kStatutory] << chkOpt[kRetirementPlan] << chkOpt[kThirdPartySickPay];
     for (int i = 0; i < 3; ++i)
         order << Text1[kBox14 + i];
+    if (form_.box14b)
+        order << Text1[kBox14b] << Text1[kBox14b + 1];
     for (int line = 0; line < 2; ++line) {
         order << cboState[line];
         for (int c = 1; c < 6; ++c)

@@ -1,5 +1,6 @@
 #include "w2/W2Screen.h"
 
+#include "data/DbError.h"
 #include "shell/RecordGrid.h"
 #include "shell/StepRunner.h"
 #include "w2/W2Checks.h"
@@ -26,6 +27,11 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
 {
     setObjectName(QStringLiteral("W2"));
     setWindowTitle(QStringLiteral("W2 employee input"));
+    try {
+        form_ = w2YearFormOfSettings(ctx.state.gDatabase);
+    } catch (const DbError &) {
+        // Reported when the screen loads; until then the boxes of 2001.
+    }
     makeFields();
     buildForm();
 
@@ -90,6 +96,8 @@ void W2::loadData()
     Database &db = context().state.gDatabase;
     employer_ = W2Employer::read(db, employer_.tfid);
     limits_ = readW2Limits(db);
+    form_ = w2YearFormOfSettings(db);
+    form_.box14b = Text1[kBox14b] != nullptr; // checked only where the screen shows it
     lblEmployerId->setText(employer_.fedIdNo);
     for (int i = 0; i < 4; ++i)
         lblEmployer[i]->setText(employer_.nameAndAddress[i]);
@@ -172,7 +180,9 @@ bool W2::ValidateRecord()
         entry.box12Codes[r] = Text1[kBox12Code[r]]->text();
         entry.box12Amounts[r] = Text1[kBox12Amount[r]]->text();
     }
-    const W2CheckResult result = checkW2(entry, limits_, context().state.gW2EditsOn);
+    if (Text1[kBox14b])
+        entry.box14b = {Text1[kBox14b]->text(), Text1[kBox14b + 1]->text()};
+    const W2CheckResult result = checkW2(entry, limits_, context().state.gW2EditsOn, QLocale(), form_);
 
     if (result.missing == W2CheckResult::Missing::FirstName) {
         say(QStringLiteral("No employee first name entered"));

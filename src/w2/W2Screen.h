@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/TaxYears.h"
 #include "shell/MainWindow.h"
 #include "shell/RecordScreen.h"
 #include "w2/W2Employer.h"
@@ -44,6 +45,7 @@ public:
         kAddress1 = 6, // and the next two lines
         kBox14 = 15,   // and the next two lines
         kBox1 = 20,    // and boxes 2 to 11 after it
+        kBox14b = 48,  // and the second code; only where the year's W-2 has box 14b
     };
     static constexpr int kBox12Code[4] = {9, 11, 13, 47};
     static constexpr int kBox12Amount[4] = {10, 12, 14, 46};
@@ -53,7 +55,7 @@ public:
     // The check boxes of box 13 by index.
     enum Option : int { kStatutory = 0, kRetirementPlan = 2, kThirdPartySickPay = 4 };
 
-    QLineEdit *Text1[48] = {};
+    QLineEdit *Text1[50] = {};
     QLineEdit *MaskedEdit1;
     QCheckBox *chkOpt[5] = {};
     QLabel *LabelOpt[5] = {};
@@ -76,6 +78,7 @@ protected:
 private:
     // The fields, in the order they are shown and stored; then the paper form that holds them.
     void makeFields();
+    void yearBoxes();
     void makeOptions();
     void makeStateBoxes();
     void makeLabels();
@@ -90,6 +93,7 @@ private:
     OpenScreen openScreen_;
     W2Employer employer_;
     Settings limits_;
+    W2YearForm form_; // the boxes are laid out for the year the database is on when the screen opens
     QWidget *formArea_;
     QLabel *lblFormTitle_;
     Dialogs::Answer lastAnswer_ = Dialogs::Answer::Ok;

@@ -1,4 +1,5 @@
 #include "EfileFixture.h"
+#include "data/Settings.h"
 #include "efile/EfileSubmitterDialog.h"
 #include "efile/Submitter.h"
 #include "efile/TaxYearDialog.h"
@@ -9,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 using namespace quillory;
@@ -99,4 +101,23 @@ TEST_F(W2Button, OptionsDialogsStoreTheSubmitterAndCheckTheTaxYear)
     year.cmdOK_Click();
     EXPECT_EQ(year.result(), QDialog::Accepted);
     EXPECT_EQ(state.gDatabase.scalar(QStringLiteral("SELECT Year FROM Settings")).toString(), QStringLiteral("2025"));
+
+    // A year Quillory knows fills in its values: 2026 from the General Instructions for Forms
+    // W-2 and W-3 (2026). Only the Settings row changes.
+    const QVariant w2Before = state.gDatabase.scalar(QStringLiteral("SELECT group_concat(Boxd || Box1) FROM W2"));
+    TaxYearDialog known(ctx);
+    EXPECT_EQ(known.cboYear->currentText(), QStringLiteral("2025"));
+    ASSERT_EQ(known.cboYear->count(), 4);
+    EXPECT_EQ(known.cboYear->itemText(3), QStringLiteral("Another year (type its values)"));
+    known.cboYear->setCurrentText(QStringLiteral("2026"));
+    QStringList shown;
+    for (QLineEdit *field : known.txtField)
+        shown << field->text();
+    EXPECT_EQ(shown, (QStringList{"2026", "184500.00", "6.2", "11439.00", "1.45", "0.00", "24500.00"}));
+    known.cmdOK_Click();
+    const Settings stored2026 = Settings::read(state.gDatabase);
+    EXPECT_EQ(stored2026.year, QStringLiteral("2026"));
+    EXPECT_EQ(stored2026.ssTaxMax, Money::fromCents(1143900));
+    EXPECT_EQ(stored2026.w2box12, Money::fromCents(2450000));
+    EXPECT_EQ(state.gDatabase.scalar(QStringLiteral("SELECT group_concat(Boxd || Box1) FROM W2")), w2Before);
 }

@@ -27,7 +27,12 @@ struct Form {
 };
 
 const Form forms[] = {
-    {"W2", "W2", {"W2-L", "W2-C", "W2-M"}, true, {"id", "Box13d", "Tfid", "EstNo", "FilerType", "SickPay"}},
+    // Box 14b is on the W-2 from 2026 on, not on the form of this layout.
+    {"W2",
+     "W2",
+     {"W2-L", "W2-C", "W2-M"},
+     true,
+     {"id", "Box13d", "Tfid", "EstNo", "FilerType", "SickPay", "Box14b_L1", "Box14b_L2"}},
     {"W3", "W3", {"W3"}, false, {"Boxi", "Boxj", "Year", "box15"}},
     {"1099-MISC", "1099Misc", {"1099-L", "1099-C", "1099-M"}, true, {"Counter", "Tfid", "EstNo", "FilerType"}},
     {"1096", "1096", {"1096"}, false, {"Year", "FinalReturn"}},

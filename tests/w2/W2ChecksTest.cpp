@@ -159,3 +159,101 @@ TEST_F(W2EmployerTest, LimitsAreZeroWithoutASettingsRow)
     db.exec("DELETE FROM Settings");
     EXPECT_TRUE(readW2Limits(db).ssWages.isZero());
 }
+
+namespace {
+
+// The checks of a year as the database holds it: its values put into Settings by the fixture.
+class YearChecks : public test::FreshDatabase {
+protected:
+    W2CheckResult check(const char *year, const W2Entry &e)
+    {
+        folder.useTaxYear(year);
+        return checkW2(e, readW2Limits(db), true, QLocale(QLocale::English, QLocale::UnitedStates),
+                       w2YearFormOfSettings(db));
+    }
+};
+
+W2Entry withCodes(const QStringList &codes, const QString &amount = "100")
+{
+    W2Entry e = consistent();
+    for (int i = 0; i < codes.size(); ++i) {
+        e.box12Codes[i] = codes[i];
+        e.box12Amounts[i] = amount;
+    }
+    return e;
+}
+
+} // namespace
+
+// Codes from the "Form W-2 Reference Guide for Box 12 Codes" of the 2026 General Instructions;
+// TA, TP and TT are new for 2026 (What's New).
+TEST_F(YearChecks, EachYearTakesItsOwnBox12Codes)
+{
+    for (const QStringList &codes : {QStringList{"TA", "TP", "TT", "II"}, {"A", "V", "Z", "AA"}, {"DD", "HH", "W"}})
+        EXPECT_TRUE(check("2026", withCodes(codes)).passes()) << codes.join(' ').toStdString();
+    EXPECT_TRUE(check("2025", withCodes({"II", "DD", "FF", "W"})).passes());
+
+    const W2CheckResult in2025 = check("2025", withCodes({"TA", "D", "TT"}));
+    EXPECT_EQ(in2025.findings, (QStringList{"Box 12 code 'TA' is not a valid code for tax year 2025.",
+                                            "Box 12 code 'TT' is not a valid code for tax year 2025."}));
+    EXPECT_TRUE(in2025.critical());
+    for (const char *code : {"CC", "X", "U", "I", "O"})
+        EXPECT_EQ(check("2026", withCodes({code})).findings,
+                  QStringList{QStringLiteral("Box 12 code '%1' is not a valid code for tax year 2026.").arg(code)});
+
+    // 2001 keeps the first version's rule and message.
+    EXPECT_EQ(check("2001", withCodes({"W"})).findings, QStringList{"Valid Box 12 codes are 'A' thru 'T' or 'V'"});
+    EXPECT_TRUE(check("2001", withCodes({"Q"})).passes());
+}
+
+// 2026: wage base $184,500 (box 3), largest tax $11,439.00 (box 4), elective deferrals and
+// designated Roth contributions limited to $24,500 (code D). 2025: $176,100 (SSA) and $23,500
+// (Notice 2024-80).
+TEST_F(YearChecks, WageBaseAndDeferralLimitAreThoseOfTheYear)
+{
+    W2Entry e = withCodes({"D", "AA", "S", "C"}, "24500");
+    e.box3 = "184500.01";
+    e.box4 = "11439.00";
+    e.box5 = "184500.01";
+    e.box6 = "2675.25";
+    EXPECT_EQ(check("2026", e).findings, QStringList{"Social Security Wages cannot be greater than $184,500.00"});
+    e.box3 = "184500";
+    EXPECT_TRUE(check("2026", e).passes());
+    for (const char *code : {"D", "E", "F", "G", "H", "S", "AA", "BB", "EE"}) {
+        const W2CheckResult r = check("2026", withCodes({code}, "24500.01"));
+        EXPECT_EQ(r.findings, QStringList{"Box 12 amount cannot be greater than $24,500.00"}) << code;
+        EXPECT_FALSE(r.critical());
+    }
+    EXPECT_TRUE(check("2026", withCodes({"Y", "DD", "TP"}, "24500.01")).passes()) << "not deferrals";
+    EXPECT_EQ(check("2025", withCodes({"E"}, "23500.01")).findings,
+              QStringList{"Box 12 amount cannot be greater than $23,500.00"});
+
+    e = consistent();
+    e.box3 = "176100.01";
+    e.box4 = "10918.20";
+    e.box5 = "176100.01";
+    e.box6 = "2553.45";
+    EXPECT_EQ(check("2025", e).findings, QStringList{"Social Security Wages cannot be greater than $176,100.00"});
+}
+
+// Box 14b (2026 on): up to two Treasury tipped occupation codes of three digits, 000 when the
+// tips are not qualified. Box 9 is blank on the W-2 since advance EIC ended.
+TEST_F(YearChecks, Box14bTakesThreeDigitCodesAndBox9StaysEmpty)
+{
+    W2Entry e = consistent();
+    e.box14b = {"000", "101"};
+    EXPECT_TRUE(check("2026", e).passes());
+    e.box14b = {"12", "1a3"};
+    const W2CheckResult r = check("2026", e);
+    EXPECT_EQ(r.findings, (QStringList{"Box 14b code '12' is not a Treasury tipped occupation code: enter three digits "
+                                       "(000 when the tips are not qualified).",
+                                       "Box 14b code '1a3' is not a Treasury tipped occupation code: enter three "
+                                       "digits (000 when the tips are not qualified)."}));
+    EXPECT_TRUE(r.critical());
+    EXPECT_TRUE(check("2025", e).passes()) << "no box 14b on the W-2 of 2025";
+
+    e = consistent();
+    e.box9 = "1";
+    EXPECT_EQ(check("2026", e).findings, QStringList{"Box 9 is left blank on the W-2 for tax year 2026."});
+    EXPECT_TRUE(check("2001", e).passes());
+}

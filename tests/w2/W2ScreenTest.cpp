@@ -266,3 +266,59 @@ TEST_F(W2Screen, OpeningInTheMainWindowKeepsOneScreenPerEmployer)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(main.mdiArea()->subWindowList().isEmpty());
 }
+
+// The W-2 of 2026: box 14 is 14a Other and 14b takes two Treasury tipped occupation codes;
+// box 9 is blank; box 12 takes the new codes TA, TP and TT.
+TEST_F(W2Screen, On2026TheScreenHasBox14bAndTheNewCodes)
+{
+    dialogs.answer(Answer::Ok);
+    EXPECT_EQ(open().findChild<QLineEdit *>("Text1_48"), nullptr) << "2001 has no box 14b";
+    folder.useTaxYear("2026");
+    dialogs.answer(Answer::Ok);
+    W2 &w = open();
+    ASSERT_NE(w.Text1[48], nullptr);
+    EXPECT_EQ(w.Text1[48]->objectName(), "Text1_48");
+    EXPECT_EQ(w.Text1[48]->accessibleName(), "14b. Treasury tipped occupation code, 1st");
+    EXPECT_EQ(w.Text1[49]->accessibleName(), "14b. Treasury tipped occupation code, 2nd");
+    EXPECT_EQ(w.Text1[15]->accessibleName(), "14a. Other, line 1");
+    EXPECT_EQ(w.Text1[28]->accessibleName(), "9.");
+    EXPECT_EQ(w.Text1[17]->nextInFocusChain(), w.Text1[48]);
+
+    fillConsistent(w, "123456789");
+    type(w.Text1[9], "ta");
+    type(w.Text1[10], "500");
+    type(w.Text1[11], "tp");
+    type(w.Text1[12], "1200");
+    type(w.Text1[13], "tt");
+    type(w.Text1[14], "300");
+    type(w.Text1[48], "1a2");
+    EXPECT_EQ(w.Text1[48]->text(), "12") << "digits only";
+    type(w.Text1[49], "000");
+    dialogs.answer(Answer::Ok);
+    w.cmdEdit[2]->click();
+    EXPECT_EQ(dialogs.calls.last().text,
+              "The following errors were encountered: \n\nBox 14b code '12' is not a Treasury tipped occupation "
+              "code: enter three digits (000 when the tips are not qualified).\n\nCritical error!");
+    EXPECT_EQ(count(), 0);
+
+    type(w.Text1[48], "103");
+    w.cmdEdit[2]->click();
+    ASSERT_EQ(count(), 1) << dialogs.texts().join('|').toStdString();
+    const QString ssn = "123-45-6789";
+    EXPECT_EQ(stored("Box12a_Code", ssn).toString(), "TA");
+    EXPECT_EQ(stored("Box12b_Code", ssn).toString(), "TP");
+    EXPECT_EQ(stored("Box12c_Code", ssn).toString(), "TT");
+    EXPECT_EQ(stored("Box12c_Amt", ssn).toLongLong(), 3000000);
+    EXPECT_EQ(stored("Box14b_L1", ssn).toString(), "103");
+    EXPECT_EQ(stored("Box14b_L2", ssn).toString(), "000");
+
+    W2 &again = open();
+    EXPECT_EQ(again.Text1[48]->text(), "103");
+    EXPECT_EQ(again.Text1[49]->text(), "000");
+    EXPECT_EQ(again.Text1[13]->text(), "TT");
+    again.cmdEdit[1]->click();
+    type(again.Text1[47], "x");
+    dialogs.answer(Answer::Ok);
+    again.cmdEdit[2]->click();
+    EXPECT_TRUE(dialogs.calls.last().text.contains("Box 12 code 'X' is not a valid code for tax year 2026."));
+}

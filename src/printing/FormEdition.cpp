@@ -49,8 +49,7 @@ FormEdition ChooseEdition(Database &db, const QString &form)
                                          "ORDER BY FirstYear DESC LIMIT 1"),
                           {form, year, year});
     if (!q.next())
-        throw DbError(QStringLiteral("Quillory has no %1 form for tax year %2, so nothing was printed. It prints "
-                                     "the %1 of tax years %3.")
+        throw DbError(QStringLiteral("Quillory has no %1 form for tax year %2; it has the %1 of tax years %3.")
                           .arg(shownName(form))
                           .arg(year)
                           .arg(printableYears(db, form)));

@@ -25,8 +25,13 @@ std::optional<PrintedValue> Misc1099ColumnRule(const ColumnValue &column)
 
 const TwoUpForm &Misc1099Form()
 {
-    static const TwoUpForm form{QStringLiteral("1099-MISC"), QStringLiteral("1099Misc"), QStringLiteral("Counter"),
-                                QStringLiteral("1099-MISC"), QStringLiteral("FedIDNo"),  Misc1099ColumnRule};
+    static const TwoUpForm form{QStringLiteral("1099-MISC"),
+                                QStringLiteral("1099Misc"),
+                                QStringLiteral("Counter"),
+                                QStringLiteral("1099-MISC"),
+                                QStringLiteral("FedIDNo"),
+                                Misc1099ColumnRule,
+                                QString()};
     return form;
 }
 

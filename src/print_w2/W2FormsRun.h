@@ -20,7 +20,7 @@ std::optional<PrintedValue> W2ColumnRule(const ColumnValue &column);
 // The social security number as the W-2 prints it.
 QString FormatSsn(const QString &stored);
 
-// The W-2 as a two-up form: layout "W2", rows of W2 by id.
+// The W-2 as a two-up form: the layout of the tax year's W-2 edition, rows of W2 by id.
 const TwoUpForm &W2Form();
 
 // Prints the W-2s with the given ids, in that order, two to a sheet on the paper kind

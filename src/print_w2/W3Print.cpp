@@ -4,6 +4,7 @@
 #include "data/DbError.h"
 #include "data/RecordSet.h"
 #include "print_w2/W3Report.h"
+#include "printing/FormEdition.h"
 #include "printing/FormLayout.h"
 #include "printing/Printer.h"
 #include "printing/ReportPrint.h"
@@ -21,11 +22,12 @@ bool isW3Amount(int position)
 
 void PrintW3Form(Database &db, Printer &printer, const QString &employerNumber)
 {
+    const FormEdition edition = ChooseEdition(db, QStringLiteral("W3"));
     RecordSet row = RecordSet::table(db, QStringLiteral("W3"), QStringLiteral("Boxe = ?"), {employerNumber});
     if (row.eof())
         throw DbError(QStringLiteral("There is no W-3 summary for employer %1.").arg(employerNumber));
     const FormOrigin origin = GetFormOrigin(db, QStringLiteral("W3"), MissingMargins::UseZero);
-    const FieldLayout layout = OpenFieldLayout(db, QStringLiteral("W3"), std::nullopt, LayoutNumbers::Int32);
+    const FieldLayout layout = OpenFieldLayout(db, edition.layoutForm, std::nullopt, LayoutNumbers::Int32);
     printer.startJob({QStringLiteral("W-3 ") + employerNumber, FormPaper(QStringLiteral("W3"))});
     SetFormFont(printer);
     PrintRowOnForm(printer, row, layout, origin.top, origin.left, [](const ColumnValue &c) {
@@ -36,6 +38,7 @@ void PrintW3Form(Database &db, Printer &printer, const QString &employerNumber)
 
 void PrintW3Report(Database &db, Printer &printer, const QDate &today)
 {
+    ChooseEdition(db, QStringLiteral("W3")); // its totals are the edition's
     RecordSet rows = RecordSet::table(db, QStringLiteral("W3"));
     StartReport(printer, QStringLiteral("W-3 Summary Report"));
     if (rows.eof())

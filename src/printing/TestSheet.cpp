@@ -64,14 +64,14 @@ void PrintTestSheet(Database &db, Printer &printer, const QString &paperKind, co
                     const FormOrigin &shownShift)
 {
     const FormOrigin origin = GetFormOrigin(db, paperKind, MissingMargins::Fail, &shownShift);
-    const FieldLayout layout = OpenFieldLayout(db, form.layoutForm, 0);
+    const TwoUpLayout sheet = OpenTwoUpLayout(db, form);
     printer.startJob({QStringLiteral("%1 test sheet %2").arg(form.recordName, paperKind), FormPaper(paperKind)});
     drawRulers(printer);
     SetFormFont(printer);
-    for (const Twips top : {origin.top, origin.top + kLowerFormOffset}) {
+    for (const Twips top : {origin.top, origin.top + sheet.lowerFormOffset}) {
         printer.drawLine(origin.left - kCrossArm, top, origin.left + kCrossArm, top);
         printer.drawLine(origin.left, top - kCrossArm, origin.left, top + kCrossArm);
-        for (const LayoutField &field : layout.fields()) {
+        for (const LayoutField &field : sheet.layout.fields()) {
             printer.drawBox(FieldBox(field, top, origin.left, printer.font().size));
             PlaceFieldText(printer, field, TestSheetSample(field), top, origin.left, field.justify > 0);
         }

@@ -2,6 +2,7 @@
 
 #include "data/DbError.h"
 #include "data/RecordSet.h"
+#include "printing/FormEdition.h"
 #include "printing/Printer.h"
 
 #include <algorithm>
@@ -16,6 +17,14 @@ RecordSet FindListedRow(Database &db, const TwoUpForm &form, qlonglong key)
     return row;
 }
 
+TwoUpLayout OpenTwoUpLayout(Database &db, const TwoUpForm &form)
+{
+    if (form.edition.isEmpty())
+        return {OpenFieldLayout(db, form.layoutForm, 0), kLowerFormOffset};
+    const FormEdition edition = ChooseEdition(db, form.edition);
+    return {OpenFieldLayout(db, edition.layoutForm, 0), edition.lowerFormOffset};
+}
+
 TwoUpRun::TwoUpRun(Database &db, Printer &printer, QString paperKind, TwoUpForm form, int forms)
     : db_(db), printer_(printer), paperKind_(std::move(paperKind)), form_(std::move(form)), sheets_((forms + 1) / 2)
 {
@@ -23,8 +32,8 @@ TwoUpRun::TwoUpRun(Database &db, Printer &printer, QString paperKind, TwoUpForm 
 
 void TwoUpRun::start()
 {
+    layout_ = OpenTwoUpLayout(db_, form_);
     origin_ = GetFormOrigin(db_, paperKind_, MissingMargins::Fail);
-    layout_ = OpenFieldLayout(db_, form_.layoutForm, 0);
     formTop_ = origin_.top;
     upper_ = true;
     sheet_ = 0;
@@ -41,14 +50,14 @@ void TwoUpRun::printForm(const RecordSet &row)
                                .arg(std::max(sheet_, sheets_)),
                            FormPaper(paperKind_)});
     }
-    PrintRowOnForm(printer_, row, layout_, formTop_, origin_.left, form_.rule);
+    PrintRowOnForm(printer_, row, layout_.layout, formTop_, origin_.left, form_.rule);
 }
 
 void TwoUpRun::nextSlot()
 {
     if (upper_) {
         upper_ = false;
-        formTop_ = origin_.top + kLowerFormOffset;
+        formTop_ = origin_.top + layout_.lowerFormOffset;
     } else {
         upper_ = true;
         formTop_ = origin_.top;

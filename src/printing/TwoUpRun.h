@@ -19,14 +19,25 @@ struct TwoUpForm {
     QString recordName;  // names a row in messages and print jobs ("W-2")
     QString filerColumn; // the filer number of a row, which names the sheets in the print queue
     ColumnRule rule;
+    // The FormEditions form whose edition for the tax year gives the layout and the lower
+    // form's offset; none: layoutForm, 5.5 inches apart.
+    QString edition;
 };
+
+// Where a two-up form prints for the database's tax year.
+struct TwoUpLayout {
+    FieldLayout layout;
+    Twips lowerFormOffset;
+};
+// Reads the layout of the form's edition for the tax year; a year without one is refused.
+TwoUpLayout OpenTwoUpLayout(Database &db, const TwoUpForm &form);
 
 // Reads one row of the form's table by its key; a row deleted since it was listed is an
 // error naming it.
 RecordSet FindListedRow(Database &db, const TwoUpForm &form, qlonglong key);
 
-// Prints forms two to a sheet: the upper form at the paper kind's origin, the lower one 7920
-// twips below it; each full sheet is sent as a print job of its own, on the paper kind's page
+// Prints forms two to a sheet: the upper form at the paper kind's origin, the lower one the
+// edition's offset (7920 twips) below it; each full sheet is sent as a print job of its own, on the paper kind's page
 // and named after the form, the filer and the sheet ("W-2 12-3456789 sheet 3 of 25"). The W-2
 // and 1099-MISC runs are this with their own layout and column rule, written as steps so that
 // a failure dialog can repeat or skip one of them.
@@ -35,7 +46,8 @@ public:
     // The number of forms to print gives the number of sheets that the job names count to.
     TwoUpRun(Database &db, Printer &printer, QString paperKind, TwoUpForm form, int forms);
 
-    // Reads the origin of the paper kind (a missing row is an error) and the layout; sets the font.
+    // Reads the edition, the origin of the paper kind (a missing row is an error) and the
+    // layout; sets the font.
     void start();
     // Prints the current row of the record set at the current slot.
     void printForm(const RecordSet &row);
@@ -52,7 +64,7 @@ private:
     QString paperKind_;
     TwoUpForm form_;
     FormOrigin origin_;
-    FieldLayout layout_;
+    TwoUpLayout layout_;
     Twips formTop_;
     bool upper_ = true;
     int sheets_ = 0;

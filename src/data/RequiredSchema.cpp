@@ -37,6 +37,7 @@ const RequiredTable kRequired[] = {
     {"PrintFormats", "FormName type fieldname xPos1 yPos1 fieldlength Justify"},
     {"lstStates", "STabbrv"},
     {"EfileSubmitter", "EIN SSAUserID TCC Name Address City State ZIP Contact Phone Email Preparer TestFile"},
+    {"FormEditions", "Form FirstYear LastYear FormName LowerFormOffset DeferralCodes"},
     {"TaxYears", "Year SSwages SSTaxMax SSTaxPct MDtaxPct EICMax W2box12 Box9Caption Box14b"},
     {"TaxYearBox12Codes", "Year Code Deferral Caption"},
 };

@@ -90,14 +90,16 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
     test::TestFolder folder;
     const QString connection = QStringLiteral("older");
     const QString everything = QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE tbl_name NOT IN "
-                                              "('TaxYears', 'TaxYearBox12Codes', 'W2') ORDER BY name");
+                                              "('TaxYears', 'TaxYearBox12Codes', 'W2', 'FormEditions') ORDER BY name");
+    const QString layouts = QStringLiteral("SELECT * FROM PrintFormats ORDER BY FormName LIKE '%-2026', rowid");
     QStringList before, w2Before, settingsBefore;
     {
         QSqlDatabase old = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         old.setDatabaseName(folder.databasePath());
         old.open();
         QSqlQuery q(old);
-        for (const char *sql : {"DROP TABLE TaxYears", "DROP TABLE TaxYearBox12Codes",
+        for (const char *sql : {"DROP TABLE TaxYears", "DROP TABLE TaxYearBox12Codes", "DROP TABLE FormEditions",
+                                "DELETE FROM PrintFormats WHERE FormName LIKE '%-2026'",
                                 "ALTER TABLE W2 DROP COLUMN Box14b_L1", "ALTER TABLE W2 DROP COLUMN Box14b_L2",
                                 "INSERT INTO W2 (Boxd, Boxe_LName, Box12a_Code, Box12a_Amt, Box14_L1) "
                                 "VALUES ('123-45-6789', 'O''NEIL', 'D', 105000000, 'UNION 12')"})
@@ -121,6 +123,13 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
     EXPECT_EQ(knownTaxYears(db).size(), 3);
     EXPECT_EQ(w2YearForm(db, "2026").find("TT")->caption, "Total amount of qualified overtime compensation");
     EXPECT_EQ(db.table("W2").find("Box14b_L2")->size, 3);
+    // The 2026 form layouts come back as shipped; the older rows stay as they were.
+    test::TestFolder shipped;
+    Database fresh;
+    fresh.open(shipped.databasePath());
+    EXPECT_EQ(rowsOf(opened, layouts), rowsOf(fresh.connection().connectionName(), layouts));
+    EXPECT_EQ(rowsOf(opened, "SELECT * FROM FormEditions ORDER BY Form, FirstYear"),
+              rowsOf(fresh.connection().connectionName(), "SELECT * FROM FormEditions ORDER BY Form, FirstYear"));
 
     // Opened again, nothing is added twice: 33 codes in the 2026 Reference Guide, 30 before it.
     Database again;

@@ -38,7 +38,7 @@ const RequiredTable kRequired[] = {
     {"lstStates", "STabbrv"},
     {"EfileSubmitter", "EIN SSAUserID TCC Name Address City State ZIP Contact Phone Email Preparer TestFile"},
     {"FormEditions", "Form FirstYear LastYear FormName LowerFormOffset DeferralCodes"},
-    {"TaxYears", "Year SSwages SSTaxMax SSTaxPct MDtaxPct EICMax W2box12 Box9Caption Box14b"},
+    {"TaxYears", "Year SSwages SSTaxMax SSTaxPct MDtaxPct EICMax W2box12 Box9Caption Box14b SsnInBoxA"},
     {"TaxYearBox12Codes", "Year Code Deferral Caption"},
 };
 

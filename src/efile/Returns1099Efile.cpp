@@ -19,15 +19,15 @@ namespace {
 // The amounts of one return: payment amount code -> amount.
 using Amounts = std::map<char, Money>;
 
-// Splits a 1099-MISC row into the amounts of its 1099-MISC and its 1099-NEC. Federal income
-// tax withheld goes with the nonemployee compensation when there is some, since backup
-// withholding is mostly taken from such payments.
 // A row of the 1099Nec table (tax years from 2025), read into the 1099-MISC columns.
 bool fromNecTable(const RecordSet &row)
 {
     return row.findColumn(QStringLiteral("FromNec")) && row.flag(QStringLiteral("FromNec"));
 }
 
+// Splits a 1099-MISC row into the amounts of its 1099-MISC and its 1099-NEC. Federal income
+// tax withheld goes with the nonemployee compensation when there is some, since backup
+// withholding is mostly taken from such payments; a 1099-NEC row's is all its 1099-NEC's.
 Amounts amountsOf(const RecordSet &row, const pub1220::ReturnKind &kind)
 {
     const bool hasNec = fromNecTable(row) || !row.money(QStringLiteral("Box7")).isZero();
@@ -70,7 +70,7 @@ struct PayerRows {
 };
 
 // Every 1099-MISC row of the payer (or of all payers when the number is empty) in one read,
-// by payer number and then recipient.
+// by payer number and then recipient; from 2025 the 1099-NEC rows with them.
 RecordSet readReturns(Database &db, const QString &payerFedIdNo, int taxYear)
 {
     if (taxYear >= 2025) {

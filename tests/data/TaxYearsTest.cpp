@@ -89,8 +89,10 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
 {
     test::TestFolder folder;
     const QString connection = QStringLiteral("older");
-    const QString everything = QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE tbl_name NOT IN "
-                                              "('TaxYears', 'TaxYearBox12Codes', 'W2', 'FormEditions') ORDER BY name");
+    const QString everything =
+        QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE tbl_name NOT IN "
+                       "('TaxYears', 'TaxYearBox12Codes', 'W2', 'FormEditions', '1099Misc', '1099Nec', "
+                       "'Thresholds1099', 'NecMoveOffer') ORDER BY name");
     const QString layouts = QStringLiteral("SELECT * FROM PrintFormats ORDER BY FormName LIKE '%-2026', rowid");
     QStringList before, w2Before, settingsBefore;
     {
@@ -98,7 +100,11 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
         old.setDatabaseName(folder.databasePath());
         old.open();
         QSqlQuery q(old);
+        for (const char *column : {"FishPurchased", "Deferrals409A", "NqDeferredComp", "Fatca", "CashTips", "TipCode1",
+                                   "TipCode2", "Overtime"})
+            EXPECT_TRUE(q.exec(QStringLiteral("ALTER TABLE \"1099Misc\" DROP COLUMN ") + column)) << column;
         for (const char *sql : {"DROP TABLE TaxYears", "DROP TABLE TaxYearBox12Codes", "DROP TABLE FormEditions",
+                                "DROP TABLE \"1099Nec\"", "DROP TABLE Thresholds1099", "DROP TABLE NecMoveOffer",
                                 "DELETE FROM PrintFormats WHERE FormName LIKE '%-2026'",
                                 "ALTER TABLE W2 DROP COLUMN Box14b_L1", "ALTER TABLE W2 DROP COLUMN Box14b_L2",
                                 "INSERT INTO W2 (Boxd, Boxe_LName, Box12a_Code, Box12a_Amt, Box14_L1) "

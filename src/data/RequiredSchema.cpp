@@ -47,6 +47,10 @@ const RequiredTable kRequired[] = {
     {"FormEditions", "Form FirstYear LastYear FormName LowerFormOffset DeferralCodes"},
     {"TaxYears", "Year SSwages SSTaxMax SSTaxPct MDtaxPct EICMax W2box12 Box9Caption Box14b SsnInBoxA"},
     {"TaxYearBox12Codes", "Year Code Deferral Caption"},
+    {"CopyDrawings", "Drawing Form FirstYear LastYear CopyWidth CopyHeight PerRow"},
+    {"CopyItems", "Drawing Seq Kind BoxNo Caption X Y W H Columns FontSize Bold"},
+    {"CopyLegends", "Drawing CopyNo Slot Text"},
+    {"CopyTexts", "Drawing Seq Heading Text"},
 };
 
 } // namespace

@@ -22,6 +22,7 @@ class MDIForm1;
 enum class ScreenId;
 class Printer;
 struct TwoUpForm;
+struct CopyForm;
 
 // What sets one print screen apart from its twin.
 struct PrintScreenSetup {
@@ -39,6 +40,11 @@ struct PrintScreenSetup {
     bool employerDetails = false; // shows the chosen filer's establishment number and kind
     QString selectAllName, helpName, exitName;
     QString efileCaption; // the button that writes the electronic file
+    // Copies drawn on plain paper for the people the records are about; none: no such buttons.
+    const CopyForm *copies = nullptr;
+    QString copiesCaption;    // "Print &Employee Copies"
+    QString copiesPdfCaption; // "Save Copies as P&DF..."
+    QString copiesPreview;    // the preview menu's entry: "Employee Copies"
     int helpTopic = 0;
 };
 
@@ -49,7 +55,7 @@ struct PrintScreenSetup {
 class PrintScreen : public QWidget {
     Q_OBJECT
 public:
-    enum Run { Forms = 0, SummaryReport = 1, SummaryForm = 2, TestSheet = 3 };
+    enum Run { Forms = 0, SummaryReport = 1, SummaryForm = 2, TestSheet = 3, Copies = 4 };
     using PrinterFactory = std::function<std::unique_ptr<Printer>(QPrinter &)>;
 
     ~PrintScreen() override;
@@ -62,6 +68,10 @@ public:
     void Option3D1_Click(int index);
     void cmdPrint_Click(int run);
     void cmdTestSheet_Click();
+    // The selected records' copies on plain paper: printed, a sheet per person, or saved as a
+    // PDF file per person into a chosen folder.
+    void cmdCopies_Click();
+    void cmdCopiesPdf_Click();
     void SelectAll();
     // Shows the selected forms, the summary form or the test sheet as they would print.
     void Preview(Run run);
@@ -84,6 +94,8 @@ public:
     QPushButton *cmdExit;
     QPushButton *cmdPreview;
     QPushButton *cmdEfile;
+    QPushButton *cmdCopies = nullptr; // only where the screen has copies to draw
+    QPushButton *cmdCopiesPdf = nullptr;
 
 protected:
     PrintScreen(AppContext &ctx, PrintScreenSetup setup, QWidget *parent = nullptr);
@@ -117,6 +129,8 @@ private:
     void printThrough(bool forms, const std::function<void(Printer &)> &run);
     // The test sheet of the chosen paper kind with the alignment shown; false when it cannot be read.
     bool testSheetRun(std::function<void(Printer &)> &run);
+    // The selected keys when some are selected and the tax year has a drawing; a message otherwise.
+    bool copiesToDraw(QVector<qlonglong> &keys);
     void fillGrid(bool ordered);
     QString filerValue(int row, const char *column) const;
     void showFilerDetails(int row);

@@ -15,13 +15,6 @@ void SelectComboEntry(QComboBox *combo, const QString &text)
         combo->setCurrentIndex(found);
 }
 
-void FilterNumericKey(int &code)
-{
-    if (code == 8 || code == 0 || (code >= 45 && code <= 59))
-        return;
-    code = 0;
-}
-
 void CentreInParent(QWidget *child)
 {
     // A screen inside the main window sits in a sub-window of the MDI area.

@@ -11,10 +11,6 @@ namespace quillory {
 // to the end and then entry 0. Nothing changes when no entry matches.
 void SelectComboEntry(QComboBox *combo, const QString &text);
 
-// Keeps Backspace, 0 and the codes of "-" to ";" (the digits, "-", ".", "/", ":", ";");
-// sets any other key code to 0 so that the key is dropped without a sound.
-void FilterNumericKey(int &code);
-
 // Centres a child screen in the main window's client area without changing its size.
 void CentreInParent(QWidget *child);
 

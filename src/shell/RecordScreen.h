@@ -2,59 +2,23 @@
 
 #include "data/RecordSet.h"
 #include "shell/AppContext.h"
+#include "shell/ButtonPanel.h"
+#include "shell/FieldBinding.h"
+#include "shell/FieldTyping.h"
+#include "shell/FocusPolicy.h"
+#include "shell/ListOverlay.h"
 #include "shell/RecordGrid.h"
+#include "shell/RecordMoves.h"
 
 #include <QHash>
 #include <QWidget>
-#include <deque>
 #include <functional>
 #include <memory>
 
-class QFrame;
-class QGroupBox;
-class QLayout;
 class QLineEdit;
 class QPushButton;
 
 namespace quillory {
-
-// One field of a record screen: a control (line edit, check box or combo box) and the column
-// it shows and stores. The column is found by name whenever a row is shown or stored, and its
-// kind decides how: text with the column's size as the maximum length, money shown in the
-// regional currency form (empty for 0 or less, empty stored as 0), flags as check boxes.
-struct RecordField {
-    // Rules for the characters typed into a line edit or an editable combo box.
-    enum Keys : unsigned {
-        AnyKey = 0,
-        Numeric = 1,     // only the keys FilterNumericKey keeps; others dropped silently
-        UpperCase = 2,   // letters become capitals
-        LettersOnly = 4, // keys below "A" are dropped with a beep
-        ReadOnly = 8,    // every key is dropped with a beep
-    };
-
-    QWidget *control = nullptr;
-    QString column;
-    unsigned keys = AnyKey;
-    bool selectByPrefix = false; // combo box: SelectComboEntry instead of setting the text
-    int maxLength = 0;           // amount field: the longest entry (text fields: the column's size)
-    QString clearedText;         // combo box: what ClearFields puts in
-    // For controls that need their own handling (masked fields, lists filled on demand).
-    std::function<void(const QVariant &)> show;
-    std::function<QVariant()> read;
-    std::function<void()> clear;
-
-    RecordField &withKeys(unsigned k)
-    {
-        keys = k;
-        return *this;
-    }
-    RecordField &selectingEntry(const QString &cleared)
-    {
-        selectByPrefix = true;
-        clearedText = cleared;
-        return *this;
-    }
-};
 
 // What sets one record screen apart from the others, besides its fields.
 struct RecordScreenSetup {
@@ -101,10 +65,11 @@ struct RecordScreenSetup {
 };
 
 // A screen that shows the rows of a record set one at a time: browse mode (Add, Edit, Delete,
-// List), edit mode (Save, Cancel), list mode (a grid to pick from). A screen derives from it,
+// List), edit mode (Save, Cancel), the list (a grid to pick from). A screen derives from it,
 // builds its controls, declares its fields with addField, fills in setup() and overrides the
-// hooks where it differs.
-class RecordScreen : public QWidget {
+// hooks where it differs. The parts it coordinates: the fields' binding and typing rules, the
+// button panel and its mode, the list.
+class RecordScreen : public QWidget, public ButtonPanel {
     Q_OBJECT
 public:
     ~RecordScreen() override;
@@ -112,19 +77,20 @@ public:
     // Opens the record set and shows its first row, or opens adding on an empty set.
     void load();
 
-    // The routines of every record screen.
-    void SetCaption(int mode);
+    // The routines of every record screen. SetCaption counts the shown row by a caption::Step.
+    void SetCaption(int step);
     void ShowRecord();
     // Stores the fields into the current row or a new one; false when nothing was stored.
     bool SaveRecord();
     void ClearFields();
+    // Browse mode to edit mode and back.
     void ToggleEditButtons();
     void DeleteRecord();
 
     // The buttons: cmdEdit by index (0 Add, 1 Edit, 2 Save, 3 Cancel, 4 Delete, 5 List) and
-    // cmdMove (0 previous, 1 next).
-    virtual void cmdEdit_Click(int index);
-    void cmdMove_Click(int index);
+    // cmdMove (0 previous, 1 next; 2 and 3 the first and the last row).
+    void cmdEdit_Click(int index) override;
+    void cmdMove_Click(int index) override;
     // Picks a row of the list (0-based).
     void chooseFromList(int row);
     // Closes the screen, or the child window that holds it.
@@ -134,32 +100,17 @@ public:
     bool isChanged() const { return changed_; }
     bool isAdding() const { return adding_; }
     bool isAddPending() const { return addPending_; }
-    bool inListMode() const { return listMode_; }
+    bool inListMode() const { return list_->isOpen(); }
     int position() const { return position_; }
     int recordCount() const { return records_ ? records_->recordCount() : 0; }
-    RecordGrid *listGrid() const { return listGrid_; }
-
-    QVector<QPushButton *> cmdEdit;
-    QPushButton *cmdMove[2] = {nullptr, nullptr};
+    RecordGrid *listGrid() const { return list_->grid(); }
 
 protected:
     explicit RecordScreen(AppContext &ctx, QWidget *parent = nullptr);
 
     RecordScreenSetup &setup() { return setup_; }
     RecordField &addField(QWidget *control, const QString &column);
-    const RecordField *fieldOf(const QObject *control) const;
-    // Makes a command button that keeps the focus where it is and leaves the field being typed
-    // in before it acts (so that a question asked then cannot swallow the click).
-    QPushButton *makeCommandButton(const QString &caption, const QString &name, std::function<void()> action);
-    // Makes the command buttons (tagged "Edit": ToggleEditButtons flips them) and the move
-    // buttons; Save and Cancel (indexes 2 and 3) start disabled.
-    void makeEditButtons(const QStringList &captions);
-    void makeMoveButtons();
-    // The entry screens' buttons at the left: the moves above the panel, which holds the eight
-    // commands (Add, Edit, Save, Cancel, Delete, List, Print, Exit) top to bottom from List.
-    QLayout *makeEntryButtons(QFrame *panel);
-    // Tab (and Enter) walk the fields in this order, then the moves and the commands as shown.
-    void setEntryTabOrder(QVector<QWidget *> order);
+    const RecordField *fieldOf(const QObject *control) const { return fields_.of(control); }
 
     AppContext &context() { return ctx_; }
     RecordSet &records();
@@ -170,7 +121,7 @@ protected:
     Dialogs::Answer say(const QString &text, Dialogs::Icon icon = Dialogs::Icon::None,
                         Dialogs::Buttons buttons = Dialogs::Buttons::Ok);
     // Gives a field the focus back with its whole text selected (after the current event).
-    void refocus(QWidget *field);
+    void refocus(QWidget *field) { FocusPolicy::refocus(field); }
     // Whether every amount field holds text that can be stored; the first that cannot is
     // reported and gets the focus back.
     bool amountsReadable();
@@ -187,7 +138,7 @@ protected:
     virtual void loadData() {}
     virtual QString captionText() const = 0;
     virtual QString listCaptionText() const { return captionText(); }
-    virtual void openedEmpty() { SetCaption(0); }
+    virtual void openedEmpty() { SetCaption(caption::Stay); }
     virtual void recordShown() {}
     virtual void recordAdded() {}
     virtual void recordSaved() {}
@@ -206,49 +157,34 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // The check run before a command button acts; false drops the click.
+    bool leaveFocusedField() override { return focus_.leaveFocused(); }
 
 private:
-    void showField(const RecordField &field);
-    void writeField(const RecordField &field);
-    void clearField(const RecordField &field);
     bool isDuplicate();
     // The save question; false when the record is to stay on screen (Yes, but it cannot be stored).
     bool askToSaveChanges();
+    void focusFirstField() { FocusPolicy::focus(setup_.firstField); }
     bool formKey(QKeyEvent *key, QObject *watched);
-    bool fieldKey(const RecordField &field, QKeyEvent *key);
-    // The field's typing rules applied to text that did not come key by key (pasted, dropped,
-    // from an input method): what typing its characters one by one into `room` places gives.
-    QString typedText(const RecordField &field, const QString &text, int room);
-    void followTypingRules(QLineEdit *edit);
-    bool pasteAsTyped(const RecordField &field, QKeyEvent *key);
-    int lengthLimit(const RecordField &field) const;
-    void reformatAmount(const RecordField &field, bool entering);
+    bool isAmount(const RecordField &field);
+    void focusOut(const RecordField &field, QFocusEvent *event);
     const ColumnInfo *columnInfo(const RecordField &field);
-    void applyColumnSizes();
-    void placeListGrid();
-    void connectField(const RecordField &field);
-    void leaveAfterMouseUp(const RecordField &field);
-    // The check run before a command button acts; false drops the click.
-    bool leaveFocusedField();
-    const RecordField *fieldForColumn(const QString &column) const;
 
     AppContext &ctx_;
     RecordScreenSetup setup_;
-    std::deque<RecordField> fields_;
-    QHash<const QLineEdit *, QString> lastText_;
+    FieldBindings fields_;
+    FieldTyping typing_;
+    FocusPolicy focus_;
     std::unique_ptr<RecordSet> records_;
-    QGroupBox *listFrame_;
-    RecordGrid *listGrid_;
+    ListOverlay *list_;
     int position_ = 0;
     // Until load() has run, changes are the screen being built.
     bool loading_ = true;
     bool changed_ = false;
     bool adding_ = false;
     bool addPending_ = false;
-    bool listMode_ = false;
     bool keyPreview_ = false;
     bool subWindowWatched_ = false;
-    bool activeScreen_ = false;
     bool loaded_ = false;
     bool closing_ = false;
 };

@@ -122,17 +122,3 @@ TEST(SelectComboEntry, SearchesFromTheSecondEntryAndTriesTheFirstLast)
     SelectComboEntry(&empty, "941");
     EXPECT_EQ(empty.currentIndex(), -1);
 }
-
-TEST(FilterNumericKey, KeepsDigitsAndNumberPunctuationOnly)
-{
-    for (int code : std::initializer_list<int>{'7', '0', '9', '-', '.', '/', ':', ';', 8, 0}) {
-        int c = code;
-        FilterNumericKey(c);
-        EXPECT_EQ(c, code) << code;
-    }
-    for (int code : std::initializer_list<int>{'A', 'a', ' ', '+', ',', '$', '<', 127}) {
-        int c = code;
-        FilterNumericKey(c);
-        EXPECT_EQ(c, 0) << code;
-    }
-}

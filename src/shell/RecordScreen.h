@@ -15,7 +15,6 @@
 #include <functional>
 #include <memory>
 
-class QLineEdit;
 class QPushButton;
 
 namespace quillory {
@@ -67,8 +66,9 @@ struct RecordScreenSetup {
 // A screen that shows the rows of a record set one at a time: browse mode (Add, Edit, Delete,
 // List), edit mode (Save, Cancel), the list (a grid to pick from). A screen derives from it,
 // builds its controls, declares its fields with addField, fills in setup() and overrides the
-// hooks where it differs. The parts it coordinates: the fields' binding and typing rules, the
-// button panel and its mode, the list.
+// hooks where it differs. It coordinates its parts: the fields' binding (FieldBindings), their
+// typing (FieldTyping, on the pure TypingRules), the button panel and its mode, the list
+// overlay, the focus rule and the child window's activation.
 class RecordScreen : public QWidget, public ButtonPanel {
     Q_OBJECT
 public:

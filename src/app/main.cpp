@@ -4,6 +4,7 @@
 #include "filers/EmployerList.h"
 #include "filers/FilerInfo.h"
 #include "misc1099/Misc1099Screen.h"
+#include "misc1099/Nec1099Screen.h"
 #include "print_1099/PrtSel1099.h"
 #include "print_w2/PrtSelW2.h"
 #include "shell/AppContext.h"
@@ -43,6 +44,7 @@ int main(int argc, char **argv)
         openers.employerList = &quillory::frmEmployerList::open;
         openers.w2 = &quillory::W2::open;
         openers.misc1099 = &quillory::Misc1099::open;
+        openers.nec1099 = &quillory::Nec1099::open;
         openers.prtSelW2 = &quillory::PrtSelW2::open;
         openers.prtSel1099 = &quillory::PrtSel1099::open;
         openers.efileSubmitter = &quillory::EfileSubmitterDialog::open;

@@ -19,12 +19,18 @@ namespace {
 // The amounts of one return: payment amount code -> amount.
 using Amounts = std::map<char, Money>;
 
+// A row of the 1099Nec table (tax years from 2025), read into the 1099-MISC columns.
+bool fromNecTable(const RecordSet &row)
+{
+    return row.findColumn(QStringLiteral("FromNec")) && row.flag(QStringLiteral("FromNec"));
+}
+
 // Splits a 1099-MISC row into the amounts of its 1099-MISC and its 1099-NEC of the tax year.
 // Federal income tax withheld goes with the nonemployee compensation when there is some, since
 // backup withholding is mostly taken from such payments.
 Amounts amountsOf(const RecordSet &row, const pub1220::ReturnKind &kind, int year)
 {
-    const bool hasNec = !row.money(QStringLiteral("Box7")).isZero();
+    const bool hasNec = fromNecTable(row) || !row.money(QStringLiteral("Box7")).isZero();
     const bool isNec = &kind == &pub1220::nec();
     Amounts out;
     for (const pub1220::AmountCode &a : kind.amounts) {
@@ -66,8 +72,22 @@ struct PayerRows {
 
 // Every 1099-MISC row of the payer (or of all payers when the number is empty) in one read,
 // by payer number and then recipient.
-RecordSet readReturns(Database &db, const QString &payerFedIdNo)
+RecordSet readReturns(Database &db, const QString &payerFedIdNo, int taxYear)
 {
+    if (taxYear >= 2025) {
+        // The 1099-NEC rows are returns of their own: their box 1 as box 7 of the older form.
+        const QString common = QStringLiteral("Counter, CorrectedFlag, FedIDNo, RecIDNo, RecName1, RecName2, RecAddr, "
+                                              "RecCityStZip, AcctNo, TIN, ");
+        const QString where = payerFedIdNo.isEmpty() ? QString() : QStringLiteral(" WHERE FedIDNo = ?");
+        const QString sql =
+            QStringLiteral("SELECT %1 Box1, Box2, Box3, Box4, Box5, Box6, Box7, Box8, Box9, Box10, Box13, Box14, "
+                           "0 AS FromNec, 0 AS NecDirectSales, 0 AS NecParachute FROM \"1099Misc\"%2 UNION ALL "
+                           "SELECT %1 0, 0, 0, FedTaxWithheld, 0, 0, NonemployeeComp, 0, 0, 0, 0, 0, -1, DirectSales, "
+                           "GoldenParachute FROM \"1099Nec\"%2 ORDER BY FedIDNo, RecIDNo, FromNec DESC, Counter")
+                .arg(common, where);
+        return RecordSet::query(db, sql,
+                                payerFedIdNo.isEmpty() ? QVariantList() : QVariantList{payerFedIdNo, payerFedIdNo});
+    }
     if (payerFedIdNo.isEmpty())
         return RecordSet::table(db, QStringLiteral("1099Misc"), {}, {}, QStringLiteral("FedIDNo, RecIDNo, Counter"));
     return RecordSet::table(db, QStringLiteral("1099Misc"), QStringLiteral("FedIDNo = ?"), {payerFedIdNo},
@@ -78,8 +98,9 @@ RecordSet readReturns(Database &db, const QString &payerFedIdNo)
 RecordSet readPayerFilers(Database &db)
 {
     return RecordSet::table(db, QStringLiteral("FilerInfo"),
-                            QStringLiteral("FedIDNo IN (SELECT FedIDNo FROM \"1099Misc\")"), {},
-                            QStringLiteral("Tfid"));
+                            QStringLiteral("FedIDNo IN (SELECT FedIDNo FROM \"1099Misc\" UNION ALL "
+                                           "SELECT FedIDNo FROM \"1099Nec\")"),
+                            {}, QStringLiteral("Tfid"));
 }
 
 // The rows grouped by payer number; numbers compare without regard to case, as the column
@@ -160,7 +181,9 @@ KindReturns collectReturns(RecordSet &rows, const QVector<int> &positions, const
     for (int position : positions) {
         rows.moveTo(position);
         const Amounts amounts = amountsOf(rows, kind, year);
-        const bool directSales = &kind == &pub1220::misc() && rows.flag(QStringLiteral("Box9"));
+        const bool directSales =
+            (&kind == &pub1220::misc() && rows.flag(QStringLiteral("Box9"))) ||
+            (&kind == &pub1220::nec() && fromNecTable(rows) && rows.flag(QStringLiteral("NecDirectSales")));
         if (amounts.empty() && !directSales)
             continue;
         found.positions << position;
@@ -208,6 +231,9 @@ void addPayeeRecord(Builder &build, const RecordSet &rows, const QString &payerT
         parseAddress({rows.text(QStringLiteral("RecAddr")), rows.text(QStringLiteral("RecCityStZip"))});
     if (!home.ok)
         out.problems << who + QStringLiteral(": the address is missing or its last line is not \"city, state ZIP\"");
+    if (fromNecTable(rows) && !rows.money(QStringLiteral("NecParachute")).isZero())
+        out.problems << who +
+                            QStringLiteral(": box 3 (excess golden parachute payments) is not written to the file yet");
     const Amounts amounts = amountsOf(rows, kind, build.year());
     build.add(pub1220::B(QLatin1String(kind.typeOfReturn)), who, [&](FixedRecord &b) {
         b.set("Corrected", rows.flag(QStringLiteral("CorrectedFlag")) ? QStringLiteral("G") : QString());
@@ -233,6 +259,8 @@ void addPayeeRecord(Builder &build, const RecordSet &rows, const QString &payerT
         if (rows.flag(QStringLiteral("TIN")))
             b.set("SecondTINNotice", QStringLiteral("2"));
         if (&kind == &pub1220::misc() && rows.flag(QStringLiteral("Box9")))
+            b.set("DirectSales", QStringLiteral("1"));
+        if (&kind == &pub1220::nec() && fromNecTable(rows) && rows.flag(QStringLiteral("NecDirectSales")))
             b.set("DirectSales", QStringLiteral("1"));
     });
 }
@@ -327,7 +355,7 @@ EfileOutcome buildReturns1099Efile(Database &db, const QString &payerFedIdNo)
     checkSubmitter(submitter, FileKind::Returns1099, out);
     Builder build(out, out.taxYear);
 
-    RecordSet rows = readReturns(db, payerFedIdNo);
+    RecordSet rows = readReturns(db, payerFedIdNo, out.taxYear);
     RecordSet filers = readPayerFilers(db);
     const QHash<QString, int> firstFiler = filerPositions(filers);
     // The payee count goes in the T record, so the returns are gathered first.

@@ -89,8 +89,12 @@ void frmEmployerList::grdEmployers_Click(int row)
     s.gEstNo = grdEmployers->value(row, QStringLiteral("EstNo")).toString();
     s.gFilerType = grdEmployers->value(row, QStringLiteral("FilerType")).toString();
     s.gTfid = static_cast<int>(std::lround(grdEmployers->value(row, QStringLiteral("Tfid")).toDouble()));
-    if (openScreen_)
-        openScreen_(target() == QLatin1String("W2") ? ScreenId::W2 : ScreenId::Misc1099);
+    if (openScreen_) {
+        if (target() == QLatin1String("W2"))
+            openScreen_(ScreenId::W2);
+        else
+            openScreen_(target() == QLatin1String("1099NEC") ? ScreenId::Nec1099 : ScreenId::Misc1099);
+    }
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
         sub->close();
     else

@@ -230,12 +230,12 @@ QLayout *FilerInfo::makeButtons()
     moves->addWidget(cmdMove[0]);
     moves->addWidget(cmdMove[1]);
 
-    const char *const details[3] = {"&W-2", "1099&Misc", "E&xit"};
+    const char *const details[4] = {"&W-2", "1099&Misc", "E&xit", "1099-&NEC"};
     auto *side = new QVBoxLayout;
     side->addWidget(Panel3D4);
     side->addLayout(moves);
     side->addSpacing(fontMetrics().height());
-    for (int i = 0; i < 3; ++i) {
+    for (int i : {0, 1, 3, 2}) {
         cmdDetail[i] = makeCommandButton(QString::fromLatin1(details[i]), QStringLiteral("cmdDetail_%1").arg(i),
                                          [this, i] { cmdDetail_Click(i); });
         side->addWidget(cmdDetail[i]);
@@ -262,6 +262,7 @@ void FilerInfo::EnableDetailButtons(bool on)
 {
     cmdDetail[0]->setEnabled(on);
     cmdDetail[1]->setEnabled(on);
+    cmdDetail[3]->setEnabled(on);
 }
 
 QString FilerInfo::captionText() const
@@ -346,7 +347,7 @@ void FilerInfo::cmdDetail_Click(int index)
         return;
     }
     if (openScreen_)
-        openScreen_(index == 0 ? ScreenId::W2 : ScreenId::Misc1099);
+        openScreen_(index == 0 ? ScreenId::W2 : index == 3 ? ScreenId::Nec1099 : ScreenId::Misc1099);
     closeScreen();
 }
 

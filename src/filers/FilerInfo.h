@@ -30,7 +30,7 @@ public:
     void EnableDetailButtons(bool on);
     // The check run by Save before a filer is stored.
     bool ValidateFiler();
-    // 0 "&W-2", 1 "1099&Misc", 2 "E&xit".
+    // 0 "&W-2", 1 "1099&Misc", 2 "E&xit", 3 "1099-&NEC" (shown below 1099&Misc).
     void cmdDetail_Click(int index);
 
     // The text fields' indexes, in the order of their columns FedIDNo, PayerName, PayerL1 to
@@ -54,7 +54,7 @@ public:
     QComboBox *Combo1;
     QCheckBox *Check3D1;
     QFrame *Panel3D4;
-    QPushButton *cmdDetail[3];
+    QPushButton *cmdDetail[4];
 
 protected:
     QString captionText() const override;

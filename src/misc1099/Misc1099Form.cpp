@@ -24,14 +24,8 @@ struct TextField {
     bool amount;
 };
 
-// Shown and stored in this order.
+// Shown and stored in this order, after the recipient's fields.
 const TextField kTextFields[] = {
-    {Misc1099::kRecipientId, "RecIDNo", "RECEIPIENT'S identification number", 13, false},
-    {Misc1099::kRecipientName, "RecName1", "RECEIPIENT'S name, line 1", 30, false},
-    {Misc1099::kRecipientName + 1, "RecName2", "RECEIPIENT'S name, line 2", 30, false},
-    {Misc1099::kStreet, "RecAddr", "Street address (including apt. no.)", 28, false},
-    {Misc1099::kCity, "RecCityStZip", "City, state, and ZIP code", 28, false},
-    {Misc1099::kAccount, "AcctNo", "Account number (optional)", 16, false},
     {Misc1099::kBox15[0], "Box15a", "15. Informational use only, line 1", 28, false},
     {Misc1099::kBox15[1], "Box15b", "15. Informational use only, line 2", 28, false},
     {Misc1099::kStateNumber[0], "Box17b_L1", "Payer's state no, line 1", 11, false},
@@ -60,6 +54,9 @@ const char *const kBox9Caption = "9.  Payer made direct sales of $5,000 or more 
 
 void Misc1099::makeFields()
 {
+    makeRecipientFields({"RECEIPIENT'S identification number", "RECEIPIENT'S name",
+                         "Street address (including apt. no.)", "City, state, and ZIP code",
+                         "Account number (optional)"});
     const int charWidth = fontMetrics().averageCharWidth();
     for (const TextField &f : kTextFields) {
         auto *edit = new QLineEdit(this);
@@ -72,57 +69,14 @@ void Misc1099::makeFields()
         const unsigned keys = f.amount ? RecordField::Numeric | RecordField::UpperCase : RecordField::UpperCase;
         addField(edit, QString::fromLatin1(f.column)).withKeys(keys);
     }
-    const char *const checks[3][3] = {{"2nd TIN Not.", "2nd TIN Not.", "TIN"},
-                                      {"Corrected", "Corrected", "CorrectedFlag"},
-                                      {kBox9Caption, "", "Box9"}};
-    for (int i = 0; i < 3; ++i) {
-        Check1[i] = new QCheckBox(QString::fromLatin1(checks[i][1]), this);
-        Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
-        Check1[i]->setAccessibleName(QString::fromLatin1(checks[i][0]));
-        addField(Check1[i], QString::fromLatin1(checks[i][2]));
-    }
-    for (int line = 0; line < 2; ++line) {
-        const int index = kStateNumber[line];
-        auto *box = new StateBox(this);
-        box->setObjectName(QStringLiteral("cboState_%1").arg(index));
-        box->setAccessibleName(QStringLiteral("State, line %1").arg(line + 1));
-        box->setMinimumWidth(charWidth * 7);
-        box->setEntrySource([this] {
-            StateBox::Entries entries;
-            for (const StateSlot &slot : payer_.stateChoices())
-                entries.append({slot.code, slot.id});
-            return entries;
-        });
-        cboState[index] = box;
-        // State codes are typed in capitals.
-        addField(box, QStringLiteral("Box17a_L%1").arg(line + 1)).withKeys(RecordField::UpperCase);
-        // Filled from the state box; it can still be clicked into and typed over.
-        Text1[index]->setFocusPolicy(Qt::ClickFocus);
-    }
+    makeRecipientChecks();
+    Check1[kBox9] = new QCheckBox(this);
+    Check1[kBox9]->setObjectName(QStringLiteral("Check1_%1").arg(kBox9));
+    Check1[kBox9]->setAccessibleName(QString::fromLatin1(kBox9Caption));
+    addField(Check1[kBox9], QStringLiteral("Box9"));
+    for (int line = 0; line < 2; ++line)
+        makeStateBox(line, QStringLiteral("Box17a_L%1").arg(line + 1), QStringLiteral("State, line %1").arg(line + 1));
     makeLabels();
-}
-
-void Misc1099::makeLabels()
-{
-    // The payer, as stored with the filer.
-    for (int i = 0; i < 4; ++i) {
-        lblEmployer[i] = new QLabel(this);
-        lblEmployer[i]->setObjectName(QStringLiteral("lblEmployer_%1").arg(i));
-        lblEmployer[i]->setAccessibleName(QStringLiteral("Employer's name, address, and ZIP code, line %1").arg(i + 1));
-        lblEmployer[i]->setMinimumWidth(fontMetrics().averageCharWidth() * 30);
-    }
-    lblFedIDNo_ = new QLabel(payerKey_.fedIdNo, this);
-    lblFedIDNo_->setObjectName(QStringLiteral("lblFedIDNo"));
-}
-
-QWidget *Misc1099::stateLine(int line)
-{
-    auto *row = new QWidget(this);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(cboState[kStateNumber[line]]);
-    layout->addWidget(Text1[kStateNumber[line]], 1);
-    return row;
 }
 
 void Misc1099::makeSideNotes(PaperForm &form)
@@ -170,7 +124,7 @@ void Misc1099::buildForm()
         box(kBox2, 1, 2),
         box(kBox3, 2, 2),
         box(kBox4, 2, 3),
-        {QString(), QStringLiteral("PAYER'S Federal identification number"), {3, 0}, {lblFedIDNo_}},
+        {QString(), QStringLiteral("PAYER'S Federal identification number"), {3, 0}, {lblFedIDNo()}},
         box(kRecipientId, 3, 1),
         box(kBox5, 3, 2),
         box(kBox6, 3, 3),
@@ -199,53 +153,35 @@ void Misc1099::buildForm()
         twoLines(kBox18, "18. State income", 8, 4),
     });
     makeSideNotes(*form);
-    placeForm(form);
-}
-
-void Misc1099::placeForm(PaperForm *form)
-{
-    fieldsArea_ = new QWidget(this);
-    fieldsArea_->setObjectName(QStringLiteral("fieldsArea"));
-    auto *fieldsLayout = new QVBoxLayout(fieldsArea_);
-    fieldsLayout->addWidget(Check1[kCorrected], 0, Qt::AlignHCenter);
-    fieldsLayout->addWidget(form);
-    fieldsLayout->addStretch();
-
-    Panel3D1 = new QFrame(this);
-    Panel3D1->setObjectName(QStringLiteral("Panel3D1"));
-    auto *outer = new QHBoxLayout(this);
-    outer->addLayout(makeEntryButtons(Panel3D1));
-    outer->addWidget(fieldsArea_, 1);
-
     // Tab (and Enter) walk the fields in the order a 1099-MISC is filled in.
-    setEntryTabOrder({Text1[kRecipientId],
-                      Text1[kRecipientName],
-                      Text1[kRecipientName + 1],
-                      Text1[kStreet],
-                      Text1[kCity],
-                      Text1[kAccount],
-                      Check1[kSecondTin],
-                      Text1[kBox1],
-                      Text1[kBox2],
-                      Text1[kBox3],
-                      Text1[kBox4],
-                      Text1[kBox5],
-                      Text1[kBox6],
-                      Text1[kBox7],
-                      Text1[kBox8],
-                      Check1[kBox9],
-                      Text1[kBox10],
-                      Text1[kBox13],
-                      Text1[kBox14],
-                      Text1[kBox15[0]],
-                      Text1[kBox16[0]],
-                      cboState[kStateNumber[0]],
-                      Text1[kBox18[0]],
-                      Text1[kBox15[1]],
-                      Text1[kBox16[1]],
-                      cboState[kStateNumber[1]],
-                      Text1[kBox18[1]],
-                      Check1[kCorrected]});
+    placeForm(form, {Text1[kRecipientId],
+                     Text1[kRecipientName],
+                     Text1[kRecipientName + 1],
+                     Text1[kStreet],
+                     Text1[kCity],
+                     Text1[kAccount],
+                     Check1[kSecondTin],
+                     Text1[kBox1],
+                     Text1[kBox2],
+                     Text1[kBox3],
+                     Text1[kBox4],
+                     Text1[kBox5],
+                     Text1[kBox6],
+                     Text1[kBox7],
+                     Text1[kBox8],
+                     Check1[kBox9],
+                     Text1[kBox10],
+                     Text1[kBox13],
+                     Text1[kBox14],
+                     Text1[kBox15[0]],
+                     Text1[kBox16[0]],
+                     cboState[kStateNumber[0]],
+                     Text1[kBox18[0]],
+                     Text1[kBox15[1]],
+                     Text1[kBox16[1]],
+                     cboState[kStateNumber[1]],
+                     Text1[kBox18[1]],
+                     Check1[kCorrected]});
 }
 
 } // namespace quillory

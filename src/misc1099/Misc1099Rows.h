@@ -4,9 +4,10 @@
 
 namespace quillory::misc1099 {
 
-// The 1099-MISCs of one payer, in stored order, as an updatable set (the 1099-MISC screen's rows).
-RecordSet rowsOf(Database &db, int tfid);
-// The 1099-MISC screen's list of one payer's recipients: identification number and name.
-RecordSet listOf(Database &db, int tfid);
+// The 1099s of one payer in a table ("1099Misc" or "1099Nec"), in stored order, as an updatable
+// set (the entry screen's rows).
+RecordSet rowsOf(Database &db, int tfid, const QString &table = QStringLiteral("1099Misc"));
+// The entry screen's list of one payer's recipients: identification number and name.
+RecordSet listOf(Database &db, int tfid, const QString &table = QStringLiteral("1099Misc"));
 
 } // namespace quillory::misc1099

@@ -18,7 +18,9 @@ std::optional<PrintedValue> Misc1099ColumnRule(const ColumnValue &column)
         return std::nullopt;
     if (column.index == kPayerNumber && column.text.startsWith(QLatin1String("AF")))
         return PrintedValue{QStringLiteral("Applied For"), false};
-    if (column.index == kCorrected || column.index == kSecondTin || column.index == kBox9)
+    // Marks, the FATCA filing requirement (tax years from 2025) among them.
+    if (column.index == kCorrected || column.index == kSecondTin || column.index == kBox9 ||
+        column.column.kind == ColumnKind::Flag)
         return PrintedValue{column.value.toLongLong() != 0 ? QStringLiteral("x") : QStringLiteral(" "), false};
     return AmountByJustify(column);
 }

@@ -42,6 +42,7 @@ MDIForm1::MDIForm1(AppContext &ctx) : ctx_(ctx)
     addItem(forms, QStringLiteral("mnuForms_TaxPayer"), tr("&Tax Payer"), &MDIForm1::mnuForms_TaxPayer_Click);
     addItem(forms, QStringLiteral("mnuForms_W2"), tr("&W-2"), &MDIForm1::mnuForms_W2_Click);
     addItem(forms, QStringLiteral("mnuForms_1099"), tr("1099&MISC"), &MDIForm1::mnuForms_1099_Click);
+    addItem(forms, QStringLiteral("mnuForms_1099Nec"), tr("1099-&NEC"), &MDIForm1::mnuForms_1099Nec_Click);
 
     QMenu *print = addMenu(QStringLiteral("mnuPrint"), tr("&Print"));
     addItem(print, QStringLiteral("mnuPrint_W2"), tr("&W-2"), &MDIForm1::mnuPrint_W2_Click);
@@ -216,7 +217,7 @@ QWidget *MDIForm1::raiseChild(const QMetaObject &type)
 bool MDIForm1::closeChild(ScreenId which)
 {
     // The screens' own names.
-    static const char *const names[] = {"FilerInfo", "W2", "Misc1099", "PrtSelW2", "PrtSel1099"};
+    static const char *const names[] = {"FilerInfo", "W2", "Misc1099", "PrtSelW2", "PrtSel1099", "Nec1099"};
     const QLatin1String name(names[static_cast<int>(which)]);
     for (QMdiSubWindow *sub : area_->subWindowList()) {
         if (sub->isVisible() && sub->widget() && sub->widget()->objectName() == name && !sub->close())
@@ -270,6 +271,12 @@ void MDIForm1::mnuForms_1099_Click()
 {
     if (chooseFiler(tr("Tax payer information must be entered first."), false, QStringLiteral("1099")))
         open(openers_.misc1099);
+}
+
+void MDIForm1::mnuForms_1099Nec_Click()
+{
+    if (chooseFiler(tr("Tax payer information must be entered first."), false, QStringLiteral("1099NEC")))
+        open(openers_.nec1099);
 }
 
 bool MDIForm1::somethingToPrint(bool (*lookup)(Database &), const QString &nothingMessage)
@@ -359,6 +366,9 @@ void MDIForm1::openScreen(ScreenId which)
         break;
     case ScreenId::Misc1099:
         open(openers_.misc1099);
+        break;
+    case ScreenId::Nec1099:
+        open(openers_.nec1099);
         break;
     case ScreenId::PrtSelW2:
         open(openers_.prtSelW2);

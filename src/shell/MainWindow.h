@@ -16,7 +16,7 @@ namespace quillory {
 class MDIForm1;
 
 // The screens that other screens open through the main window.
-enum class ScreenId { FilerInfo, W2, Misc1099, PrtSelW2, PrtSel1099 };
+enum class ScreenId { FilerInfo, W2, Misc1099, PrtSelW2, PrtSel1099, Nec1099 };
 
 // How the main window opens the screens of the other parts of the program; the
 // application fills these in, so that the shell does not depend on the screens.
@@ -24,13 +24,15 @@ struct ScreenOpeners {
     std::function<void(MDIForm1 &)> filerInfo;
     std::function<void(MDIForm1 &)> w2;
     std::function<void(MDIForm1 &)> misc1099;
-    // target "W2" or "1099": the entry screen that the pick opens.
+    // target "W2", "1099" or "1099NEC": the entry screen that the pick opens.
     std::function<void(MDIForm1 &, const QString &target)> employerList;
     std::function<void(MDIForm1 &)> prtSelW2;
     std::function<void(MDIForm1 &)> prtSel1099;
     // The Options dialogs of electronic filing.
     std::function<void(MDIForm1 &)> efileSubmitter;
     std::function<void(MDIForm1 &)> taxYear;
+    // The 1099-NEC screen (tax years from 2025).
+    std::function<void(MDIForm1 &)> nec1099;
 };
 
 // The main window: menus, status bar and the area in which every screen opens.
@@ -69,6 +71,7 @@ public:
     void mnuForms_TaxPayer_Click();
     void mnuForms_W2_Click();
     void mnuForms_1099_Click();
+    void mnuForms_1099Nec_Click();
     void mnuPrint_W2_Click();
     void mnuPrint_1099Misc_Click();
     void mnuNagger_Click();

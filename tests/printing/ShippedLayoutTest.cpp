@@ -34,7 +34,13 @@ const Form forms[] = {
      true,
      {"id", "Box13d", "Tfid", "EstNo", "FilerType", "SickPay", "Box14b_L1", "Box14b_L2"}},
     {"W3", "W3", {"W3"}, false, {"Boxi", "Boxj", "Year", "box15"}},
-    {"1099-MISC", "1099Misc", {"1099-L", "1099-C", "1099-M"}, true, {"Counter", "Tfid", "EstNo", "FilerType"}},
+    {"1099-MISC",
+     "1099Misc",
+     {"1099-L", "1099-C", "1099-M"},
+     true,
+     {"Counter", "Tfid", "EstNo", "FilerType",
+      // boxes of the forms from 2025, which the layout of the older form has no place for
+      "FishPurchased", "Deferrals409A", "NqDeferredComp", "Fatca", "CashTips", "TipCode1", "TipCode2", "Overtime"}},
     {"1096", "1096", {"1096"}, false, {"Year", "FinalReturn"}},
 };
 

@@ -67,6 +67,7 @@ TEST_P(CloseUnderABox, WaitsForTheAnswer)
                              &PrtSelW2::open,
                              &PrtSel1099::open,
                              {},
+                             {},
                              {}});
     window.show();
 

@@ -1,0 +1,33 @@
+#include "misc1099/Thresholds1099.h"
+
+#include "data/Database.h"
+
+#include <QSqlQuery>
+
+namespace quillory {
+
+bool belowThresholds(Database &db, int year, const QString &form, const BoxAmount &amountOf)
+{
+    QSqlQuery q = db.exec(QStringLiteral("SELECT ColumnName, Amount FROM Thresholds1099 WHERE Year = ? AND Form = ?"),
+                          {QString::number(year), form});
+    bool anyThreshold = false;
+    while (q.next()) {
+        anyThreshold = true;
+        const Money threshold = Money::fromVariant(q.value(1));
+        const Money amount = amountOf(q.value(0).toString());
+        // A threshold of 0 is met by any amount at all.
+        if (amount > Money() && amount >= threshold)
+            return false;
+    }
+    return anyThreshold;
+}
+
+QString belowThresholdsQuestion(int year, const QString &form)
+{
+    return QStringLiteral("This %1 does not reach the %2 reporting threshold in any box and has no tax withheld, "
+                          "so the IRS does not require it. Store it anyway?")
+        .arg(form)
+        .arg(year);
+}
+
+} // namespace quillory

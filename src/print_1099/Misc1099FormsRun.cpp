@@ -1,5 +1,10 @@
 #include "print_1099/Misc1099FormsRun.h"
 
+#include "data/Address.h"
+#include "data/Database.h"
+#include "data/RecordSet.h"
+#include "data/Settings.h"
+
 namespace quillory {
 
 namespace {
@@ -25,21 +30,42 @@ std::optional<PrintedValue> Misc1099ColumnRule(const ColumnValue &column)
     return AmountByJustify(column);
 }
 
+QVector<DerivedValue> Form1099Values(Database &db, const RecordSet &row)
+{
+    const AddressBoxes payer = addressBoxes({row.text(QStringLiteral("PayerL1")), row.text(QStringLiteral("PayerL2")),
+                                             row.text(QStringLiteral("PayerL3"))});
+    const AddressBoxes recipient = addressBoxes({row.text(QStringLiteral("RecCityStZip"))});
+    const QString phone =
+        db.scalar(QStringLiteral("SELECT Phone FROM FilerInfo WHERE Tfid = ?"), {row.value(QStringLiteral("Tfid"))})
+            .toString();
+    return {{QStringLiteral("PayerSuite"), payer.suite}, {QStringLiteral("PayerStreet"), payer.street},
+            {QStringLiteral("PayerCity"), payer.city},   {QStringLiteral("PayerState"), payer.state},
+            {QStringLiteral("PayerZip"), payer.zip},     {QStringLiteral("PayerPhone"), phone},
+            {QStringLiteral("RecCity"), recipient.city}, {QStringLiteral("RecState"), recipient.state},
+            {QStringLiteral("RecZip"), recipient.zip},   {QStringLiteral("TaxYear"), Settings::read(db).year}};
+}
+
 const TwoUpForm &Misc1099Form()
 {
-    static const TwoUpForm form{QStringLiteral("1099-MISC"),
-                                QStringLiteral("1099Misc"),
-                                QStringLiteral("Counter"),
-                                QStringLiteral("1099-MISC"),
-                                QStringLiteral("FedIDNo"),
-                                Misc1099ColumnRule,
-                                QString()};
+    static const TwoUpForm form{QStringLiteral("1099-MISC"), QStringLiteral("1099Misc"),
+                                QStringLiteral("Counter"),   QStringLiteral("1099-MISC"),
+                                QStringLiteral("FedIDNo"),   Misc1099ColumnRule,
+                                QStringLiteral("1099-MISC"), Form1099Values};
     return form;
 }
 
-void Print1099Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &counters)
+const TwoUpForm &Nec1099Form()
 {
-    PrintTwoUp(db, printer, paperKind, Misc1099Form(), counters);
+    static const TwoUpForm form{
+        QStringLiteral("NEC-2026"), QStringLiteral("1099Nec"), QStringLiteral("Counter"),  QStringLiteral("1099-NEC"),
+        QStringLiteral("FedIDNo"),  Misc1099ColumnRule,        QStringLiteral("1099-NEC"), Form1099Values};
+    return form;
+}
+
+void Print1099Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &counters,
+                    const TwoUpForm &form)
+{
+    PrintTwoUp(db, printer, paperKind, form, counters);
 }
 
 } // namespace quillory

@@ -84,13 +84,15 @@ TEST(TaxYears, ScriptsSplitAtSemicolonsOutsideTextAndComments)
               (QStringList{"INSERT INTO t VALUES ('a;b', 'it''s; -- no comment')", "CREATE TABLE \"x;y\" (a)"}));
 }
 
-// A file of an earlier version: no year tables and no box 14b columns, on 2001 with a W-2.
+// A file of an earlier version: no year tables, no box 14b columns, no form editions and no 1096
+// form types, on 2001 with a W-2.
 TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
 {
     test::TestFolder folder;
     const QString connection = QStringLiteral("older");
-    const QString everything = QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE tbl_name NOT IN "
-                                              "('TaxYears', 'TaxYearBox12Codes', 'W2', 'FormEditions') ORDER BY name");
+    const QString everything =
+        QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE tbl_name NOT IN "
+                       "('TaxYears', 'TaxYearBox12Codes', 'W2', 'FormEditions', '1096') ORDER BY name");
     const QString layouts = QStringLiteral("SELECT * FROM PrintFormats ORDER BY FormName LIKE '%-2026', rowid");
     QStringList before, w2Before, settingsBefore;
     {
@@ -98,11 +100,13 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
         old.setDatabaseName(folder.databasePath());
         old.open();
         QSqlQuery q(old);
-        for (const char *sql : {"DROP TABLE TaxYears", "DROP TABLE TaxYearBox12Codes", "DROP TABLE FormEditions",
-                                "DELETE FROM PrintFormats WHERE FormName LIKE '%-2026'",
-                                "ALTER TABLE W2 DROP COLUMN Box14b_L1", "ALTER TABLE W2 DROP COLUMN Box14b_L2",
-                                "INSERT INTO W2 (Boxd, Boxe_LName, Box12a_Code, Box12a_Amt, Box14_L1) "
-                                "VALUES ('123-45-6789', 'O''NEIL', 'D', 105000000, 'UNION 12')"})
+        for (const char *sql :
+             {"DROP TABLE TaxYears", "DROP TABLE TaxYearBox12Codes", "DROP TABLE FormEditions",
+              "DELETE FROM PrintFormats WHERE FormName LIKE '%-2026'", "ALTER TABLE \"1096\" DROP COLUMN FormType",
+              "DELETE FROM PrintMargins WHERE FormName LIKE 'NEC-%'", "ALTER TABLE W2 DROP COLUMN Box14b_L1",
+              "ALTER TABLE W2 DROP COLUMN Box14b_L2",
+              "INSERT INTO W2 (Boxd, Boxe_LName, Box12a_Code, Box12a_Amt, Box14_L1) "
+              "VALUES ('123-45-6789', 'O''NEIL', 'D', 105000000, 'UNION 12')"})
             EXPECT_TRUE(q.exec(QString::fromLatin1(sql))) << sql;
         before = rowsOf(connection, everything);
         w2Before = rowsOf(connection, "SELECT * FROM W2");
@@ -128,6 +132,8 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
     Database fresh;
     fresh.open(shipped.databasePath());
     EXPECT_EQ(rowsOf(opened, layouts), rowsOf(fresh.connection().connectionName(), layouts));
+    EXPECT_EQ(rowsOf(opened, "SELECT * FROM PrintMargins ORDER BY FormName"),
+              rowsOf(fresh.connection().connectionName(), "SELECT * FROM PrintMargins ORDER BY FormName"));
     EXPECT_EQ(rowsOf(opened, "SELECT * FROM FormEditions ORDER BY Form, FirstYear"),
               rowsOf(fresh.connection().connectionName(), "SELECT * FROM FormEditions ORDER BY Form, FirstYear"));
 

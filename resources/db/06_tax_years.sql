@@ -11,7 +11,8 @@ CREATE TABLE TaxYears (
   EICMax      CURRENCY NOT NULL DEFAULT 0,
   W2box12     CURRENCY NOT NULL DEFAULT 0,
   Box9Caption TEXT(30) COLLATE NOCASE,  -- box 9's caption on the year's W-2; empty where it is blank
-  Box14b      YESNO NOT NULL DEFAULT 0  -- box 14 split into 14a Other and 14b tipped occupation codes
+  Box14b      YESNO NOT NULL DEFAULT 0, -- box 14 split into 14a Other and 14b tipped occupation codes
+  SsnInBoxA   YESNO NOT NULL DEFAULT 0  -- box a the employee's SSN and box d the control number
 );
 
 -- The box 12 codes of a year; Deferral marks the codes whose amount is held against the year's
@@ -30,8 +31,8 @@ CREATE TABLE TaxYearBox12Codes (
 --   Largest social security tax 4,984.80 = 80,400.00 x 6.2 %.
 --   Advance EIC maximum 1,457.00: Pub. 15 (Circular E) for 2001, advance EIC payment tables.
 --   Elective deferral limit 10,500.00: section 402(g)(1), IRS cost-of-living announcement for 2001.
-INSERT INTO TaxYears (Year, SSwages, SSTaxMax, SSTaxPct, MDtaxPct, EICMax, W2box12, Box9Caption, Box14b)
-VALUES ('2001', 804000000, 49848000, 6.2, 1.45, 14570000, 105000000, 'Advance EIC payment', 0);
+INSERT INTO TaxYears (Year, SSwages, SSTaxMax, SSTaxPct, MDtaxPct, EICMax, W2box12, Box9Caption, Box14b, SsnInBoxA)
+VALUES ('2001', 804000000, 49848000, 6.2, 1.45, 14570000, 105000000, 'Advance EIC payment', 0, 0);
 
 -- 2025.
 --   Wage base 176,100.00: SSA "Contribution and Benefit Base" (ssa.gov/oact/cola/cbb.html) and
@@ -39,8 +40,8 @@ VALUES ('2001', 804000000, 49848000, 6.2, 1.45, 14570000, 105000000, 'Advance EI
 --   Largest social security tax 10,918.20 = 176,100.00 x 6.2 %.
 --   Advance EIC: none since 2010 (P.L. 111-226); box 9 of the W-2 is blank.
 --   Elective deferral limit 23,500.00: IRS Notice 2024-80, section 402(g)(1).
-INSERT INTO TaxYears (Year, SSwages, SSTaxMax, SSTaxPct, MDtaxPct, EICMax, W2box12, Box9Caption, Box14b)
-VALUES ('2025', 1761000000, 109182000, 6.2, 1.45, 0, 235000000, '', 0);
+INSERT INTO TaxYears (Year, SSwages, SSTaxMax, SSTaxPct, MDtaxPct, EICMax, W2box12, Box9Caption, Box14b, SsnInBoxA)
+VALUES ('2025', 1761000000, 109182000, 6.2, 1.45, 0, 235000000, '', 0, -1);
 
 -- 2026: General Instructions for Forms W-2 and W-3 (2026), Jan 29, 2026.
 --   Wage base 184,500.00 ("2026 maximum social security wage base", box 3); largest social
@@ -50,8 +51,10 @@ VALUES ('2025', 1761000000, 109182000, 6.2, 1.45, 0, 235000000, '', 0);
 --   contributions", box 12 code D); IRS Notice 2025-67.
 --   Box 9 blank ("Do not enter an amount in box 9"); box 14 split into 14a Other and 14b
 --   Treasury Tipped Occupation Code(s) (What's New).
-INSERT INTO TaxYears (Year, SSwages, SSTaxMax, SSTaxPct, MDtaxPct, EICMax, W2box12, Box9Caption, Box14b)
-VALUES ('2026', 1845000000, 114390000, 6.2, 1.45, 0, 245000000, '', -1);
+--   Box a "Employee's social security number", box d "Control number" (Form W-2 2026, Copy A;
+--   the same on the 2025 form), the other way round from the early-2000s form of 2001.
+INSERT INTO TaxYears (Year, SSwages, SSTaxMax, SSTaxPct, MDtaxPct, EICMax, W2box12, Box9Caption, Box14b, SsnInBoxA)
+VALUES ('2026', 1845000000, 114390000, 6.2, 1.45, 0, 245000000, '', -1, -1);
 
 -- 2026 box 12 codes: "Form W-2 Reference Guide for Box 12 Codes" of the 2026 General
 -- Instructions. Deferrals: the codes of elective deferrals and designated Roth contributions that

@@ -65,7 +65,9 @@ CREATE TABLE Thresholds1099 (
 CREATE INDEX Thresholds1099_Year ON Thresholds1099 (Year, Form);
 
 -- Payments made in 2025: Instructions for Forms 1099-MISC and 1099-NEC for 2025 ($600; royalties
--- and substitute payments $10; any fishing boat proceeds, golden parachute payment or withholding).
+-- and substitute payments $10; any fishing boat proceeds or withholding). Excess golden parachute
+-- payments: "any", the wording of the 1099-MISC box 14 instructions before 2025 and of the 1099-NEC
+-- box 3 instructions of Rev. December 2026; the lower threshold never calls a needed return unneeded.
 INSERT INTO Thresholds1099 (Year, Form, Box, ColumnName, Amount, Source) VALUES
   ('2025', '1099-NEC', '1',  'NonemployeeComp', 6000000, 'Instr. 1099-MISC/NEC 2025, box 1'),
   ('2025', '1099-NEC', '2',  'DirectSales',     0,       'Instr. 1099-MISC/NEC 2025, box 2'),

@@ -26,7 +26,14 @@ const RequiredTable kRequired[] = {
     {"1099Misc", "Counter CorrectedFlag PayerName PayerL1 PayerL2 PayerL3 FedIDNo RecIDNo RecName1 RecName2 "
                  "RecAddr RecCityStZip AcctNo TIN Box1 Box2 Box3 Box4 Box5 Box6 Box7 Box8 Box9 Box10 Box13 "
                  "Box14 Box15a Box15b Box16_L1 Box16_L2 Box17a_L1 Box17a_L2 Box17b_L1 Box17b_L2 Box18_L1 "
-                 "Box18_L2 Tfid EstNo FilerType"},
+                 "Box18_L2 Tfid EstNo FilerType FishPurchased Deferrals409A NqDeferredComp Fatca CashTips TipCode1 "
+                 "TipCode2 Overtime"},
+    {"1099Nec", "Counter CorrectedFlag PayerName PayerL1 PayerL2 PayerL3 FedIDNo RecIDNo RecName1 RecName2 RecAddr "
+                "RecCityStZip AcctNo TIN NonemployeeComp CashTips TipCode1 TipCode2 Overtime DirectSales "
+                "GoldenParachute FedTaxWithheld StateTax_L1 StateTax_L2 State_L1 State_L2 StateNo_L1 StateNo_L2 "
+                "StateIncome_L1 StateIncome_L2 Tfid EstNo FilerType"},
+    {"Thresholds1099", "Year Form Box ColumnName Amount Source"},
+    {"NecMoveOffer", "Offered"},
     {"Settings", "Year W2AutoNo W2ctr SSwages SSTaxMax SSTaxPct MDtaxPct EICMax W2box12"},
     {"W3", "Boxa Boxb_941 Boxb_M Boxb_943 Boxb_CT-1 Boxb_HHE Boxb_MG Boxb_3PSP Boxc Boxd Boxe Boxf Boxg_L1 "
            "Boxg_L2 Boxg_L3 Boxh Box1 Box2 Box3 Box4 Box5 Box6 Box7 Box8 Box9 Box10 Box11 Box12 Box13 Box14 "
@@ -38,8 +45,12 @@ const RequiredTable kRequired[] = {
     {"lstStates", "STabbrv"},
     {"EfileSubmitter", "EIN SSAUserID TCC Name Address City State ZIP Contact Phone Email Preparer TestFile"},
     {"FormEditions", "Form FirstYear LastYear FormName LowerFormOffset DeferralCodes"},
-    {"TaxYears", "Year SSwages SSTaxMax SSTaxPct MDtaxPct EICMax W2box12 Box9Caption Box14b"},
+    {"TaxYears", "Year SSwages SSTaxMax SSTaxPct MDtaxPct EICMax W2box12 Box9Caption Box14b SsnInBoxA"},
     {"TaxYearBox12Codes", "Year Code Deferral Caption"},
+    {"CopyDrawings", "Drawing Form FirstYear LastYear CopyWidth CopyHeight PerRow"},
+    {"CopyItems", "Drawing Seq Kind BoxNo Caption X Y W H Columns FontSize Bold"},
+    {"CopyLegends", "Drawing CopyNo Slot Text"},
+    {"CopyTexts", "Drawing Seq Heading Text"},
 };
 
 } // namespace

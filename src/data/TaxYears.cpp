@@ -38,7 +38,7 @@ W2YearForm w2YearForm(Database &db, const QString &year)
     // Years compare as numbers of four digits; a year Quillory does not know takes the boxes of
     // the last one before it that it knows.
     RecordSet known = RecordSet::query(db,
-                                       QStringLiteral("SELECT Year, Box9Caption, Box14b FROM TaxYears "
+                                       QStringLiteral("SELECT Year, Box9Caption, Box14b, SsnInBoxA FROM TaxYears "
                                                       "WHERE CAST(Year AS INTEGER) <= CAST(? AS INTEGER) "
                                                       "ORDER BY CAST(Year AS INTEGER) DESC LIMIT 1"),
                                        {year.trimmed()});
@@ -46,6 +46,7 @@ W2YearForm w2YearForm(Database &db, const QString &year)
         return form;
     form.box9Caption = known.text(QStringLiteral("Box9Caption"));
     form.box14b = known.flag(QStringLiteral("Box14b"));
+    form.ssnInBoxA = known.flag(QStringLiteral("SsnInBoxA"));
     RecordSet codes = RecordSet::query(db,
                                        QStringLiteral("SELECT Code, Deferral, Caption FROM TaxYearBox12Codes "
                                                       "WHERE Year = ? ORDER BY length(Code), Code"),

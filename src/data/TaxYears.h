@@ -22,6 +22,7 @@ struct W2YearForm {
     QString year;
     QString box9Caption = QStringLiteral("Advance EIC payment"); // empty: the box is blank
     bool box14b = false; // box 14 split into 14a Other and 14b tipped occupation codes
+    bool ssnInBoxA = false; // box a the employee's SSN, box d the control number
     // Empty: the rule of 2001 (codes 'A' to 'T' or 'V'; deferrals D to H and S).
     QVector<Box12Code> box12Codes;
 

@@ -16,6 +16,11 @@ constexpr FieldKind M = FieldKind::Money;
 // an independent public EFW2 comparison tool of December 2024, which reads RU fields through 204).
 // Every position was checked against independent public copies of the record layouts: EFW2
 // writers, a payroll vendor's RA/RE/RW/RO/RT/RU tables, state revenue departments' RS tables.
+// Tax year 2026: the TY2026 edition could not be consulted (no public copy of its record layouts
+// or "what's new" was found), so a 2026 file uses the TY2025 edition's layout for every field
+// that edition has. The 2026 W-2's box 12 codes TA, TP and TT and its box 14b tipped occupation
+// codes have no field here; W-2s with them are refused (box12Unconfirmed). Check SSA's TY2026
+// "what's new" and test the file with AccuWage before filing.
 // Each comment gives the publication's positions of the field and of the blank stretch after it.
 // Amounts are cents, right justified and zero filled; text is upper case, left justified and blank
 // filled. Records end in CR/LF (written by the file writer).
@@ -300,6 +305,14 @@ bool box12PaperOnly(const QString &code)
     // J (nontaxable sick pay), K (golden parachute excise tax), L (business expense
     // reimbursements) and P (moving expense reimbursements) have no field in the file.
     static const QStringList codes{QStringLiteral("J"), QStringLiteral("K"), QStringLiteral("L"), QStringLiteral("P")};
+    return codes.contains(code);
+}
+
+bool box12Unconfirmed(const QString &code)
+{
+    // New box 12 codes of the 2026 Form W-2 (General Instructions for Forms W-2 and W-3, 2026,
+    // What's New).
+    static const QStringList codes{QStringLiteral("TA"), QStringLiteral("TP"), QStringLiteral("TT")};
     return codes.contains(code);
 }
 

@@ -27,7 +27,7 @@ bool fromNecTable(const RecordSet &row)
 
 // Splits a 1099-MISC row into the amounts of its 1099-MISC and its 1099-NEC of the tax year.
 // Federal income tax withheld goes with the nonemployee compensation when there is some, since
-// backup withholding is mostly taken from such payments.
+// backup withholding is mostly taken from such payments; a 1099-NEC row's is all its 1099-NEC's.
 Amounts amountsOf(const RecordSet &row, const pub1220::ReturnKind &kind, int year)
 {
     const bool hasNec = fromNecTable(row) || !row.money(QStringLiteral("Box7")).isZero();
@@ -71,7 +71,7 @@ struct PayerRows {
 };
 
 // Every 1099-MISC row of the payer (or of all payers when the number is empty) in one read,
-// by payer number and then recipient.
+// by payer number and then recipient; from 2025 the 1099-NEC rows with them.
 RecordSet readReturns(Database &db, const QString &payerFedIdNo, int taxYear)
 {
     if (taxYear >= 2025) {

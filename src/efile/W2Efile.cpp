@@ -202,7 +202,11 @@ void addBox12(const RecordSet &w2, EmployeeRecords &e, EmployerTotals &totals, E
                 target = &f;
         }
         if (!target) {
-            out.problems << e.who + QStringLiteral(": box 12 code %1 has no place in the file").arg(code);
+            const QString place =
+                efw2::box12Unconfirmed(code)
+                    ? QStringLiteral("no confirmed place in the tax year %1 wage file").arg(out.taxYear)
+                    : QStringLiteral("no place in the file");
+            out.problems << e.who + QStringLiteral(": box 12 code %1 has %2").arg(code, place);
             continue;
         }
         const FixedRecord &record = target->optionalRecord ? e.ro : e.rw;
@@ -224,6 +228,19 @@ void addBox12(const RecordSet &w2, EmployeeRecords &e, EmployerTotals &totals, E
                       QStringLiteral("box 12 ") + QString::fromLatin1(field).mid(5));
             (opt ? totals.ru : totals.rt)[field] += amount;
         }
+    }
+}
+
+// Box 14b (the 2026 W-2's tipped occupation codes) has no confirmed place in the file.
+void refuseBox14b(const RecordSet &w2, const QString &who, EfileOutcome &out)
+{
+    for (int line = 1; line <= 2; ++line) {
+        const QString code = w2.text(QStringLiteral("Box14b_L%1").arg(line)).trimmed();
+        if (!code.isEmpty())
+            out.problems << who +
+                                QStringLiteral(": box 14b code %1 has no confirmed place in the tax year %2 wage file")
+                                    .arg(code)
+                                    .arg(out.taxYear);
     }
 }
 
@@ -289,6 +306,7 @@ void addEmployee(const RecordSet &w2, EmployerTotals &totals, EfileOutcome &out)
 
     addBoxAmounts(w2, e, totals, out);
     addBox12(w2, e, totals, out);
+    refuseBox14b(w2, who, out);
     e.rw.setCount("StatutoryEmployee", w2.flag(QStringLiteral("Box13a")) ? 1 : 0);
     e.rw.setCount("RetirementPlan", w2.flag(QStringLiteral("Box13b")) ? 1 : 0);
     e.rw.setCount("ThirdPartySickPay", w2.flag(QStringLiteral("Box13c")) ? 1 : 0);

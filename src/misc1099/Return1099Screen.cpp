@@ -49,7 +49,7 @@ QString accessible(const BoxRow &row, const char *part = nullptr)
 
 } // namespace
 
-Return1099Screen::Return1099Screen(AppContext &ctx, Kind kind, const FormEdition *(*editionOf)(int),
+Return1099Screen::Return1099Screen(AppContext &ctx, Kind kind, const ReturnEdition *(*editionOf)(int),
                                    OpenScreen openScreen, QWidget *parent)
     : RecordScreen(ctx, parent), kind_(std::move(kind)), openScreen_(std::move(openScreen)),
       year_(readYear(ctx.state.gDatabase)), edition_(editionOf(year_))

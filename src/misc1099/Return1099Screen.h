@@ -1,7 +1,7 @@
 #pragma once
 
-#include "misc1099/FormEditions.h"
 #include "misc1099/Misc1099Rules.h"
+#include "misc1099/ReturnEditions.h"
 #include "shell/MainWindow.h"
 #include "shell/RecordScreen.h"
 
@@ -36,7 +36,7 @@ public:
     // The database's tax year when the screen was made (0 when it could not be read).
     int taxYear() const { return year_; }
     // The form edition shown; nullptr for the 1099-MISC screen of a year before 2025.
-    const FormEdition *edition() const { return edition_; }
+    const ReturnEdition *edition() const { return edition_; }
 
     // The recipient block's text fields by index; the others are unused.
     enum Field : int {
@@ -74,7 +74,7 @@ protected:
         QString activeStatus;
         QString deletingStatus;
     };
-    Return1099Screen(AppContext &ctx, Kind kind, const FormEdition *(*editionOf)(int), OpenScreen openScreen,
+    Return1099Screen(AppContext &ctx, Kind kind, const ReturnEdition *(*editionOf)(int), OpenScreen openScreen,
                      QWidget *parent);
 
     // Makes the recipient's fields, with their captions on the form of the year; then its two
@@ -114,7 +114,7 @@ private:
     Kind kind_;
     OpenScreen openScreen_;
     int year_ = 0;
-    const FormEdition *edition_ = nullptr;
+    const ReturnEdition *edition_ = nullptr;
     QWidget *fieldsArea_ = nullptr;
     QLabel *lblFedIDNo_ = nullptr;
     PayerDetails payer_;

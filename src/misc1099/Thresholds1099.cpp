@@ -10,16 +10,16 @@ bool belowThresholds(Database &db, int year, const QString &form, const BoxAmoun
 {
     QSqlQuery q = db.exec(QStringLiteral("SELECT ColumnName, Amount FROM Thresholds1099 WHERE Year = ? AND Form = ?"),
                           {QString::number(year), form});
-    bool anyThreshold = false;
+    bool anyAmount = false;
     while (q.next()) {
-        anyThreshold = true;
         const Money threshold = Money::fromVariant(q.value(1));
         const Money amount = amountOf(q.value(0).toString());
+        anyAmount = anyAmount || amount > Money();
         // A threshold of 0 is met by any amount at all.
         if (amount > Money() && amount >= threshold)
             return false;
     }
-    return anyThreshold;
+    return anyAmount;
 }
 
 QString belowThresholdsQuestion(int year, const QString &form)

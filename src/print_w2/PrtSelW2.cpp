@@ -3,6 +3,7 @@
 #include "efile/CreateEfile.h"
 #include "efile/W2Efile.h"
 
+#include "print_w2/W2Copies.h"
 #include "print_w2/W2FormsRun.h"
 #include "print_w2/W2Selection.h"
 #include "print_w2/W3Print.h"
@@ -41,6 +42,10 @@ PrintScreenSetup w2Setup()
     s.exitName = QStringLiteral("Command1");
     s.helpTopic = PrtSelW2::kHelpTopic;
     s.efileCaption = QStringLiteral("Create W-2 &E-file...");
+    s.copies = &W2Copies();
+    s.copiesCaption = QStringLiteral("Print E&mployee Copies");
+    s.copiesPdfCaption = QStringLiteral("Save Copies as P&DF...");
+    s.copiesPreview = QStringLiteral("Employee Copies");
     return s;
 }
 

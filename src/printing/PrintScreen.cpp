@@ -2,6 +2,8 @@
 
 #include "data/DbError.h"
 #include "data/Lookups.h"
+#include "printing/CopiesPdf.h"
+#include "printing/CopySheets.h"
 #include "printing/PaintPrinter.h"
 #include "printing/PreviewPrinter.h"
 #include "printing/TestSheet.h"
@@ -10,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -192,12 +195,27 @@ QWidget *PrintScreen::buildButtons()
     for (const auto &[caption, run] : choices)
         connect(previews->addAction(QString::fromLatin1(caption)), &QAction::triggered, this,
                 [this, run = run] { Preview(run); });
+    if (setup_.copies)
+        connect(previews->addAction(setup_.copiesPreview), &QAction::triggered, this, [this] { Preview(Copies); });
     cmdPreview->setMenu(previews);
     layout->addWidget(cmdPreview);
     cmdEfile = new QPushButton(setup_.efileCaption, box);
     cmdEfile->setObjectName(QStringLiteral("cmdEfile"));
     connect(cmdEfile, &QPushButton::clicked, this, [this] { createEfile(); });
     layout->addWidget(cmdEfile);
+    if (setup_.copies) {
+        cmdCopies = new QPushButton(setup_.copiesCaption, box);
+        cmdCopies->setObjectName(QStringLiteral("cmdCopies"));
+        cmdCopies->setToolTip(QStringLiteral("Prints the selected records' copies for the people they are about on "
+                                             "plain paper, boxes and captions drawn, one sheet each"));
+        connect(cmdCopies, &QPushButton::clicked, this, &PrintScreen::cmdCopies_Click);
+        cmdCopiesPdf = new QPushButton(setup_.copiesPdfCaption, box);
+        cmdCopiesPdf->setObjectName(QStringLiteral("cmdCopiesPdf"));
+        cmdCopiesPdf->setToolTip(QStringLiteral("Writes the same copies as one PDF file per person into a folder"));
+        connect(cmdCopiesPdf, &QPushButton::clicked, this, &PrintScreen::cmdCopiesPdf_Click);
+        layout->addWidget(cmdCopies);
+        layout->addWidget(cmdCopiesPdf);
+    }
     layout->addSpacing(fontMetrics().height());
     cmdSelectAll = new QPushButton(QStringLiteral("Select &All records"), box);
     cmdSelectAll->setObjectName(setup_.selectAllName);
@@ -429,16 +447,66 @@ void PrintScreen::cmdTestSheet_Click()
     printThrough(true, [&](Printer &printer) { runBusy({[&] { sheet(printer); }}, OnFailure::EndRun); });
 }
 
+bool PrintScreen::copiesToDraw(QVector<qlonglong> &keys)
+{
+    keys = selectedKeys();
+    if (keys.isEmpty()) {
+        ctx_.dialogs.message(QStringLiteral("No %1 records were selected.").arg(setup_.copies->shownForm),
+                             ctx_.state.gAppTitle);
+        return false;
+    }
+    try {
+        OpenCopyDrawing(database(), setup_.copies->form, setup_.copies->shownForm);
+    } catch (const DbError &e) {
+        ctx_.dialogs.message(QString::fromStdString(e.what()), ctx_.state.gAppTitle, Dialogs::Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+void PrintScreen::cmdCopies_Click()
+{
+    QVector<qlonglong> keys;
+    if (!copiesToDraw(keys))
+        return;
+    printThrough(true, [&](Printer &printer) {
+        runBusy({[&] { PrintCopySheets(database(), printer, *setup_.copies, keys); }}, OnFailure::EndRun);
+    });
+}
+
+void PrintScreen::cmdCopiesPdf_Click()
+{
+    QVector<qlonglong> keys;
+    if (!copiesToDraw(keys))
+        return;
+    const std::optional<QString> folder = ctx_.dialogs.chooseFolder(
+        QStringLiteral("Save %1 %2 as PDF files into").arg(setup_.copies->shownForm, setup_.copies->copiesWord));
+    if (!folder)
+        return;
+    QStringList written;
+    if (runBusy({[&] { written = SaveCopiesAsPdf(database(), *setup_.copies, keys, *folder); }}, OnFailure::EndRun))
+        ctx_.dialogs.message(QStringLiteral("%1 PDF file(s) written to %2, readable by you only.")
+                                 .arg(written.size())
+                                 .arg(QDir::toNativeSeparators(*folder)),
+                             ctx_.state.gAppTitle, Dialogs::Icon::Information);
+}
+
 void PrintScreen::Preview(Run run)
 {
     const QVector<qlonglong> keys = selectedKeys();
     std::function<void(Printer &)> sheet;
     if (run == TestSheet && !testSheetRun(sheet))
         return;
+    if (run == Copies) {
+        QVector<qlonglong> chosen;
+        if (!copiesToDraw(chosen))
+            return;
+        sheet = [this, chosen](Printer &printer) { PrintCopySheets(database(), printer, *setup_.copies, chosen); };
+    }
     runSteps(ctx_, {[&] {
-                 ShowPrintPreview(this, windowTitle(), run != TestSheet, [&](Printer &printer) {
+                 ShowPrintPreview(this, windowTitle(), run != TestSheet && run != Copies, [&](Printer &printer) {
                      // A preview runs the same code as the print, so it fails the same way.
-                     if (run == TestSheet)
+                     if (run == TestSheet || run == Copies)
                          sheet(printer);
                      else if (run == SummaryForm || keys.isEmpty())
                          printSummaryForm(printer);

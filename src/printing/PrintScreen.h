@@ -23,6 +23,7 @@ class MDIForm1;
 enum class ScreenId;
 class Printer;
 struct TwoUpForm;
+struct CopyForm;
 
 // What sets one print screen apart from its twin.
 struct PrintScreenSetup {
@@ -40,6 +41,11 @@ struct PrintScreenSetup {
     bool employerDetails = false; // shows the chosen filer's establishment number and kind
     QString selectAllName, helpName, exitName;
     QString efileCaption; // the button that writes the electronic file
+    // Copies drawn on plain paper for the people the records are about; none: no such buttons.
+    const CopyForm *copies = nullptr;
+    QString copiesCaption;    // "Print &Employee Copies"
+    QString copiesPdfCaption; // "Save Copies as P&DF..."
+    QString copiesPreview;    // the preview menu's entry: "Employee Copies"
     int helpTopic = 0;
 };
 
@@ -50,7 +56,7 @@ struct PrintScreenSetup {
 class PrintScreen : public QWidget {
     Q_OBJECT
 public:
-    enum Run { Forms = 0, SummaryReport = 1, SummaryForm = 2, TestSheet = 3 };
+    enum Run { Forms = 0, SummaryReport = 1, SummaryForm = 2, TestSheet = 3, Copies = 4 };
     using PrinterFactory = std::function<std::unique_ptr<Printer>(QPrinter &)>;
 
     ~PrintScreen() override;
@@ -63,6 +69,10 @@ public:
     void Option3D1_Click(int index);
     void cmdPrint_Click(int run);
     void cmdTestSheet_Click();
+    // The selected records' copies on plain paper: printed, a sheet per person, or saved as a
+    // PDF file per person into a chosen folder.
+    void cmdCopies_Click();
+    void cmdCopiesPdf_Click();
     void SelectAll();
     // Shows the selected forms, the summary form or the test sheet as they would print.
     void Preview(Run run);
@@ -85,6 +95,8 @@ public:
     QPushButton *cmdExit;
     QPushButton *cmdPreview;
     QPushButton *cmdEfile;
+    QPushButton *cmdCopies = nullptr; // only where the screen has copies to draw
+    QPushButton *cmdCopiesPdf = nullptr;
 
 protected:
     PrintScreen(AppContext &ctx, PrintScreenSetup setup, QWidget *parent = nullptr);
@@ -124,6 +136,8 @@ private:
     void printThrough(bool forms, const std::function<void(Printer &)> &run);
     // The test sheet of the chosen paper kind with the alignment shown; false when it cannot be read.
     bool testSheetRun(std::function<void(Printer &)> &run);
+    // The selected keys when some are selected and the tax year has a drawing; a message otherwise.
+    bool copiesToDraw(QVector<qlonglong> &keys);
     void fillGrid(bool ordered);
     QString filerValue(int row, const char *column) const;
     void showFilerDetails(int row);

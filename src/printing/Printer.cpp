@@ -66,6 +66,14 @@ void Printer::newLine()
     }
 }
 
+void Printer::pageBreak()
+{
+    if (drawn_)
+        newPage();
+    x_ = Twips();
+    y_ = Twips();
+}
+
 void Printer::endDoc()
 {
     if (drawn_)

@@ -96,6 +96,9 @@ public:
     void printAtColumn(int column, const QString &text);
     // Back to the left text margin, one line down; a line that would not fit starts a new page.
     void newLine();
+    // Goes on on a fresh page of the same job, at the page's top-left corner; nothing drawn yet,
+    // nothing to leave.
+    void pageBreak();
     // Sends everything drawn since the last end as one print job. Nothing drawn, nothing sent.
     void endDoc();
 

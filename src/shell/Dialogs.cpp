@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -141,6 +142,14 @@ bool QtDialogs::printerDialog(QPrinter &printer)
 std::optional<QString> QtDialogs::saveFileName(const QString &title, const QString &suggested)
 {
     const QString path = QFileDialog::getSaveFileName(parent_, title, suggested);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> QtDialogs::chooseFolder(const QString &title)
+{
+    const QString path = QFileDialog::getExistingDirectory(parent_, title, QDir::homePath());
     if (path.isEmpty())
         return std::nullopt;
     return path;

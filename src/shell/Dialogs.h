@@ -25,6 +25,8 @@ public:
     virtual bool printerDialog(QPrinter &printer) = 0;
     // The path the user chooses to save a file under, or nothing when cancelled.
     virtual std::optional<QString> saveFileName(const QString &title, const QString &suggested) = 0;
+    // The folder the user chooses, or nothing when cancelled.
+    virtual std::optional<QString> chooseFolder(const QString &title) = 0;
     virtual void beep() = 0;
     // Whether a box is waiting for its answer; the step that opened it goes on afterwards.
     virtual bool isShowing() const { return false; }
@@ -38,6 +40,7 @@ public:
     std::optional<QString> input(const QString &prompt, const QString &title, const QString &initial) override;
     bool printerDialog(QPrinter &printer) override;
     std::optional<QString> saveFileName(const QString &title, const QString &suggested) override;
+    std::optional<QString> chooseFolder(const QString &title) override;
     void beep() override;
     bool isShowing() const override { return showing_ > 0; }
 

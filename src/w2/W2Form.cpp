@@ -283,6 +283,12 @@ void W2::buildForm()
          {Text1[kAddress1], Text1[kAddress1 + 1], Text1[kAddress1 + 2]}},
         {QString(), QStringLiteral("13."), {7, 2}, {box13Marks()}},
     };
+    // The later forms put the SSN in box a and the control number in box d.
+    if (form_.ssnInBoxA) {
+        boxes[0] = {
+            QStringLiteral("a"), QStringLiteral("Employee's social security number"), {0, 0, 1, 2}, {MaskedEdit1}};
+        boxes[4] = {QStringLiteral("d"), QStringLiteral("Control number"), {5, 0, 1, 2}, {Text1[kControlNumber]}};
+    }
     const QVector<QWidget *> box14 = {Text1[kBox14], Text1[kBox14 + 1], Text1[kBox14 + 2]};
     if (form_.box14b) {
         boxes.append({QString(), QStringLiteral("14a. Other"), {8, 2}, box14});

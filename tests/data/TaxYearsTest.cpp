@@ -92,7 +92,8 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
     const QString connection = QStringLiteral("older");
     const QString everything =
         QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE tbl_name NOT IN "
-                       "('TaxYears', 'TaxYearBox12Codes', 'W2', 'FormEditions', '1096') ORDER BY name");
+                       "('TaxYears', 'TaxYearBox12Codes', 'W2', 'FormEditions', '1099Misc', '1099Nec', "
+                       "'Thresholds1099', 'NecMoveOffer', '1096') AND tbl_name NOT LIKE 'Copy%' ORDER BY name");
     const QString layouts = QStringLiteral("SELECT * FROM PrintFormats ORDER BY FormName LIKE '%-2026', rowid");
     QStringList before, w2Before, settingsBefore;
     {
@@ -100,13 +101,18 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
         old.setDatabaseName(folder.databasePath());
         old.open();
         QSqlQuery q(old);
-        for (const char *sql :
-             {"DROP TABLE TaxYears", "DROP TABLE TaxYearBox12Codes", "DROP TABLE FormEditions",
-              "DELETE FROM PrintFormats WHERE FormName LIKE '%-2026'", "ALTER TABLE \"1096\" DROP COLUMN FormType",
-              "DELETE FROM PrintMargins WHERE FormName LIKE 'NEC-%'", "ALTER TABLE W2 DROP COLUMN Box14b_L1",
-              "ALTER TABLE W2 DROP COLUMN Box14b_L2",
-              "INSERT INTO W2 (Boxd, Boxe_LName, Box12a_Code, Box12a_Amt, Box14_L1) "
-              "VALUES ('123-45-6789', 'O''NEIL', 'D', 105000000, 'UNION 12')"})
+        for (const char *column : {"FishPurchased", "Deferrals409A", "NqDeferredComp", "Fatca", "CashTips", "TipCode1",
+                                   "TipCode2", "Overtime"})
+            EXPECT_TRUE(q.exec(QStringLiteral("ALTER TABLE \"1099Misc\" DROP COLUMN ") + column)) << column;
+        for (const char *sql : {"DROP TABLE TaxYears", "DROP TABLE TaxYearBox12Codes", "DROP TABLE FormEditions",
+                                "DROP TABLE \"1099Nec\"", "DROP TABLE Thresholds1099", "DROP TABLE NecMoveOffer",
+                                "DROP TABLE CopyDrawings", "DROP TABLE CopyItems", "DROP TABLE CopyLegends",
+                                "DROP TABLE CopyTexts", "DELETE FROM PrintFormats WHERE FormName LIKE '%-2026'",
+                                "ALTER TABLE \"1096\" DROP COLUMN FormType",
+                                "DELETE FROM PrintMargins WHERE FormName LIKE 'NEC-%'",
+                                "ALTER TABLE W2 DROP COLUMN Box14b_L1", "ALTER TABLE W2 DROP COLUMN Box14b_L2",
+                                "INSERT INTO W2 (Boxd, Boxe_LName, Box12a_Code, Box12a_Amt, Box14_L1) "
+                                "VALUES ('123-45-6789', 'O''NEIL', 'D', 105000000, 'UNION 12')"})
             EXPECT_TRUE(q.exec(QString::fromLatin1(sql))) << sql;
         before = rowsOf(connection, everything);
         w2Before = rowsOf(connection, "SELECT * FROM W2");
@@ -136,6 +142,9 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
               rowsOf(fresh.connection().connectionName(), "SELECT * FROM PrintMargins ORDER BY FormName"));
     EXPECT_EQ(rowsOf(opened, "SELECT * FROM FormEditions ORDER BY Form, FirstYear"),
               rowsOf(fresh.connection().connectionName(), "SELECT * FROM FormEditions ORDER BY Form, FirstYear"));
+    // So do the drawn employee copies.
+    for (const char *copies : {"SELECT * FROM CopyItems ORDER BY Drawing, Seq", "SELECT * FROM CopyTexts ORDER BY Seq"})
+        EXPECT_EQ(rowsOf(opened, copies), rowsOf(fresh.connection().connectionName(), copies)) << copies;
 
     // Opened again, nothing is added twice: 33 codes in the 2026 Reference Guide, 30 before it.
     Database again;

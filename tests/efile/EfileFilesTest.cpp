@@ -209,6 +209,33 @@ TEST_F(FilesTest, ReturnsFileSplitsNonemployeeCompensationOntoItsOwnFormAndTotal
                         });
 }
 
+// From 2025 a 1099-NEC kept as a return of its own is a 1099-NEC record of its payer's NE group
+// (Publication 1220: amount codes 1 and 4, direct sales at 547); its box 3 is refused until the
+// layout has a place for it.
+TEST_F(FilesTest, From2025TheNecReturnsAreNecRecordsOfTheirPayer)
+{
+    db.exec(QStringLiteral("UPDATE Settings SET Year = '2025'"));
+    db.exec(QStringLiteral("INSERT INTO \"1099Nec\" (FedIDNo, Tfid, RecIDNo, RecName1, RecAddr, RecCityStZip, "
+                           "NonemployeeComp, FedTaxWithheld, DirectSales) SELECT FedIDNo, Tfid, '333-22-1111', "
+                           "'Nora Nec', '1 ELM ST', 'NORMAL, IL 61761', 25000000, 100000, -1 FROM \"1099Misc\" "
+                           "WHERE RecName1 = 'Nick Contractor'"));
+    efile::EfileOutcome out = efile::buildReturns1099Efile(db, {});
+    ASSERT_TRUE(out.ok()) << out.problems.join(QLatin1Char('\n')).toStdString();
+    QByteArray nora;
+    for (const QByteArray &record : out.records)
+        if (at(record, 288, 8) == "NORA NEC")
+            nora = record;
+    ASSERT_FALSE(nora.isEmpty());
+    EXPECT_EQ(at(nora, 55, 12), "000000250000");
+    EXPECT_EQ(at(nora, 91, 12), "000000001000");
+    EXPECT_EQ(at(nora, 547, 1), "1");
+    EXPECT_EQ(out.forms, 5);
+
+    db.exec(QStringLiteral("UPDATE \"1099Nec\" SET GoldenParachute = 10000"));
+    out = efile::buildReturns1099Efile(db, {});
+    EXPECT_TRUE(out.problems.join(QLatin1Char('|')).contains("box 3 (excess golden parachute payments)"));
+}
+
 TEST_F(FilesTest, AFileThatCannotBeWrittenLeavesNothingBehind)
 {
     QTemporaryDir dir;

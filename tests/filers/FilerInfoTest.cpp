@@ -234,13 +234,15 @@ TEST_F(FilerScreen, TheEntryScreenButtonsHandOverTheFilerShown)
     EXPECT_EQ(state.gFilerType, "Household Employer");
     EXPECT_EQ(state.gTfid, b);
     EXPECT_FALSE(f.isVisible());
+    openScreen().cmdDetail[3]->click();
+    EXPECT_EQ(opened.last(), ScreenId::Nec1099);
 
     FilerInfo &again = openScreen();
     again.Text1[0]->clear();
     dialogs.answer(Answer::Ok);
     again.cmdDetail[0]->click();
     EXPECT_EQ(dialogs.calls.last().text, "No current employer selected");
-    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.size(), 2);
     dialogs.answer(Answer::No); // the cleared field was a change
     again.cmdDetail[2]->click();
     EXPECT_FALSE(again.isVisible());

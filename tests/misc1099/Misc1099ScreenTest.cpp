@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "misc1099/Misc1099Rules.h"
+#include "misc1099/Nec1099Screen.h"
 #include "support/TestDatabase.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -142,6 +143,14 @@ TEST_F(Misc1099Screen, TheEntryAndPrintScreensTakeTurns)
     EXPECT_EQ(shown("PrtSel1099").size(), 1);
     Misc1099::open(window);
     EXPECT_TRUE(shown("PrtSel1099").isEmpty());
+
+    // A database of 2001 keeps nonemployee compensation in box 7 of the 1099-MISC.
+    dialogs.answer(Answer::Ok);
+    Nec1099::open(window);
+    EXPECT_EQ(dialogs.texts().last(), "Form 1099-NEC is kept for tax years 2025 and later; this database's tax year "
+                                      "is 2001. Nonemployee compensation of earlier years is box 7 of the 1099-MISC "
+                                      "screen.");
+    EXPECT_TRUE(shown("Nec1099").isEmpty());
 }
 
 using PayerDetailsTest = test::FreshDatabase;

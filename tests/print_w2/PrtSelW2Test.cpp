@@ -5,6 +5,7 @@
 #include "printing/PaintPrinter.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -200,4 +201,45 @@ TEST_F(PrtSelW2Test, RetryPrintsAFailedFormAgainAndIgnoreLeavesItOut)
     EXPECT_EQ(count("111-11-1111") + count("333-33-3333"), 2);
     EXPECT_EQ(count("222-22-2222"), 0);
     EXPECT_EQ(statuses.last(), "W2 print screen");
+}
+
+TEST_F(PrtSelW2Test, EmployeeCopiesGoOutASheetPerEmployeeAndAsOwnerOnlyPdfFilesNamedAfterThem)
+{
+    threeEmployers();
+    addW2(2, "11-1111111", "555-55-5555", "Lee");
+    PrtSelW2 &s = open();
+    s.SelectAll();
+    // 2001 has no drawn W-2: refused before the printer or folder dialog.
+    dialogs.answer(Answer::Ok).answer(Answer::Ok);
+    s.cmdCopies->click();
+    s.cmdCopiesPdf->click();
+    EXPECT_EQ(dialogs.calls.size(), 2);
+    EXPECT_EQ(dialogs.calls[0].text.toStdString(),
+              "Quillory cannot draw the W-2 of tax year 2001 on plain paper (it draws those of: 2026). Print onto the "
+              "pre-printed forms instead.");
+    EXPECT_TRUE(printed.isEmpty());
+
+    folder.useTaxYear("2026");
+    dialogs.answerPrinter(true);
+    s.cmdCopies->click();
+    EXPECT_EQ(jobs, 4);
+    EXPECT_EQ(jobNames.join(", ").toStdString(), "W-2 employee copies ZOË ANN, W-2 employee copies LEE ANN, "
+                                                 "W-2 employee copies O'NEIL ANN, W-2 employee copies LEE ANN");
+    EXPECT_EQ(count("333-33-3333"), 4) << "the SSN whole on each of the four copies";
+
+    const QString out = folder.folder() + "/copies";
+    QDir().mkpath(out);
+    dialogs.answerFolder(out).answer(Answer::Ok);
+    s.cmdCopiesPdf->click();
+    EXPECT_EQ(dialogs.calls.last().text.toStdString(),
+              "4 PDF file(s) written to " + out.toStdString() + ", readable by you only.");
+    const QStringList files = QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    EXPECT_EQ(files.join(" | ").toStdString(), "W-2 2026 LEE ANN (2).pdf | W-2 2026 LEE ANN.pdf | "
+                                               "W-2 2026 O'NEIL ANN.pdf | W-2 2026 ZOË ANN.pdf");
+    for (const QString &file : files) {
+        EXPECT_EQ(QFile::permissions(out + '/' + file) & ~(QFile::ReadUser | QFile::WriteUser),
+                  QFile::Permissions(QFile::ReadOwner | QFile::WriteOwner))
+            << file.toStdString();
+        EXPECT_FALSE(file.contains(QRegularExpression("\\d{3}-?\\d{2}-?\\d{4}"))) << file.toStdString();
+    }
 }

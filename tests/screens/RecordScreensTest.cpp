@@ -1,6 +1,7 @@
-// What the filer, W-2 and 1099-MISC screens share, run over each of them.
+// What the filer, W-2, 1099-MISC and 1099-NEC screens share, run over each of them.
 #include "filers/FilerInfo.h"
 #include "misc1099/Misc1099Screen.h"
+#include "misc1099/Nec1099Screen.h"
 #include "support/RecordScreenFixture.h"
 #include "w2/W2Screen.h"
 
@@ -24,7 +25,7 @@ template <> struct Kind<FilerInfo> {
     static constexpr const char *table = "FilerInfo", *nameField = "Text1_1", *nameColumn = "PayerName";
     static constexpr const char *noRecords = "No Records";
     static constexpr bool addHoldsMoves = false;
-    static constexpr const char *amountField = nullptr, *numberOnly = "Text1_0";
+    static constexpr const char *amountField = nullptr, *amountColumn = nullptr, *numberOnly = "Text1_0";
     static QMap<QString, QString> checkedFields()
     {
         return {{"Text1_0", "12-3456789"}, {"Text1_7", "MD"}, {"Text1_8", "VA"}};
@@ -35,7 +36,7 @@ template <> struct Kind<W2> {
     static constexpr const char *table = "W2", *nameField = "Text1_2", *nameColumn = "Boxe_LName";
     static constexpr const char *noRecords = "No Records";
     static constexpr bool addHoldsMoves = true;
-    static constexpr const char *amountField = "Text1_20", *numberOnly = "Text1_0";
+    static constexpr const char *amountField = "Text1_20", *amountColumn = "Box1", *numberOnly = "Text1_0";
     static QMap<QString, QString> checkedFields() { return {{"MaskedEdit1", "123456789"}, {"Text1_1", "ANN"}}; }
     // Boxes 1 to 11: 18 characters; box 12 amounts 10; state and local wages 12, their taxes 11.
     static QMap<QString, int> amountLengths()
@@ -48,12 +49,23 @@ template <> struct Kind<Misc1099> {
     static constexpr const char *table = "1099Misc", *nameField = "Text1_4", *nameColumn = "RecName1";
     static constexpr const char *noRecords = "No records.";
     static constexpr bool addHoldsMoves = true;
-    static constexpr const char *amountField = "Text1_10", *numberOnly = "";
+    static constexpr const char *amountField = "Text1_10", *amountColumn = "Box1", *numberOnly = "";
     static QMap<QString, QString> checkedFields() { return {}; }
     static QMap<QString, int> amountLengths()
     {
         return {{"Text1_10", 18}, {"Text1_29", 18}, {"Text1_30", 18}, {"Text1_33", 18}};
     }
+};
+
+// The 1099-NEC of 2026; its tipped occupation codes take three digits, and its box 4 (withholding)
+// needs a return whatever the amount.
+template <> struct Kind<Nec1099> {
+    static constexpr const char *table = "1099Nec", *nameField = "Text1_4", *nameColumn = "RecName1";
+    static constexpr const char *noRecords = "No records.";
+    static constexpr bool addHoldsMoves = true;
+    static constexpr const char *amountField = "txtBox_4", *amountColumn = "FedTaxWithheld", *numberOnly = "";
+    static QMap<QString, QString> checkedFields() { return {{"txtBox_1c_1", "123"}, {"txtBox_1c_2", "000"}}; }
+    static QMap<QString, int> amountLengths() { return {{"txtBox_1a", 18}, {"txtBox_7_2", 18}}; }
 };
 
 template <typename Screen> class RecordScreens : public RecordScreenFixture<Screen> {
@@ -64,6 +76,8 @@ protected:
     void SetUp() override
     {
         Base::SetUp();
+        if constexpr (std::is_same_v<Screen, Nec1099>)
+            this->db().exec("UPDATE Settings SET Year = '2026'");
         if constexpr (!std::is_same_v<Screen, FilerInfo>) {
             auto &s = this->state;
             s.gTfid = this->addFiler("12-3456789", "ACME", "0001");
@@ -85,8 +99,9 @@ protected:
             this->db().exec("INSERT INTO W2 (Boxd, Boxe_FName, Boxe_LName, Tfid) VALUES (?, 'X', ?, ?)",
                             {QString("%1-11-1111").arg(100 + n % 800), name, this->state.gTfid});
         else
-            this->db().exec("INSERT INTO \"1099Misc\" (FedIDNo, RecIDNo, RecName1, Tfid) VALUES (?, ?, ?, ?)",
-                            {this->state.gFedIDNo, number, name, this->state.gTfid});
+            this->db().exec(
+                QString("INSERT INTO \"%1\" (FedIDNo, RecIDNo, RecName1, Tfid) VALUES (?, ?, ?, ?)").arg(K::table),
+                {this->state.gFedIDNo, number, name, this->state.gTfid});
     }
     Screen &open(const QStringList &names)
     {
@@ -135,7 +150,7 @@ protected:
     QPushButton *move(int i) { return this->screen->cmdMove[i]; }
 };
 
-using Screens = ::testing::Types<FilerInfo, W2, Misc1099>;
+using Screens = ::testing::Types<FilerInfo, W2, Misc1099, Nec1099>;
 TYPED_TEST_SUITE(RecordScreens, Screens);
 
 TYPED_TEST(RecordScreens, MovesStopAtTheEndsAndTypingInBrowseModeAsksOnLeaving)
@@ -388,7 +403,7 @@ TYPED_TEST(RecordScreens, AmountsAreStoredExactlyOrRefusedWithAReason)
             }
             EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
             const qint64 expected = *c.storedUnits;
-            EXPECT_EQ(this->row().value("Box1").toLongLong(), expected);
+            EXPECT_EQ(this->row().value(TestFixture::K::amountColumn).toLongLong(), expected);
             this->screen->ShowRecord();
             EXPECT_EQ(box->text(), expected > 0 ? Money::fromUnits(expected).toCurrency(QLocale()) : QString());
         }

@@ -119,7 +119,8 @@ TEST_F(Startup, CommandsWaitForTheDatabaseAndHelpDescribesItsYear)
         }));
     };
     int enabledAtTheFirstScreen = -1;
-    window().setScreenOpeners({[&](MDIForm1 &) { enabledAtTheFirstScreen = enabled(); }, {}, {}, {}, {}, {}, {}, {}, {}});
+    window().setScreenOpeners(
+        {[&](MDIForm1 &) { enabledAtTheFirstScreen = enabled(); }, {}, {}, {}, {}, {}, {}, {}, {}});
     loadAgreeing();
     EXPECT_EQ(enabledAtTheFirstScreen, 0);
     EXPECT_EQ(enabled(), waiting.size());

@@ -6,7 +6,8 @@ namespace quillory::test {
 
 FakeDialogs::~FakeDialogs()
 {
-    if (expectAllUsed && (!answers_.isEmpty() || !inputs_.isEmpty() || !printers_.isEmpty() || !saveFiles_.isEmpty()))
+    if (expectAllUsed && (!answers_.isEmpty() || !inputs_.isEmpty() || !printers_.isEmpty() || !saveFiles_.isEmpty() ||
+                          !folders_.isEmpty()))
         ADD_FAILURE() << "queued dialog answers were never asked for: " << answers_.size() << " messages, "
                       << inputs_.size() << " inputs, " << printers_.size() << " printer dialogs";
 }
@@ -71,6 +72,12 @@ FakeDialogs &FakeDialogs::answerSaveFile(std::optional<QString> path)
     return *this;
 }
 
+FakeDialogs &FakeDialogs::answerFolder(std::optional<QString> path)
+{
+    folders_.enqueue(std::move(path));
+    return *this;
+}
+
 std::optional<QString> FakeDialogs::saveFileName(const QString &title, const QString &suggested)
 {
     calls.append({QStringLiteral("save"), suggested, title, Icon::None, Buttons::OkCancel, {}});
@@ -79,6 +86,16 @@ std::optional<QString> FakeDialogs::saveFileName(const QString &title, const QSt
         return std::nullopt;
     }
     return saveFiles_.dequeue();
+}
+
+std::optional<QString> FakeDialogs::chooseFolder(const QString &title)
+{
+    calls.append({QStringLiteral("folder"), {}, title, Icon::None, Buttons::OkCancel, {}});
+    if (folders_.isEmpty()) {
+        ADD_FAILURE() << "unexpected folder dialog: " << title.toStdString();
+        return std::nullopt;
+    }
+    return folders_.dequeue();
 }
 
 QStringList FakeDialogs::texts() const

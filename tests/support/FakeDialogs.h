@@ -14,7 +14,7 @@ namespace quillory::test {
 class FakeDialogs : public Dialogs {
 public:
     struct Call {
-        QString kind; // "message", "input", "printer", "save"
+        QString kind; // "message", "input", "printer", "save", "folder"
         QString text;
         QString title;
         Icon icon = Icon::None;
@@ -34,11 +34,14 @@ public:
     FakeDialogs &answerPrinter(bool accepted, std::function<void(QPrinter &)> choose = {});
     // Queues the path chosen in the next save dialog (nothing: Cancel).
     FakeDialogs &answerSaveFile(std::optional<QString> path);
+    // Queues the folder chosen in the next folder dialog (nothing: Cancel).
+    FakeDialogs &answerFolder(std::optional<QString> path);
 
     Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     std::optional<QString> input(const QString &prompt, const QString &title, const QString &initial) override;
     bool printerDialog(QPrinter &printer) override;
     std::optional<QString> saveFileName(const QString &title, const QString &suggested) override;
+    std::optional<QString> chooseFolder(const QString &title) override;
     void beep() override { ++beeps; }
 
     QStringList texts() const;
@@ -52,6 +55,7 @@ private:
     QQueue<std::optional<QString>> inputs_;
     QQueue<QPair<bool, std::function<void(QPrinter &)>>> printers_;
     QQueue<std::optional<QString>> saveFiles_;
+    QQueue<std::optional<QString>> folders_;
 };
 
 } // namespace quillory::test

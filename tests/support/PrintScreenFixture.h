@@ -27,6 +27,8 @@ protected:
         {
             test_->printed += placed();
             test_->jobs += jobsEnded();
+            for (int job = 1; job <= jobsEnded(); ++job)
+                test_->jobNames << jobSetup(job).name;
         }
         PrintScreenTest *test_;
     };
@@ -71,6 +73,7 @@ protected:
     QStringList statuses;
     QVector<RecordingPrinter::Placed> printed;
     int jobs = 0;
+    QStringList jobNames;
     std::unique_ptr<Screen> screen;
 };
 

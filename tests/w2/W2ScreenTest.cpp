@@ -283,6 +283,12 @@ TEST_F(W2Screen, On2026TheScreenHasBox14bAndTheNewCodes)
     EXPECT_EQ(w.Text1[15]->accessibleName(), "14a. Other, line 1");
     EXPECT_EQ(w.Text1[28]->accessibleName(), "9.");
     EXPECT_EQ(w.Text1[17]->nextInFocusChain(), w.Text1[48]);
+    // Form W-2 2026: box a the employee's SSN, box d the control number.
+    const auto boxCaption = [](QWidget *field) {
+        return field->parentWidget()->findChild<QLabel *>("caption")->text();
+    };
+    EXPECT_EQ(boxCaption(w.MaskedEdit1), "Employee's social security number");
+    EXPECT_EQ(boxCaption(w.Text1[0]), "Control number");
 
     fillConsistent(w, "123456789");
     type(w.Text1[9], "ta");

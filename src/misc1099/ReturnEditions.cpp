@@ -1,4 +1,4 @@
-#include "misc1099/FormEditions.h"
+#include "misc1099/ReturnEditions.h"
 
 #include <QRegularExpression>
 
@@ -10,39 +10,39 @@ const char *const kDirectSales = "Payer made direct sales totaling $5,000 or mor
                                  "recipient for resale";
 
 // Form 1099-NEC (Rev. April 2025), for payments made in 2025.
-const FormEdition kNec2025{"1099-NEC",
-                           "Rev. April 2025",
-                           {
-                               {"1", "Nonemployee compensation", "NonemployeeComp", BoxKind::Amount, 0, 0, 0},
-                               {"2", kDirectSales, "DirectSales", BoxKind::Mark, 0, 1, 0},
-                               {"3", "Excess golden parachute payments", "GoldenParachute", BoxKind::Amount, 0, 2, 0},
-                               {"4", "Federal income tax withheld", "FedTaxWithheld", BoxKind::Amount, 0, 3, 0},
-                               {"5", "State tax withheld", "StateTax_L1", BoxKind::Amount, 1, 0, 0},
-                               {"6", "State/Payer's state no.", "State_L1", BoxKind::State, 1, 0, 1, "StateNo_L1"},
-                               {"7", "State income", "StateIncome_L1", BoxKind::Amount, 1, 0, 2},
-                               {"5", "State tax withheld", "StateTax_L2", BoxKind::Amount, 2, 0, 0},
-                               {"6", "State/Payer's state no.", "State_L2", BoxKind::State, 2, 0, 1, "StateNo_L2"},
-                               {"7", "State income", "StateIncome_L2", BoxKind::Amount, 2, 0, 2},
-                           }};
+const ReturnEdition kNec2025{"1099-NEC",
+                             "Rev. April 2025",
+                             {
+                                 {"1", "Nonemployee compensation", "NonemployeeComp", BoxKind::Amount, 0, 0, 0},
+                                 {"2", kDirectSales, "DirectSales", BoxKind::Mark, 0, 1, 0},
+                                 {"3", "Excess golden parachute payments", "GoldenParachute", BoxKind::Amount, 0, 2, 0},
+                                 {"4", "Federal income tax withheld", "FedTaxWithheld", BoxKind::Amount, 0, 3, 0},
+                                 {"5", "State tax withheld", "StateTax_L1", BoxKind::Amount, 1, 0, 0},
+                                 {"6", "State/Payer's state no.", "State_L1", BoxKind::State, 1, 0, 1, "StateNo_L1"},
+                                 {"7", "State income", "StateIncome_L1", BoxKind::Amount, 1, 0, 2},
+                                 {"5", "State tax withheld", "StateTax_L2", BoxKind::Amount, 2, 0, 0},
+                                 {"6", "State/Payer's state no.", "State_L2", BoxKind::State, 2, 0, 1, "StateNo_L2"},
+                                 {"7", "State income", "StateIncome_L2", BoxKind::Amount, 2, 0, 2},
+                             }};
 
 // Form 1099-NEC (Rev. December 2026), for payments made from 2026 on (a continuous-use revision).
-const FormEdition kNec2026{"1099-NEC",
-                           "Rev. December 2026",
-                           {
-                               {"1a", "Nonemployee compensation", "NonemployeeComp", BoxKind::Amount, 0, 0, 0},
-                               {"1b", "Cash tips", "CashTips", BoxKind::Amount, 0, 1, 0},
-                               {"1c", "TTOC", "TipCode1", BoxKind::TipCodes, 0, 1, 1, "TipCode2"},
-                               {"1d", "Overtime compensation", "Overtime", BoxKind::Amount, 0, 2, 0},
-                               {"2", kDirectSales, "DirectSales", BoxKind::Mark, 0, 3, 0},
-                               {"3", "Excess golden parachute payments", "GoldenParachute", BoxKind::Amount, 0, 4, 0},
-                               {"4", "Federal income tax withheld", "FedTaxWithheld", BoxKind::Amount, 0, 5, 0},
-                               {"5", "State tax withheld", "StateTax_L1", BoxKind::Amount, 1, 0, 0},
-                               {"6", "State/Payer's state no.", "State_L1", BoxKind::State, 1, 0, 1, "StateNo_L1"},
-                               {"7", "State income", "StateIncome_L1", BoxKind::Amount, 1, 0, 2},
-                               {"5", "State tax withheld", "StateTax_L2", BoxKind::Amount, 2, 0, 0},
-                               {"6", "State/Payer's state no.", "State_L2", BoxKind::State, 2, 0, 1, "StateNo_L2"},
-                               {"7", "State income", "StateIncome_L2", BoxKind::Amount, 2, 0, 2},
-                           }};
+const ReturnEdition kNec2026{"1099-NEC",
+                             "Rev. December 2026",
+                             {
+                                 {"1a", "Nonemployee compensation", "NonemployeeComp", BoxKind::Amount, 0, 0, 0},
+                                 {"1b", "Cash tips", "CashTips", BoxKind::Amount, 0, 1, 0},
+                                 {"1c", "TTOC", "TipCode1", BoxKind::TipCodes, 0, 1, 1, "TipCode2"},
+                                 {"1d", "Overtime compensation", "Overtime", BoxKind::Amount, 0, 2, 0},
+                                 {"2", kDirectSales, "DirectSales", BoxKind::Mark, 0, 3, 0},
+                                 {"3", "Excess golden parachute payments", "GoldenParachute", BoxKind::Amount, 0, 4, 0},
+                                 {"4", "Federal income tax withheld", "FedTaxWithheld", BoxKind::Amount, 0, 5, 0},
+                                 {"5", "State tax withheld", "StateTax_L1", BoxKind::Amount, 1, 0, 0},
+                                 {"6", "State/Payer's state no.", "State_L1", BoxKind::State, 1, 0, 1, "StateNo_L1"},
+                                 {"7", "State income", "StateIncome_L1", BoxKind::Amount, 1, 0, 2},
+                                 {"5", "State tax withheld", "StateTax_L2", BoxKind::Amount, 2, 0, 0},
+                                 {"6", "State/Payer's state no.", "State_L2", BoxKind::State, 2, 0, 1, "StateNo_L2"},
+                                 {"7", "State income", "StateIncome_L2", BoxKind::Amount, 2, 0, 2},
+                             }};
 
 // The 1099-MISC's state lines, boxes 16-18 in both editions, in the columns of the older form.
 QVector<BoxRow> withMiscStateLines(QVector<BoxRow> boxes)
@@ -60,7 +60,7 @@ QVector<BoxRow> withMiscStateLines(QVector<BoxRow> boxes)
 
 // Form 1099-MISC (Rev. April 2025), for payments made in 2025: excess golden parachute payments
 // left for the 1099-NEC, box 14 is reserved.
-const FormEdition kMisc2025{
+const ReturnEdition kMisc2025{
     "1099-MISC", "Rev. April 2025",
     withMiscStateLines({
         {"1", "Rents", "Box1", BoxKind::Amount, 0, 0, 0},
@@ -80,7 +80,7 @@ const FormEdition kMisc2025{
     })};
 
 // Form 1099-MISC (Rev. December 2026), for payments made from 2026 on.
-const FormEdition kMisc2026{
+const ReturnEdition kMisc2026{
     "1099-MISC", "Rev. December 2026",
     withMiscStateLines({
         {"1", "Rents", "Box1", BoxKind::Amount, 0, 0, 0},
@@ -104,14 +104,14 @@ const FormEdition kMisc2026{
 
 } // namespace
 
-const FormEdition *miscEdition(int year)
+const ReturnEdition *miscEdition(int year)
 {
     if (year >= 2026)
         return &kMisc2026;
     return year == 2025 ? &kMisc2025 : nullptr;
 }
 
-const FormEdition *necEdition(int year)
+const ReturnEdition *necEdition(int year)
 {
     if (year >= 2026)
         return &kNec2026;

@@ -26,7 +26,7 @@ struct BoxRow {
 };
 
 // One edition of a form: its name, revision and boxes in the order they are filled in.
-struct FormEdition {
+struct ReturnEdition {
     const char *form;     // "1099-NEC"
     const char *revision; // "Rev. December 2026"
     QVector<BoxRow> boxes;
@@ -34,8 +34,8 @@ struct FormEdition {
 
 // The edition of the form used for a tax year, or nullptr when the year has none of ours (a
 // 1099-MISC before 2025 keeps the screen of the 1999-2019 form; a 1099-NEC before 2025 is not kept).
-const FormEdition *miscEdition(int year);
-const FormEdition *necEdition(int year);
+const ReturnEdition *miscEdition(int year);
+const ReturnEdition *necEdition(int year);
 
 // Why a tipped occupation code cannot be stored, or empty text when it can (empty included).
 QString tipCodeProblem(const QString &box, const QString &code);

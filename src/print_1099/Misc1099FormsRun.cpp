@@ -17,17 +17,32 @@ constexpr int kBox9 = 22;
 
 } // namespace
 
-std::optional<PrintedValue> Misc1099ColumnRule(const ColumnValue &column)
+namespace {
+
+// Box 9 is a position of 1099Misc only; in 1099Nec the same position is an amount.
+std::optional<PrintedValue> ReturnColumnRule(const ColumnValue &column, bool box9Mark)
 {
     if (column.value.isNull())
         return std::nullopt;
     if (column.index == kPayerNumber && column.text.startsWith(QLatin1String("AF")))
         return PrintedValue{QStringLiteral("Applied For"), false};
     // Marks, the FATCA filing requirement (tax years from 2025) among them.
-    if (column.index == kCorrected || column.index == kSecondTin || column.index == kBox9 ||
+    if (column.index == kCorrected || column.index == kSecondTin || (box9Mark && column.index == kBox9) ||
         column.column.kind == ColumnKind::Flag)
         return PrintedValue{column.value.toLongLong() != 0 ? QStringLiteral("x") : QStringLiteral(" "), false};
     return AmountByJustify(column);
+}
+
+std::optional<PrintedValue> Nec1099ColumnRule(const ColumnValue &column)
+{
+    return ReturnColumnRule(column, false);
+}
+
+} // namespace
+
+std::optional<PrintedValue> Misc1099ColumnRule(const ColumnValue &column)
+{
+    return ReturnColumnRule(column, true);
 }
 
 QVector<DerivedValue> Form1099Values(Database &db, const RecordSet &row)
@@ -58,7 +73,7 @@ const TwoUpForm &Nec1099Form()
 {
     static const TwoUpForm form{
         QStringLiteral("NEC-2026"), QStringLiteral("1099Nec"), QStringLiteral("Counter"),  QStringLiteral("1099-NEC"),
-        QStringLiteral("FedIDNo"),  Misc1099ColumnRule,        QStringLiteral("1099-NEC"), Form1099Values};
+        QStringLiteral("FedIDNo"),  Nec1099ColumnRule,         QStringLiteral("1099-NEC"), Form1099Values};
     return form;
 }
 

@@ -107,9 +107,12 @@ int build1096Summaries(Database &db, const std::function<void(const QString &)> 
     Transaction tx(db);
     db.exec(QStringLiteral("DELETE FROM \"1096\""));
     int rows = 0;
-    if (Settings::read(db).year.trimmed().toInt() >= 2025) {
+    const QString year = Settings::read(db).year.trimmed();
+    if (year.toInt() >= 2025) {
         rows += addSummaries(db, kMisc, noFiler);
         rows += addSummaries(db, kNec, noFiler);
+        // The column's default is the seed's year; these rows are of the database's.
+        db.exec(QStringLiteral("UPDATE \"1096\" SET Year = ?"), {year});
     } else {
         rows += addSummaries(db, kMiscBefore2025, noFiler);
     }

@@ -57,6 +57,10 @@ bool formTypesKept(Database &db)
 
 PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc1099Setup(), parent)
 {
+    // A database before 2025 keeps the screen as it was: no choice, 1099-MISCs only.
+    if (!formTypesKept(database()))
+        return;
+    formType_ = QStringLiteral("1099-MISC");
     fraFormType = new QGroupBox(QStringLiteral("Form Type"), this);
     fraFormType->setObjectName(QStringLiteral("fraFormType"));
     fraFormType->setAccessibleName(QStringLiteral("Form Type"));
@@ -71,10 +75,6 @@ PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc
     }
     optFormType[0]->setChecked(true);
     addChoice(fraFormType);
-    const bool kept = formTypesKept(database());
-    fraFormType->setVisible(kept);
-    if (kept)
-        formType_ = QStringLiteral("1099-MISC");
 }
 
 void PrtSel1099::optFormType_Click(int index)

@@ -20,8 +20,9 @@ public:
     // Shows the returns of a form type: 0 the 1099-MISC, 1 the 1099-NEC.
     void optFormType_Click(int index);
 
-    QGroupBox *fraFormType;
-    QRadioButton *optFormType[2];
+    // From tax year 2025 only; null before.
+    QGroupBox *fraFormType = nullptr;
+    QRadioButton *optFormType[2] = {nullptr, nullptr};
 
 protected:
     RecordSet gridRows(const QString &fedIdNo, bool ordered) override;

@@ -19,26 +19,30 @@ namespace {
 const char *const kPayerLines[3] = {"SUITE 500", "1234 INDUSTRIAL PKWY", "SPRINGFIELD, IL 62704-1234"};
 const char *const kRecipientCity = "SHELBYVILLE, IL 62565";
 
-// Form 1099-NEC (Rev. December 2026), Copy A page of f1099nec.pdf ("Created 5/26/26"): the
-// fields of the form page, by the caption over each.
-const Official kNec[] = {
-    {"CorrectedFlag", "x", rect(4896, 490, 5096, 690), true},                 // CORRECTED
-    {"TaxYear", "2026", rect(8352, 1920, 8928, 2100), true},                  // For calendar year (a short field)
-    {"PayerName", "ACME TOOL AND DIE COMPANY", rect(1048, 960, 5884, 1440)},  // PAYER'S name
-    {"PayerStreet", "1234 INDUSTRIAL PKWY", rect(1048, 1680, 4156, 1920)},    // Street address
-    {"PayerSuite", "SUITE 500", rect(4196, 1680, 5884, 1920)},                // Room or suite no.
-    {"PayerCity", "SPRINGFIELD", rect(1048, 2160, 4156, 2400)},               // City or town
-    {"PayerPhone", "555-0100", rect(4196, 2160, 5884, 2400)},                 // Telephone number
-    {"PayerState", "IL", rect(1048, 2640, 3436, 2880)},                       // State or province
-    {"PayerZip", "62704-1234", rect(4196, 2640, 5884, 2880)},                 // ZIP or foreign postal code
+// Boxes of the same place on both forms (Rev. December 2026, Copy A pages of f1099nec.pdf and
+// f1099msc.pdf, "Created 5/26/26"), by the caption over each.
+const Official kBoth[] = {
+    {"CorrectedFlag", "x", rect(4896, 490, 5096, 690), true},                // CORRECTED
+    {"TaxYear", "2026", rect(8352, 1920, 8928, 2100), true},                 // For calendar year (a short field)
+    {"PayerName", "ACME TOOL AND DIE COMPANY", rect(1048, 960, 5884, 1440)}, // PAYER'S name
+    {"PayerStreet", "1234 INDUSTRIAL PKWY", rect(1048, 1680, 4156, 1920)},   // Street address
+    {"PayerSuite", "SUITE 500", rect(4196, 1680, 5884, 1920)},               // Room or suite no.
+    {"PayerCity", "SPRINGFIELD", rect(1048, 2160, 4156, 2400)},              // City or town
+    {"PayerPhone", "555-0100", rect(4196, 2160, 5884, 2400)},                // Telephone number
+    {"PayerState", "IL", rect(1048, 2640, 3436, 2880)},                      // State or province
+    {"PayerZip", "62704-1234", rect(4196, 2640, 5884, 2880)},                // ZIP or foreign postal code
+    {"RecCity", "SHELBYVILLE", rect(1048, 5040, 5884, 5280)},                // City or town
+    {"RecState", "IL", rect(1048, 5520, 3436, 5760)},                        // State or province
+    {"RecZip", "62565", rect(4196, 5520, 5884, 5760)},                       // ZIP or foreign postal code
+};
+
+// The other fields of the 1099-NEC's form page.
+const Official kNecOwn[] = {
     {"FedIDNo", "12-3456789", rect(1048, 3120, 3436, 3600)},                  // PAYER'S TIN
     {"RecIDNo", "123-45-6789", rect(3476, 3120, 5884, 3600)},                 // RECIPIENT'S TIN
     {"RecName1", "ALEXANDRA WASHINGTON-SMYTH", rect(1048, 3840, 5884, 4320)}, // RECIPIENT'S name
     {"RecName2", "DBA SMYTH DESIGN", rect(1048, 3840, 5884, 4320)},
     {"RecAddr", "9876 N EVERGREEN TER APT 2", rect(1048, 4560, 4876, 4800)}, // Street address
-    {"RecCity", "SHELBYVILLE", rect(1048, 5040, 5884, 5280)},                // City or town
-    {"RecState", "IL", rect(1048, 5520, 3436, 5760)},                        // State or province
-    {"RecZip", "62565", rect(4196, 5520, 5884, 5760)},                       // ZIP or foreign postal code
     {"AcctNo", "ACCT-0001", rect(1048, 6720, 5020, 7200)},                   // Account number
     {"TIN", "x", rect(5392, 6760, 5552, 6920), true},                        // 2nd TIN not.
     {"NonemployeeComp", "1000000.01", rect(6192, 2640, 9896, 2880)},         // 1a
@@ -59,25 +63,13 @@ const Official kNec[] = {
     {"StateIncome_L2", "12345.09", rect(10224, 6960, 11520, 7200)},
 };
 
-// Form 1099-MISC (Rev. December 2026), Copy A page of f1099msc.pdf ("Created 5/26/26").
-const Official kMisc[] = {
-    {"CorrectedFlag", "x", rect(4896, 490, 5096, 690), true},
-    {"TaxYear", "2026", rect(8352, 1920, 8928, 2100), true},
-    {"PayerName", "ACME TOOL AND DIE COMPANY", rect(1048, 960, 5884, 1440)},
-    {"PayerStreet", "1234 INDUSTRIAL PKWY", rect(1048, 1680, 4156, 1920)},
-    {"PayerSuite", "SUITE 500", rect(4196, 1680, 5884, 1920)},
-    {"PayerCity", "SPRINGFIELD", rect(1048, 2160, 4156, 2400)},
-    {"PayerPhone", "555-0100", rect(4196, 2160, 5884, 2400)},
-    {"PayerState", "IL", rect(1048, 2640, 3436, 2880)},
-    {"PayerZip", "62704-1234", rect(4196, 2640, 5884, 2880)},
+// The other fields of the 1099-MISC's form page.
+const Official kMiscOwn[] = {
     {"FedIDNo", "12-3456789", rect(1048, 3120, 3436, 3480)},
     {"RecIDNo", "123-45-6789", rect(3476, 3120, 5884, 3480)},
     {"RecName1", "ALEXANDRA WASHINGTON-SMYTH", rect(1048, 3720, 5884, 4200)},
     {"RecName2", "DBA SMYTH DESIGN", rect(1048, 3720, 5884, 4200)},
     {"RecAddr", "9876 N EVERGREEN TER APT 2", rect(1048, 4440, 4876, 4800)},
-    {"RecCity", "SHELBYVILLE", rect(1048, 5040, 5884, 5280)},
-    {"RecState", "IL", rect(1048, 5520, 3436, 5760)},
-    {"RecZip", "62565", rect(4196, 5520, 5884, 5760)},
     {"Fatca", "x", rect(5320, 6200, 5480, 6360), true}, // FATCA filing requirement
     {"AcctNo", "ACCT-0001", rect(1048, 6720, 4876, 7200)},
     {"TIN", "x", rect(5320, 6760, 5480, 6920), true},
@@ -107,6 +99,13 @@ const Official kMisc[] = {
     {"Box18_L1", "12345.18", rect(10224, 6720, 11520, 6960)}, // 18 State income
     {"Box18_L2", "12345.19", rect(10224, 6960, 11520, 7200)},
 };
+
+template <int N> QVector<Official> form(const Official (&own)[N])
+{
+    return QVector<Official>(std::begin(kBoth), std::end(kBoth)) + QVector<Official>(std::begin(own), std::end(own));
+}
+const QVector<Official> kNec = form(kNecOwn);
+const QVector<Official> kMisc = form(kMiscOwn);
 
 // Form 1096 (2026), form page of f1096.pdf ("Created 12/15/25"), sent with the 1099-NECs.
 const Official kNec1096[] = {
@@ -138,7 +137,7 @@ protected:
     }
 
     // A return of the table holding every column of the list, and the address lines whole.
-    qlonglong addReturn(const char *table, const Official *begin, const Official *end)
+    qlonglong addReturn(const char *table, const QVector<Official> &boxes)
     {
         RecordSet rs = RecordSet::table(db, table);
         rs.addNew();
@@ -146,16 +145,16 @@ protected:
         for (int i = 0; i < 3; ++i)
             rs.setText(QString("PayerL%1").arg(i + 1), kPayerLines[i]);
         rs.setText("RecCityStZip", kRecipientCity);
-        for (const Official *o = begin; o != end; ++o) {
-            const ColumnInfo *column = db.table(table).find(o->column);
+        for (const Official &o : boxes) {
+            const ColumnInfo *column = db.table(table).find(o.column);
             if (!column)
                 continue; // a part of an address, or the year
             if (column->kind == ColumnKind::Flag)
-                rs.setFlag(o->column, true);
+                rs.setFlag(o.column, true);
             else if (column->kind == ColumnKind::Money)
-                rs.setMoney(o->column, *Money::parse(o->text, QLocale::c()));
+                rs.setMoney(o.column, *Money::parse(o.text, QLocale::c()));
             else
-                rs.setText(o->column, o->text);
+                rs.setText(o.column, o.text);
         }
         rs.update();
         rs.moveLast();
@@ -169,14 +168,13 @@ protected:
 
 TEST_F(FormEditions1099, A2026Nec1099PrintsEveryValueInItsBoxOfTheOfficialFormOnBothFormsOfTheSheet)
 {
-    const QVector<qlonglong> ids{addReturn("1099Nec", std::begin(kNec), std::end(kNec)),
-                                 addReturn("1099Nec", std::begin(kNec), std::end(kNec))};
+    const QVector<qlonglong> ids{addReturn("1099Nec", kNec), addReturn("1099Nec", kNec)};
     RecordingPrinter printer;
     Print1099Forms(db, printer, "NEC-L", ids, Nec1099Form());
     ASSERT_EQ(printer.jobsEnded(), 1);
     EXPECT_EQ(printer.jobSetup(1).name, "1099-NEC 12-3456789 sheet 1 of 1");
     // Two to a sheet, the lower form 5.5 in below the upper.
-    test::expectOnOfficialBoxes(printer, std::begin(kNec), std::end(kNec), 2, 7920);
+    test::expectOnOfficialBoxes(printer, kNec.constData(), kNec.constData() + kNec.size(), 2, 7920);
 
     // The test sheet of the NEC paper outlines the same boxes, box 1a among them on both forms.
     RecordingPrinter sheet;
@@ -191,13 +189,13 @@ TEST_F(FormEditions1099, A2026Misc1099PrintsEveryValueInItsBoxOfTheOfficialFormO
 {
     QVector<qlonglong> ids;
     for (int n = 0; n < 2; ++n)
-        ids << addReturn("1099Misc", std::begin(kMisc), std::end(kMisc));
+        ids << addReturn("1099Misc", kMisc);
     // Boxes the 2026 form no longer has: nonemployee compensation, golden parachute payments.
     db.exec("UPDATE \"1099Misc\" SET Box7 = 990000, Box13 = 880000, Box15a = 'OLD 15A'");
     RecordingPrinter printer;
     Print1099Forms(db, printer, "1099-L", ids);
     ASSERT_EQ(printer.jobsEnded(), 1);
-    test::expectOnOfficialBoxes(printer, std::begin(kMisc), std::end(kMisc), 2, 7920);
+    test::expectOnOfficialBoxes(printer, kMisc.constData(), kMisc.constData() + kMisc.size(), 2, 7920);
 }
 
 // Each type's 1096 counts and totals its own returns, the boxes Form 1096 (2026) lists for box 5:
@@ -205,7 +203,7 @@ TEST_F(FormEditions1099, A2026Misc1099PrintsEveryValueInItsBoxOfTheOfficialFormO
 TEST_F(FormEditions1099, Each1096TotalsTheReturnsOfItsOwnFormTypeAndMarksIt)
 {
     for (int n = 0; n < 2; ++n)
-        addReturn("1099Misc", std::begin(kMisc), std::end(kMisc));
+        addReturn("1099Misc", kMisc);
     db.exec("INSERT INTO \"1099Nec\" (Tfid, FedIDNo, PayerName, PayerL1, PayerL2, PayerL3, NonemployeeComp, "
             "CashTips, Overtime, GoldenParachute, FedTaxWithheld) VALUES (?, '12-3456789', "
             "'ACME TOOL AND DIE COMPANY', ?, ?, ?, 25000000, 1000000, 2000000, 5000000, 5000000)",
@@ -242,8 +240,8 @@ TEST_F(FormEditions1099, Each1096TotalsTheReturnsOfItsOwnFormTypeAndMarksIt)
 
 TEST_F(FormEditions1099, A2025DatabaseIsRefusedNamingTheMissingForm)
 {
-    const qlonglong nec = addReturn("1099Nec", std::begin(kNec), std::end(kNec));
-    const qlonglong misc = addReturn("1099Misc", std::begin(kMisc), std::end(kMisc));
+    const qlonglong nec = addReturn("1099Nec", kNec);
+    const qlonglong misc = addReturn("1099Misc", kMisc);
     build1096Summaries(db);
     db.exec("UPDATE Settings SET Year = '2025'");
     RecordingPrinter printer;

@@ -39,7 +39,7 @@ const RequiredTable kRequired[] = {
            "Boxg_L2 Boxg_L3 Boxh Box1 Box2 Box3 Box4 Box5 Box6 Box7 Box8 Box9 Box10 Box11 Box12 Box13 Box14 "
            "Box15a Box15b Box16 Box17 Box18 Box19 Contact Phone Email Fax Year box15"},
     {"1096", "PayerName PayerL1 PayerL2 PayerL3 Contact Phone Email Fax Box1 Box2 Box3 Year Box4 Box5 "
-             "FinalReturn 1099-MISC"},
+             "FinalReturn 1099-MISC FormType"},
     {"PrintMargins", "FormName TopMargin LeftMargin TopMargAdjust LeftMargAdjust"},
     {"PrintFormats", "FormName type fieldname xPos1 yPos1 fieldlength Justify"},
     {"lstStates", "STabbrv"},

@@ -29,6 +29,7 @@ const Upgrade kUpgrades[] = {
     {"W2", "Box14b_L2", "ALTER TABLE W2 ADD COLUMN Box14b_L2 TEXT(3) COLLATE NOCASE"},
     {"FormEditions", nullptr, ":/db/07_forms_2026.sql"},
     {"1099Nec", nullptr, ":/db/08_1099_2026.sql"},
+    {"1096", "FormType", ":/db/09_forms_1099_2026.sql"},
     {"CopyDrawings", nullptr, ":/db/10_copies.sql"},
 };
 

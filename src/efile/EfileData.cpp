@@ -7,33 +7,6 @@
 
 namespace quillory::efile {
 
-Address parseAddress(const QStringList &lines)
-{
-    static const QRegularExpression cityLine(
-        QStringLiteral("^(.*?[^,\\s])[,\\s]+([A-Za-z]{2})\\.?\\s+(\\d{5})(?:\\s*-?\\s*(\\d{4}))?$"));
-    QStringList filled;
-    for (const QString &line : lines) {
-        if (!line.trimmed().isEmpty())
-            filled << line.trimmed();
-    }
-    Address a;
-    for (int i = filled.size() - 1; i >= 1; --i) {
-        const QRegularExpressionMatch m = cityLine.match(filled.at(i));
-        if (!m.hasMatch())
-            continue;
-        a.city = m.captured(1);
-        a.state = m.captured(2).toUpper();
-        a.zip = m.captured(3);
-        a.zipExt = m.captured(4);
-        a.delivery = filled.at(i - 1);
-        if (i >= 2)
-            a.location = filled.at(i - 2);
-        a.ok = true;
-        break;
-    }
-    return a;
-}
-
 namespace {
 bool nineDigits(const QString &text, const QString &shape)
 {

@@ -1,23 +1,15 @@
 #pragma once
 
+#include "data/Address.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace quillory::efile {
 
-// An address as the files take it, from the lines a user typed: the last line that reads
-// "city, state ZIP" gives the city, state and ZIP code, the line before it the delivery
-// (street) address and any line before that the location address (suite, attention).
-struct Address {
-    QString location;
-    QString delivery;
-    QString city;
-    QString state;
-    QString zip;
-    QString zipExt;
-    bool ok = false; // a street line and a "city, state ZIP" line were found
-};
-Address parseAddress(const QStringList &lines);
+// The address parser is shared with the paper forms.
+using quillory::Address;
+using quillory::parseAddress;
 
 // Identification numbers as the files need them: nine digits each.
 bool validEin(const QString &text);

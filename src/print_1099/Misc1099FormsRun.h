@@ -13,14 +13,24 @@ class Printer;
 
 // The 1099-MISC column rules: a Null column prints nothing; the payer number of a payer that
 // applied for one prints "Applied For"; the corrected, second TIN notice and box 9 marks print
-// "x" or a blank; other columns print their value, as an amount when the layout says so.
+// "x" or a blank; other columns print their value, as an amount when the layout says so. The
+// 1099-NEC, whose columns up to the second TIN notice are those of the 1099-MISC, prints by them
+// too, its amounts and marks after them by their kind.
 std::optional<PrintedValue> Misc1099ColumnRule(const ColumnValue &column);
 
-// The 1099-MISC as a two-up form: layout "1099-MISC", rows of 1099Misc by Counter.
-const TwoUpForm &Misc1099Form();
+// What the 2026 forms print in boxes of their own: the payer's address in its parts and the
+// filer's telephone number, the recipient's city, state and ZIP code, and the tax year.
+QVector<DerivedValue> Form1099Values(Database &db, const RecordSet &row);
 
-// Prints the 1099-MISCs with the given Counter values, in that order, two to a sheet on the
-// paper kind ("1099-L", "1099-C" or "1099-M"). Throws on the first failure.
-void Print1099Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &counters);
+// The 1099-MISC as a two-up form: rows of 1099Misc by Counter, on the layout of the edition of
+// the tax year.
+const TwoUpForm &Misc1099Form();
+// The 1099-NEC likewise: rows of 1099Nec by Counter.
+const TwoUpForm &Nec1099Form();
+
+// Prints the forms with the given Counter values, in that order, two to a sheet on the paper
+// kind ("1099-L", "1099-C", "1099-M"; "NEC-L", ... for the 1099-NEC). Throws on the first failure.
+void Print1099Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &counters,
+                    const TwoUpForm &form = Misc1099Form());
 
 } // namespace quillory

@@ -1,12 +1,15 @@
 #include "print_1099/Print1096.h"
 
+#include "data/Address.h"
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/RecordSet.h"
 #include "print_1099/Report1096.h"
+#include "printing/FormEdition.h"
 #include "printing/FormLayout.h"
 #include "printing/Printer.h"
 #include "printing/ReportPrint.h"
+#include "printing/TwoUpRun.h"
 
 namespace quillory {
 
@@ -19,16 +22,26 @@ constexpr int kMark = 14;
 
 } // namespace
 
-void Print1096Form(Database &db, Printer &printer, const QString &payerNumber)
+void Print1096Form(Database &db, Printer &printer, const QString &payerNumber, const QString &formType)
 {
-    const QString byColumn =
-        payerNumber.count(QLatin1Char('-')) >= 2 ? QStringLiteral("Box2 = ?") : QStringLiteral("Box1 = ?");
-    RecordSet row = RecordSet::table(db, QStringLiteral("1096"), byColumn, {payerNumber});
+    QString where = payerNumber.count(QLatin1Char('-')) >= 2 ? QStringLiteral("Box2 = ?") : QStringLiteral("Box1 = ?");
+    QVariantList params{payerNumber};
+    if (!formType.isEmpty()) {
+        where += QStringLiteral(" AND FormType = ?");
+        params << formType;
+    }
+    RecordSet row = RecordSet::table(db, QStringLiteral("1096"), where, params);
     if (row.eof())
-        throw DbError(QStringLiteral("There is no 1096 summary for payer %1.").arg(payerNumber));
+        throw DbError(
+            formType.isEmpty()
+                ? QStringLiteral("There is no 1096 summary for payer %1.").arg(payerNumber)
+                : QStringLiteral("There is no 1096 summary of %1 returns for payer %2.").arg(formType, payerNumber));
+    const FormEdition edition = ChooseEdition(db, QStringLiteral("1096"));
     const FormOrigin origin = GetFormOrigin(db, QStringLiteral("1096"), MissingMargins::UseZero);
-    const FieldLayout layout = OpenFieldLayout(db, QStringLiteral("1096"), 0);
-    printer.startJob({QStringLiteral("1096 ") + payerNumber, FormPaper(QStringLiteral("1096"))});
+    const FieldLayout layout = OpenFieldLayout(db, edition.layoutForm, 0);
+    const QString job = formType.isEmpty() ? QStringLiteral("1096 ") + payerNumber
+                                           : QStringLiteral("1096 %1 %2").arg(formType, payerNumber);
+    printer.startJob({job, FormPaper(QStringLiteral("1096"))});
     SetFormFont(printer);
     PrintRowOnForm(printer, row, layout, origin.top, origin.left, [](const ColumnValue &c) {
         if (c.index == kMark)
@@ -36,20 +49,36 @@ void Print1096Form(Database &db, Printer &printer, const QString &payerNumber)
                 PrintedValue{c.value.toLongLong() != 0 ? QStringLiteral("X") : QString()});
         return std::optional<PrintedValue>(PrintedValue{c.text, c.index == kBox4 || c.index == kBox5});
     });
+    // The 2026 form: the filer's address in its parts and the type of form marked in box 6.
+    const AddressBoxes filer = addressBoxes({row.text(QStringLiteral("PayerL1")), row.text(QStringLiteral("PayerL2")),
+                                             row.text(QStringLiteral("PayerL3"))});
+    PrintDerivedValues(printer, layout,
+                       {{QStringLiteral("PayerSuite"), filer.suite},
+                        {QStringLiteral("PayerStreet"), filer.street},
+                        {QStringLiteral("PayerCity"), filer.city},
+                        {QStringLiteral("PayerState"), filer.state},
+                        {QStringLiteral("PayerZip"), filer.zip},
+                        {QStringLiteral("Type") + row.text(QStringLiteral("FormType")), QStringLiteral("X")}},
+                       origin.top, origin.left);
     EndPrintJob(printer);
 }
 
-void Print1096Report(Database &db, Printer &printer, const QDate &today)
+void Print1096Report(Database &db, Printer &printer, const QDate &today, const QString &formType)
 {
-    RecordSet rows = RecordSet::table(db, QStringLiteral("1096"));
-    StartReport(printer, QStringLiteral("1096 Summary Report"));
+    RecordSet rows = formType.isEmpty()
+                         ? RecordSet::table(db, QStringLiteral("1096"))
+                         : RecordSet::table(db, QStringLiteral("1096"), QStringLiteral("FormType = ?"), {formType});
+    StartReport(printer, formType.isEmpty() ? QStringLiteral("1096 Summary Report")
+                                            : QStringLiteral("1096 %1 Summary Report").arg(formType));
     if (rows.eof())
-        throw DbError(QStringLiteral("There are no 1096 summaries to report."));
+        throw DbError(formType.isEmpty()
+                          ? QStringLiteral("There are no 1096 summaries to report.")
+                          : QStringLiteral("There are no 1096 summaries of %1 returns to report.").arg(formType));
     // A row without a year of its own takes the tax year of the settings.
     QString year = rows.text(QStringLiteral("Year"));
     if (year.isEmpty())
         year = db.scalar(QStringLiteral("SELECT Year FROM Settings")).toString();
-    PrintReportTitle(printer, report1096Title(year, today));
+    PrintReportTitle(printer, report1096Title(formType.isEmpty() ? year : year + QLatin1Char(' ') + formType, today));
     for (; !rows.eof(); rows.moveNext())
         PrintReportLines(printer, report1096Block(rows));
     EndPrintJob(printer);

@@ -3,11 +3,16 @@
 #include "efile/CreateEfile.h"
 #include "efile/Returns1099Efile.h"
 
+#include "data/Settings.h"
 #include "print_1099/Misc1099FormsRun.h"
 #include "print_1099/Misc1099Selection.h"
 #include "print_1099/Print1096.h"
 #include "print_1099/Summary1096.h"
 #include "shell/MainWindow.h"
+
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace quillory {
 
@@ -35,9 +40,51 @@ PrintScreenSetup misc1099Setup()
     return s;
 }
 
+const QStringList kMiscPaper{QStringLiteral("1099-L"), QStringLiteral("1099-C"), QStringLiteral("1099-M")};
+const QStringList kNecPaper{QStringLiteral("NEC-L"), QStringLiteral("NEC-C"), QStringLiteral("NEC-M")};
+
+// The 1099-NEC is a return of its own from tax year 2025; earlier databases print 1099-MISCs only.
+bool formTypesKept(Database &db)
+{
+    try {
+        return Settings::read(db).year.trimmed().toInt() >= 2025;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
 } // namespace
 
-PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc1099Setup(), parent) {}
+PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc1099Setup(), parent)
+{
+    // A database before 2025 keeps the screen as it was: no choice, 1099-MISCs only.
+    if (!formTypesKept(database()))
+        return;
+    formType_ = QStringLiteral("1099-MISC");
+    fraFormType = new QGroupBox(QStringLiteral("Form Type"), this);
+    fraFormType->setObjectName(QStringLiteral("fraFormType"));
+    fraFormType->setAccessibleName(QStringLiteral("Form Type"));
+    auto *layout = new QVBoxLayout(fraFormType);
+    const char *const captions[2] = {"1099-&MISC", "1099-&NEC"};
+    for (int i = 0; i < 2; ++i) {
+        optFormType[i] = new QRadioButton(QString::fromLatin1(captions[i]), fraFormType);
+        optFormType[i]->setObjectName(QStringLiteral("optFormType_%1").arg(i));
+        optFormType[i]->setAccessibleName(QString::fromLatin1(captions[i]).remove(QLatin1Char('&')));
+        layout->addWidget(optFormType[i]);
+        connect(optFormType[i], &QRadioButton::clicked, this, [this, i] { optFormType_Click(i); });
+    }
+    optFormType[0]->setChecked(true);
+    addChoice(fraFormType);
+}
+
+void PrtSel1099::optFormType_Click(int index)
+{
+    optFormType[index]->setChecked(true);
+    nec_ = index == 1;
+    formType_ = nec_ ? QStringLiteral("1099-NEC") : QStringLiteral("1099-MISC");
+    switchForms(nec_ ? &Nec1099Form() : &Misc1099Form(), nec_ ? kNecPaper : kMiscPaper);
+    context().statusText(nec_ ? QStringLiteral("1099-NEC print screen") : QStringLiteral("1099misc print screen"));
+}
 
 void PrtSel1099::open(MDIForm1 &mainWindow)
 {
@@ -48,7 +95,8 @@ void PrtSel1099::open(MDIForm1 &mainWindow)
 RecordSet PrtSel1099::gridRows(const QString &fedIdNo, bool ordered)
 {
     // Opening lists the records by recipient number; another payer's come in stored order.
-    return misc1099sToPrint(database(), fedIdNo, ordered);
+    return misc1099sToPrint(database(), fedIdNo, ordered,
+                            nec_ ? QStringLiteral("1099Nec") : QStringLiteral("1099Misc"));
 }
 
 void PrtSel1099::rebuildSummaries()
@@ -71,14 +119,16 @@ void PrtSel1099::printForms(Printer &printer, const QVector<qlonglong> &keys)
     if (keys.isEmpty())
         ctx.dialogs.message(QStringLiteral("No 1099 Records were selected to be printed"), ctx.state.gAppTitle);
     // Any failure ends the run; forms already sent stay printed.
-    if (runBusy({[&] { Print1099Forms(database(), printer, paperKind(), keys); }}, OnFailure::EndRun))
+    if (runBusy(
+            {[&] { Print1099Forms(database(), printer, paperKind(), keys, nec_ ? Nec1099Form() : Misc1099Form()); }},
+            OnFailure::EndRun))
         ctx.statusText(QStringLiteral("1099 print screen"));
 }
 
 void PrtSel1099::printSummaryReport(Printer &printer)
 {
     context().statusText(QStringLiteral("Printing 1096 summary report..............."));
-    if (runBusy({[&] { Print1096Report(database(), printer); }}, OnFailure::EndRun))
+    if (runBusy({[&] { Print1096Report(database(), printer, QDate::currentDate(), formType_); }}, OnFailure::EndRun))
         context().statusText(QStringLiteral("1096 print screen"));
 }
 
@@ -100,7 +150,7 @@ void PrtSel1099::createEfile()
 void PrtSel1099::printSummaryForm(Printer &printer)
 {
     context().statusText(QStringLiteral("Printing 1096 summary..............."));
-    runBusy({[&] { Print1096Form(database(), printer, chosenNumber()); }}, OnFailure::EndRun);
+    runBusy({[&] { Print1096Form(database(), printer, chosenNumber(), formType_); }}, OnFailure::EndRun);
 }
 
 } // namespace quillory

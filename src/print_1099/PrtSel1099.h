@@ -2,9 +2,12 @@
 
 #include "printing/PrintScreen.h"
 
+class QGroupBox;
+
 namespace quillory {
 
-// The 1099 print screen: a payer's 1099-MISCs, the 1096 summary report and the 1096 form.
+// The 1099 print screen: a payer's 1099-MISCs, the 1096 summary report and the 1096 form. From
+// tax year 2025 a choice of form type switches it to the 1099-NECs and their own 1096.
 class PrtSel1099 : public PrintScreen {
     Q_OBJECT
 public:
@@ -14,6 +17,13 @@ public:
 
     static constexpr int kHelpTopic = 1310;
 
+    // Shows the returns of a form type: 0 the 1099-MISC, 1 the 1099-NEC.
+    void optFormType_Click(int index);
+
+    // From tax year 2025 only; null before.
+    QGroupBox *fraFormType = nullptr;
+    QRadioButton *optFormType[2] = {nullptr, nullptr};
+
 protected:
     RecordSet gridRows(const QString &fedIdNo, bool ordered) override;
     QString keyColumn() const override { return QStringLiteral("counter"); }
@@ -22,6 +32,10 @@ protected:
     void printSummaryReport(Printer &printer) override;
     void printSummaryForm(Printer &printer) override;
     void createEfile() override;
+
+private:
+    bool nec_ = false;
+    QString formType_; // the 1096's form type; empty before 2025, when the 1096 has one row per payer
 };
 
 } // namespace quillory

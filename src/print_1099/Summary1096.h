@@ -12,7 +12,9 @@ class Database;
 // total tax withheld (box 4) and the total amount reported (boxes 1, 2, 3, 5, 6, 7, 8, 10, 13
 // and 14). A payer number with more than one "-" (a social security number) goes to box 2,
 // any other to box 1. Payer numbers whose 1099-MISCs belong to no filer get no row; each is
-// reported through noFiler. One transaction: a failure leaves 1096 as it was.
+// reported through noFiler. From tax year 2025 the rows are per payer number and form type
+// (FormType "1099-MISC" or "1099-NEC"), each totalling only the returns of its own table and the
+// boxes that Form 1096 (2026) lists for the type. One transaction: a failure leaves 1096 as it was.
 int build1096Summaries(Database &db, const std::function<void(const QString &payer)> &noFiler = {});
 
 } // namespace quillory

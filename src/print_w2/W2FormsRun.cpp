@@ -39,9 +39,9 @@ std::optional<PrintedValue> W2ColumnRule(const ColumnValue &column)
 
 const TwoUpForm &W2Form()
 {
-    static const TwoUpForm form{QStringLiteral("W2"),  QStringLiteral("W2"),   QStringLiteral("id"),
-                                QStringLiteral("W-2"), QStringLiteral("boxb"), W2ColumnRule,
-                                QStringLiteral("W2")};
+    static const TwoUpForm form{
+        QStringLiteral("W2"),   QStringLiteral("W2"), QStringLiteral("id"), QStringLiteral("W-2"),
+        QStringLiteral("boxb"), W2ColumnRule,         QStringLiteral("W2"), {}};
     return form;
 }
 

@@ -10,9 +10,11 @@ namespace quillory {
 
 namespace {
 
-// "W2" as the forms name themselves: "W-2".
+// "W2" as the forms name themselves: "W-2"; "1099-NEC" and "1096" as they are.
 QString shownName(const QString &form)
 {
+    if (form.contains(QLatin1Char('-')) || form.front().isDigit())
+        return form;
     return form.left(1) + QLatin1Char('-') + form.mid(1);
 }
 

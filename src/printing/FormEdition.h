@@ -11,7 +11,7 @@ class Database;
 
 // The edition of a paper form that prints a tax year: a row of FormEditions.
 struct FormEdition {
-    QString form;              // "W2", "W3"
+    QString form;              // "W2", "W3", "1099-MISC", "1099-NEC", "1096"
     int year = 0;              // the tax year it was chosen for
     QString layoutForm;        // PrintFormats FormName of its layout ("W2", "W2-2026")
     Twips lowerFormOffset;     // two-up sheets: from the upper form down to the lower one

@@ -87,6 +87,7 @@ PrintScreen::PrintScreen(AppContext &ctx, PrintScreenSetup setup, QWidget *paren
     auto *gridLayout = new QVBoxLayout(gridBox);
     gridLayout->addWidget(grdSel);
     left->addWidget(gridBox, 1);
+    choices_ = right;
     right->addWidget(buildPaperBox());
     right->addWidget(buildButtons());
     right->addStretch();
@@ -289,6 +290,21 @@ void PrintScreen::showFilerDetails(int row)
 void PrintScreen::fillGrid(bool ordered)
 {
     grdSel->setRecords(gridRows(chosenNumber(), ordered));
+}
+
+void PrintScreen::addChoice(QWidget *widget)
+{
+    choices_->insertWidget(0, widget);
+}
+
+void PrintScreen::switchForms(const TwoUpForm *form, const QStringList &paperTags)
+{
+    setup_.form = form;
+    setup_.paperTags = paperTags;
+    for (int i = 0; i < 3; ++i)
+        Option3D1[i]->setProperty("tag", paperTags.value(i));
+    Option3D1_Click(paperIndex_);
+    runSteps(ctx_, {[&] { fillGrid(true); }});
 }
 
 void PrintScreen::SSDataCombo1_Click(int row)

@@ -15,6 +15,7 @@ class QLineEdit;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace quillory {
 
@@ -120,6 +121,12 @@ protected:
     // The filer number shown in the combo box.
     QString chosenNumber() const;
 
+    // Puts a widget at the top of the column of paper and print choices.
+    void addChoice(QWidget *widget);
+    // Prints other forms from now on: their test sheet, paper kinds and alignment, and the grid
+    // lists their records.
+    void switchForms(const TwoUpForm *form, const QStringList &paperTags);
+
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -140,6 +147,7 @@ private:
 
     AppContext &ctx_;
     PrintScreenSetup setup_;
+    QVBoxLayout *choices_ = nullptr;
     PrinterFactory makePrinter_;
     RecordSetModel *filers_;
     QString paperKind_;

@@ -17,6 +17,14 @@ RecordSet FindListedRow(Database &db, const TwoUpForm &form, qlonglong key)
     return row;
 }
 
+void PrintDerivedValues(Printer &printer, const FieldLayout &layout, const QVector<DerivedValue> &values, Twips top,
+                        Twips left)
+{
+    for (const DerivedValue &value : values)
+        if (const LayoutField *field = layout.find(value.field))
+            PlaceFieldText(printer, *field, value.text, top, left, false);
+}
+
 TwoUpLayout OpenTwoUpLayout(Database &db, const TwoUpForm &form)
 {
     if (form.edition.isEmpty())
@@ -51,6 +59,8 @@ void TwoUpRun::printForm(const RecordSet &row)
                            FormPaper(paperKind_)});
     }
     PrintRowOnForm(printer_, row, layout_.layout, formTop_, origin_.left, form_.rule);
+    if (form_.derived)
+        PrintDerivedValues(printer_, layout_.layout, form_.derived(db_, row), formTop_, origin_.left);
 }
 
 void TwoUpRun::nextSlot()

@@ -11,6 +11,14 @@ class Database;
 class Printer;
 class RecordSet;
 
+// A value a form prints that no column holds as such (a part of an address, the tax year):
+// printed in the layout field of that name when the edition's layout has one.
+struct DerivedValue {
+    QString field;
+    QString text;
+};
+using DerivedValues = std::function<QVector<DerivedValue>(Database &db, const RecordSet &row)>;
+
 // A kind of two-up form: its layout, the table its rows come from and how a row is found.
 struct TwoUpForm {
     QString layoutForm; // PrintFormats FormName
@@ -22,6 +30,7 @@ struct TwoUpForm {
     // The FormEditions form whose edition for the tax year gives the layout and the lower
     // form's offset; none: layoutForm, 5.5 inches apart.
     QString edition;
+    DerivedValues derived; // none: every value is a column
 };
 
 // Where a two-up form prints for the database's tax year.
@@ -31,6 +40,10 @@ struct TwoUpLayout {
 };
 // Reads the layout of the form's edition for the tax year; a year without one is refused.
 TwoUpLayout OpenTwoUpLayout(Database &db, const TwoUpForm &form);
+
+// Places the derived values whose field the layout has, as plain text.
+void PrintDerivedValues(Printer &printer, const FieldLayout &layout, const QVector<DerivedValue> &values, Twips top,
+                        Twips left);
 
 // Reads one row of the form's table by its key; a row deleted since it was listed is an
 // error naming it.

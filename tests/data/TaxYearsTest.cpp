@@ -84,7 +84,8 @@ TEST(TaxYears, ScriptsSplitAtSemicolonsOutsideTextAndComments)
               (QStringList{"INSERT INTO t VALUES ('a;b', 'it''s; -- no comment')", "CREATE TABLE \"x;y\" (a)"}));
 }
 
-// A file of an earlier version: no year tables and no box 14b columns, on 2001 with a W-2.
+// A file of an earlier version: no year tables, no box 14b columns, no form editions and no 1096
+// form types, on 2001 with a W-2.
 TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
 {
     test::TestFolder folder;
@@ -92,7 +93,7 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
     const QString everything =
         QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE tbl_name NOT IN "
                        "('TaxYears', 'TaxYearBox12Codes', 'W2', 'FormEditions', '1099Misc', '1099Nec', "
-                       "'Thresholds1099', 'NecMoveOffer') AND tbl_name NOT LIKE 'Copy%' ORDER BY name");
+                       "'Thresholds1099', 'NecMoveOffer', '1096') AND tbl_name NOT LIKE 'Copy%' ORDER BY name");
     const QString layouts = QStringLiteral("SELECT * FROM PrintFormats ORDER BY FormName LIKE '%-2026', rowid");
     QStringList before, w2Before, settingsBefore;
     {
@@ -107,6 +108,8 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
                                 "DROP TABLE \"1099Nec\"", "DROP TABLE Thresholds1099", "DROP TABLE NecMoveOffer",
                                 "DROP TABLE CopyDrawings", "DROP TABLE CopyItems", "DROP TABLE CopyLegends",
                                 "DROP TABLE CopyTexts", "DELETE FROM PrintFormats WHERE FormName LIKE '%-2026'",
+                                "ALTER TABLE \"1096\" DROP COLUMN FormType",
+                                "DELETE FROM PrintMargins WHERE FormName LIKE 'NEC-%'",
                                 "ALTER TABLE W2 DROP COLUMN Box14b_L1", "ALTER TABLE W2 DROP COLUMN Box14b_L2",
                                 "INSERT INTO W2 (Boxd, Boxe_LName, Box12a_Code, Box12a_Amt, Box14_L1) "
                                 "VALUES ('123-45-6789', 'O''NEIL', 'D', 105000000, 'UNION 12')"})
@@ -135,6 +138,8 @@ TEST(TaxYears, AnOlderFileGetsTheYearTablesAndColumnsAndNothingElseChanges)
     Database fresh;
     fresh.open(shipped.databasePath());
     EXPECT_EQ(rowsOf(opened, layouts), rowsOf(fresh.connection().connectionName(), layouts));
+    EXPECT_EQ(rowsOf(opened, "SELECT * FROM PrintMargins ORDER BY FormName"),
+              rowsOf(fresh.connection().connectionName(), "SELECT * FROM PrintMargins ORDER BY FormName"));
     EXPECT_EQ(rowsOf(opened, "SELECT * FROM FormEditions ORDER BY Form, FirstYear"),
               rowsOf(fresh.connection().connectionName(), "SELECT * FROM FormEditions ORDER BY Form, FirstYear"));
     // So do the drawn employee copies.

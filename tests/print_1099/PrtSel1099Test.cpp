@@ -72,3 +72,36 @@ TEST_F(PrtSel1099Test, The1096FormPrintsThePayerShown)
     EXPECT_EQ(count("2500.00"), 1);
     EXPECT_EQ(count("X"), 1);
 }
+
+// From 2025 the screen offers the 1099-NEC: its records, its paper kinds with their own
+// alignment, its test sheet and its own 1096. A 2001 database offers no choice.
+TEST_F(PrtSel1099Test, FromTaxYear2025TheFormTypeChoosesTheReturnsPaperAnd1096)
+{
+    EXPECT_EQ(open().fraFormType, nullptr);
+    state.gDatabase.exec("UPDATE Settings SET Year = '2026'");
+    const int tfid = addFiler("11-1111111");
+    add1099(tfid, "11-1111111", "111-11-1111", "MISC RECIPIENT");
+    state.gDatabase.exec("INSERT INTO \"1099Nec\" (Tfid, FedIDNo, RecIDNo, RecName1, NonemployeeComp) "
+                         "VALUES (?, '11-1111111', '222-22-2222', 'NEC RECIPIENT', 300000000)",
+                         {tfid});
+    state.gDatabase.exec("UPDATE PrintMargins SET TopMargAdjust = 270 WHERE FormName = 'NEC-C'");
+    PrtSel1099 &s = open();
+    ASSERT_NE(s.fraFormType, nullptr);
+    EXPECT_EQ(s.grdSel->text(0, 1), "MISC RECIPIENT");
+    s.optFormType[1]->click();
+    ASSERT_EQ(s.grdSel->rowCount(), 1);
+    EXPECT_EQ(s.grdSel->text(0, 1), "NEC RECIPIENT");
+    s.Option3D1[1]->click();
+    EXPECT_EQ(s.paperKind(), "NEC-C");
+    EXPECT_EQ(s.Text1[0]->text().trimmed(), "3"); // 3/16 in
+
+    s.SelectAll();
+    dialogs.answerPrinter(true).answerPrinter(true).answerPrinter(true);
+    s.cmdPrint[0]->click();
+    s.cmdPrint[2]->click();
+    s.cmdTestSheet->click();
+    EXPECT_EQ(jobNames, (QStringList{"1099-NEC 11-1111111 sheet 1 of 1", "1096 1099-NEC 11-1111111",
+                                     "1099-NEC test sheet NEC-C"}));
+    EXPECT_EQ(count("30000.00"), 2); // box 1a, and box 5 of the 1096
+    EXPECT_EQ(count("2500.00"), 0);  // the 1099-MISC's box 7 is on neither
+}

@@ -6,6 +6,7 @@
 #include "printing/FormEdition.h"
 #include "printing/RecordingPrinter.h"
 #include "printing/TestSheet.h"
+#include "support/OfficialBoxes.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +15,8 @@ using namespace quillory;
 
 namespace {
 
-// A value and the fill-in field of its box on the official form, in twips from the page's
-// top-left corner: the field widget's /Rect [x1 y1 x2 y2] in points, as (20 x1, 20 (792 - y2))
-// to (20 x2, 20 (792 - y1)).
-struct Official {
-    const char *column;
-    const char *text;
-    QRect box;
-    bool mark = false; // a check box: the mark's letter, not its whole line, must sit in it
-};
-
-QRect rect(int x1, int y1, int x2, int y2)
-{
-    return QRect(x1, y1, x2 - x1, y2 - y1);
-}
+using test::Official;
+using test::rect;
 
 // The 2026 Form W-2, Copy A page of fw2.pdf ("Created 1/7/26").
 const Official kW2[] = {
@@ -127,38 +116,6 @@ const Official kW3[] = {
     {"Email", "payroll@acme-tool.example.com", rect(5348, 7200, 11500, 7440)}, // Employer's email address
 };
 
-// Whether a printed text lies in its box: its whole line (12 points high) inside the field,
-// or for a mark its character cell across and its capital letter (0.18 to 0.83 em below the
-// line's top in the forms' face) down.
-bool inside(RecordingPrinter &printer, const RecordingPrinter::Placed &p, const QRect &box, bool mark)
-{
-    const int width = printer.textWidth(p.text).value();
-    if (mark)
-        return QRect(p.x.value(), p.y.value() + 42, width, 158).intersected(box) ==
-               QRect(p.x.value(), p.y.value() + 42, width, 158);
-    return box.contains(QRect(p.x.value(), p.y.value(), width, 240));
-}
-
-// Each value once in its box on each form of the sheet, and nothing printed besides.
-void expectOnOfficialBoxes(RecordingPrinter &printer, const Official *begin, const Official *end, int forms, int pitch)
-{
-    int expected = 0;
-    for (const Official *o = begin; o != end; ++o) {
-        for (int form = 0; form < forms; ++form) {
-            int hits = 0;
-            for (const auto &p : printer.placed())
-                hits +=
-                    p.text == QLatin1String(o->text) && inside(printer, p, o->box.translated(0, form * pitch), o->mark);
-            EXPECT_EQ(hits, 1) << o->column << " on form " << form + 1;
-            ++expected;
-        }
-    }
-    int printed = 0;
-    for (const auto &p : printer.placed())
-        printed += !p.text.trimmed().isEmpty();
-    EXPECT_EQ(printed, expected) << "a value printed outside the boxes of the form";
-}
-
 class FormEditions : public test::FreshDatabase {
 protected:
     void taxYear(const char *year) { db.exec("UPDATE Settings SET Year = ?", {QString(year)}); }
@@ -193,7 +150,7 @@ TEST_F(FormEditions, A2026W2PrintsEveryValueInItsBoxOfTheOfficialFormOnBothForms
     PrintW2Forms(db, printer, "W2-L", ids);
     EXPECT_EQ(printer.jobsEnded(), 1);
     // Copy A of the 2026 W-2 fills the upper half of the sheet; the lower form is 5.5 in below.
-    expectOnOfficialBoxes(printer, std::begin(kW2), std::end(kW2), 2, 7920);
+    test::expectOnOfficialBoxes(printer, std::begin(kW2), std::end(kW2), 2, 7920);
 
     // The test sheet outlines the same boxes: 14b's first code where the form has it.
     RecordingPrinter sheet;
@@ -239,7 +196,7 @@ TEST_F(FormEditions, A2026W3TotalsTheDeferralsOfTheInstructionsAndPrintsEachInIt
     db.exec("UPDATE W3 SET Box9 = 99900, Box13 = 'Third-Party Sick Pay Recap'"); // boxes left blank in 2026
     RecordingPrinter printer;
     PrintW3Form(db, printer, "12-3456789");
-    expectOnOfficialBoxes(printer, std::begin(kW3), std::end(kW3), 1, 0);
+    test::expectOnOfficialBoxes(printer, std::begin(kW3), std::end(kW3), 1, 0);
 }
 
 TEST_F(FormEditions, EarlierYearsKeepTheEarly2000sLayouts)

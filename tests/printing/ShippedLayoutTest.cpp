@@ -41,7 +41,7 @@ const Form forms[] = {
      {"Counter", "Tfid", "EstNo", "FilerType",
       // boxes of the forms from 2025, which the layout of the older form has no place for
       "FishPurchased", "Deferrals409A", "NqDeferredComp", "Fatca", "CashTips", "TipCode1", "TipCode2", "Overtime"}},
-    {"1096", "1096", {"1096"}, false, {"Year", "FinalReturn"}},
+    {"1096", "1096", {"1096"}, false, {"Year", "FinalReturn", "FormType"}},
 };
 
 constexpr int kLineHeight = 240;

@@ -415,6 +415,11 @@ void writeIrisUpload(const IrisUpload &upload, const QString &folder)
     }
 }
 
+bool filesThroughIris(Database &db)
+{
+    return taxYearNumber(db.scalar(QStringLiteral("SELECT Year FROM Settings")).toString()) >= 2026;
+}
+
 QString irisTemplatePath(Database &db, const QString &form, const QString &year)
 {
     return db.scalar(QStringLiteral("SELECT Path FROM IrisTemplates WHERE Form = ? AND Year = ?"), {form, year})

@@ -44,6 +44,10 @@ IrisUpload buildIrisUpload(Database &db, const QString &form, const IrisTemplate
 // when one cannot be written, none is left behind. Throws std::runtime_error with the reason.
 void writeIrisUpload(const IrisUpload &upload, const QString &folder);
 
+// Whether the 1099s of the database's tax year go to the IRS through IRIS: from tax year 2026,
+// which FIRE no longer takes (Publication 1099 (2026): IRIS is the only intake from January 2027).
+bool filesThroughIris(Database &db);
+
 // The remembered template of a form type and tax year, and remembering one.
 QString irisTemplatePath(Database &db, const QString &form, const QString &year);
 void rememberIrisTemplate(Database &db, const QString &form, const QString &year, const QString &path);

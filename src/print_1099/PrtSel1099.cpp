@@ -1,6 +1,8 @@
 #include "print_1099/PrtSel1099.h"
 
 #include "efile/CreateEfile.h"
+#include "efile/IrisUpload.h"
+#include "efile/IrisUploadDialog.h"
 #include "efile/Returns1099Efile.h"
 
 #include "print_1099/Misc1099FormsRun.h"
@@ -8,6 +10,8 @@
 #include "print_1099/Print1096.h"
 #include "print_1099/Summary1096.h"
 #include "shell/MainWindow.h"
+
+#include <QPushButton>
 
 namespace quillory {
 
@@ -37,7 +41,11 @@ PrintScreenSetup misc1099Setup()
 
 } // namespace
 
-PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc1099Setup(), parent) {}
+PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc1099Setup(), parent)
+{
+    if (efile::filesThroughIris(database()))
+        cmdEfile->setText(QStringLiteral("Create IRIS &Upload..."));
+}
 
 void PrtSel1099::open(MDIForm1 &mainWindow)
 {
@@ -84,6 +92,10 @@ void PrtSel1099::printSummaryReport(Printer &printer)
 
 void PrtSel1099::createEfile()
 {
+    if (efile::filesThroughIris(database())) {
+        CreateIrisUpload(context(), chosenNumber(), this);
+        return;
+    }
     EfileRequest r;
     r.form = QStringLiteral("1099");
     r.filerWord = QStringLiteral("payer");

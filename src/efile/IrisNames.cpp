@@ -77,13 +77,14 @@ QVector<UnsplitName> unsplitNames(Database &db, const QString &form, const QStri
     QVector<UnsplitName> out;
     const NameTable rec = recipients(form);
     for (const NameTable &t : {kPayers, rec}) {
+        const bool payers = t.table == kPayers.table;
         QString where = QStringLiteral("%1NameType IS NULL").arg(t.prefix);
         QVariantList params;
         if (!payerFedIdNo.isEmpty()) {
             where += QStringLiteral(" AND FedIDNo = ?");
             params << payerFedIdNo;
         }
-        if (&t == &kPayers)
+        if (payers)
             where += QStringLiteral(" AND FedIDNo IN (SELECT FedIDNo FROM %1)").arg(Database::quoted(rec.table));
         RecordSet rows = RecordSet::table(db, t.table, where, params, t.key);
         for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
@@ -92,7 +93,7 @@ QVector<UnsplitName> unsplitNames(Database &db, const QString &form, const QStri
             u.key = rows.integer(t.key);
             u.nameLine = rows.text(t.nameColumn).trimmed();
             u.tin = rows.text(t.tinColumn).trimmed();
-            u.who = (&t == &kPayers ? QStringLiteral("Payer ") : QStringLiteral("Recipient ")) + u.tin;
+            u.who = (payers ? QStringLiteral("Payer ") : QStringLiteral("Recipient ")) + u.tin;
             u.proposal = proposeNameParts(u.nameLine, u.tin);
             out << u;
         }

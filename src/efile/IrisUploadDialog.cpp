@@ -60,7 +60,7 @@ IrisUploadDialog::IrisUploadDialog(AppContext &ctx, const QString &chosenPayer, 
     auto *templateRow = new QHBoxLayout;
     templateRow->addWidget(txtTemplate, 1);
     templateRow->addWidget(cmdBrowse);
-    fields->addRow(QStringLiteral("&Template (CSV):"), templateRow);
+    fields->addRow(QStringLiteral("Template (CSV):"), templateRow);
     chkAllPayers =
         new QCheckBox(QStringLiteral("Every &payer with returns of this form (else payer %1)").arg(chosenPayer), this);
     chkAllPayers->setObjectName(QStringLiteral("chkAllPayers"));

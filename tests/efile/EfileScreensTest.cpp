@@ -94,6 +94,7 @@ TEST_F(Button1099, From2026TheButtonMakesTheIrisUploadOnceTheProposedNamesAreCon
     for (int c = IrisUploadDialog::Kind; c < IrisUploadDialog::NameColumns; ++c)
         nora << d->grdNames->item(1, c)->text();
     EXPECT_EQ(nora.join('/'), QStringLiteral("I/Nora/J/Nec/"));
+    EXPECT_EQ(d->grdNames->item(0, IrisUploadDialog::Who)->text(), QStringLiteral("Payer 12-3456789"));
     EXPECT_EQ(d->grdNames->item(0, IrisUploadDialog::Kind)->text(), QStringLiteral("B"));
 
     const QString templ = dir.filePath(QStringLiteral("nec.csv"));

@@ -31,6 +31,14 @@ const Upgrade kUpgrades[] = {
     {"1099Nec", nullptr, ":/db/08_1099_2026.sql"},
     {"1096", "FormType", ":/db/09_forms_1099_2026.sql"},
     {"CopyDrawings", nullptr, ":/db/10_copies.sql"},
+    {"IrisColumns", nullptr, ":/db/11_iris.sql"},
+    // A 1099Nec table made by its own script after the IRIS one had run gets the name parts here.
+    {"1099Nec", "RecTinType", "ALTER TABLE \"1099Nec\" ADD COLUMN RecTinType TEXT(3) COLLATE NOCASE"},
+    {"1099Nec", "RecNameType", "ALTER TABLE \"1099Nec\" ADD COLUMN RecNameType TEXT(1) COLLATE NOCASE"},
+    {"1099Nec", "RecFirstName", "ALTER TABLE \"1099Nec\" ADD COLUMN RecFirstName TEXT(40) COLLATE NOCASE"},
+    {"1099Nec", "RecMiddleName", "ALTER TABLE \"1099Nec\" ADD COLUMN RecMiddleName TEXT(40) COLLATE NOCASE"},
+    {"1099Nec", "RecLastName", "ALTER TABLE \"1099Nec\" ADD COLUMN RecLastName TEXT(40) COLLATE NOCASE"},
+    {"1099Nec", "RecSuffix", "ALTER TABLE \"1099Nec\" ADD COLUMN RecSuffix TEXT(10) COLLATE NOCASE"},
 };
 
 bool hasTable(Database &db, const QString &table)

@@ -1,6 +1,8 @@
 #include "print_1099/PrtSel1099.h"
 
 #include "efile/CreateEfile.h"
+#include "efile/IrisUpload.h"
+#include "efile/IrisUploadDialog.h"
 #include "efile/Returns1099Efile.h"
 
 #include "data/Settings.h"
@@ -11,6 +13,7 @@
 #include "shell/MainWindow.h"
 
 #include <QGroupBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -57,6 +60,8 @@ bool formTypesKept(Database &db)
 
 PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc1099Setup(), parent)
 {
+    if (efile::filesThroughIris(database()))
+        cmdEfile->setText(QStringLiteral("Create IRIS &Upload..."));
     // A database before 2025 keeps the screen as it was: no choice, 1099-MISCs only.
     if (!formTypesKept(database()))
         return;
@@ -134,6 +139,10 @@ void PrtSel1099::printSummaryReport(Printer &printer)
 
 void PrtSel1099::createEfile()
 {
+    if (efile::filesThroughIris(database())) {
+        CreateIrisUpload(context(), chosenNumber(), this);
+        return;
+    }
     EfileRequest r;
     r.form = QStringLiteral("1099");
     r.filerWord = QStringLiteral("payer");

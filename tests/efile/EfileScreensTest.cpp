@@ -1,6 +1,8 @@
 #include "EfileFixture.h"
 #include "data/Settings.h"
 #include "efile/EfileSubmitterDialog.h"
+#include "efile/IrisUpload.h"
+#include "efile/IrisUploadDialog.h"
 #include "efile/Submitter.h"
 #include "efile/TaxYearDialog.h"
 #include "print_1099/PrtSel1099.h"
@@ -11,6 +13,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 using namespace quillory;
@@ -70,6 +74,47 @@ TEST_F(Button1099, WritesOnlyTheChosenPayerAndCancelWritesNothing)
     s.cmdEfile->click();
     EXPECT_TRUE(dialogs.calls.last().text.contains(QStringLiteral("It holds 10 records: 4 returns of 1 payer.")));
     EXPECT_EQ(QFile(path).size(), 10 * 750);
+}
+
+TEST_F(Button1099, From2026TheButtonMakesTheIrisUploadOnceTheProposedNamesAreConfirmed)
+{
+    Database &db = state.gDatabase;
+    db.exec(QStringLiteral("UPDATE Settings SET Year = '2026'"));
+    db.exec(QStringLiteral("INSERT INTO \"1099Nec\" (FedIDNo, RecIDNo, RecName1, RecAddr, RecCityStZip, "
+                           "NonemployeeComp) VALUES ('12-3456789', '333-22-1111', 'Nora J Nec', '1 Elm St', "
+                           "'Normal, IL 61761', 250000000)"));
+    dialogs.answer(Answer::Ok);
+    PrtSel1099 &s = open();
+    EXPECT_EQ(s.cmdEfile->text(), QStringLiteral("Create IRIS &Upload..."));
+    s.cmdEfile->click();
+    auto *d = s.findChild<IrisUploadDialog *>();
+    ASSERT_NE(d, nullptr);
+    ASSERT_EQ(d->grdNames->rowCount(), 2);
+    QStringList nora;
+    for (int c = IrisUploadDialog::Kind; c < IrisUploadDialog::NameColumns; ++c)
+        nora << d->grdNames->item(1, c)->text();
+    EXPECT_EQ(nora.join('/'), QStringLiteral("I/Nora/J/Nec/"));
+    EXPECT_EQ(d->grdNames->item(0, IrisUploadDialog::Who)->text(), QStringLiteral("Payer 12-3456789"));
+    EXPECT_EQ(d->grdNames->item(0, IrisUploadDialog::Kind)->text(), QStringLiteral("B"));
+
+    const QString templ = dir.filePath(QStringLiteral("nec.csv"));
+    QFile file(templ);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Tax Year,Recipient Taxpayer ID Number,Recipient First Name,Box 1 - Nonemployee Compensation\r\n");
+    file.close();
+    d->txtTemplate->setText(templ);
+    dialogs.answer(Answer::Ok);
+    d->cmdCreate_Click();
+    EXPECT_TRUE(dialogs.calls.last().text.startsWith(QStringLiteral("Confirm the names first")));
+    d->cmdConfirm_Click();
+    EXPECT_EQ(d->grdNames->rowCount(), 0);
+    dialogs.answerFolder(dir.path()).answer(Answer::Ok);
+    d->cmdCreate_Click();
+    QFile part(dir.filePath(QStringLiteral("IRIS-1099-NEC-2026-payer6789-part1.csv")));
+    ASSERT_TRUE(part.open(QIODevice::ReadOnly));
+    EXPECT_EQ(part.readAll(), QByteArray("Tax Year,Recipient Taxpayer ID Number,Recipient First Name,Box 1 - "
+                                         "Nonemployee Compensation\r\n2026,333221111,Nora,25000.00\r\n"));
+    EXPECT_EQ(efile::irisTemplatePath(db, QStringLiteral("1099-NEC"), QStringLiteral("2026")), templ);
 }
 
 TEST_F(W2Button, OptionsDialogsStoreTheSubmitterAndCheckTheTaxYear)

@@ -40,7 +40,9 @@ const Form forms[] = {
      true,
      {"Counter", "Tfid", "EstNo", "FilerType",
       // boxes of the forms from 2025, which the layout of the older form has no place for
-      "FishPurchased", "Deferrals409A", "NqDeferredComp", "Fatca", "CashTips", "TipCode1", "TipCode2", "Overtime"}},
+      "FishPurchased", "Deferrals409A", "NqDeferredComp", "Fatca", "CashTips", "TipCode1", "TipCode2", "Overtime",
+      // the name parts that files for IRIS take; the form prints the name lines
+      "RecTinType", "RecNameType", "RecFirstName", "RecMiddleName", "RecLastName", "RecSuffix"}},
     {"1096", "1096", {"1096"}, false, {"Year", "FinalReturn", "FormType"}},
 };
 

@@ -30,6 +30,7 @@ const Upgrade kUpgrades[] = {
     {"FormEditions", nullptr, ":/db/07_forms_2026.sql"},
     {"1099Nec", nullptr, ":/db/08_1099_2026.sql"},
     {"CopyDrawings", nullptr, ":/db/10_copies.sql"},
+    {"CopyDrawings", nullptr, ":/db/12_copies_1099.sql", "Drawing = '1099NEC-2026'"},
 };
 
 bool hasTable(Database &db, const QString &table)

@@ -89,7 +89,7 @@ INSERT INTO CopyItems (Drawing, Seq, Kind, BoxNo, Caption, X, Y, W, H, Columns, 
   -- 1099-NEC (5.790, 0.729 - 6.500, 0.894)
   ('1099NEC-2026', 27, 'label', '', '1099-NEC', 8338, 930, 1022, 237, '', 10, -1),
   -- (Rev. December 2026) (5.527, 1.012 - 6.500, 1.126)
-  ('1099NEC-2026', 28, 'label', '', '(Rev. December 2026)', 7959, 1337, 1401, 164, '', 7, 0),
+  ('1099NEC-2026', 28, 'label', '', '(Rev. December 2026)', 7959, 1337, 1401, 164, '', 6.5, 0),
   -- For calendar year (5.594, 1.183 - 6.500, 1.299)
   ('1099NEC-2026', 29, 'label', '', 'For calendar year', 8055, 1584, 1305, 167, '', 7, 0),
   -- the calendar year, in its field (5.850, 1.310 - 6.200, 1.458)
@@ -192,7 +192,7 @@ INSERT INTO CopyItems (Drawing, Seq, Kind, BoxNo, Caption, X, Y, W, H, Columns, 
   -- 1099-MISC (5.790, 0.729 - 6.500, 0.894)
   ('1099MISC-2026', 28, 'label', '', '1099-MISC', 8338, 930, 1022, 237, '', 10, -1),
   -- (Rev. December 2026) (5.527, 1.012 - 6.500, 1.126)
-  ('1099MISC-2026', 29, 'label', '', '(Rev. December 2026)', 7959, 1337, 1401, 164, '', 7, 0),
+  ('1099MISC-2026', 29, 'label', '', '(Rev. December 2026)', 7959, 1337, 1401, 164, '', 6.5, 0),
   -- For calendar year (5.594, 1.183 - 6.500, 1.299)
   ('1099MISC-2026', 30, 'label', '', 'For calendar year', 8055, 1584, 1305, 167, '', 7, 0),
   -- the calendar year, in its field (5.850, 1.310 - 6.200, 1.458)

@@ -6,8 +6,13 @@
 #include "print_1099/Misc1099FormsRun.h"
 #include "print_1099/Misc1099Selection.h"
 #include "print_1099/Print1096.h"
+#include "print_1099/RecipientCopies.h"
 #include "print_1099/Summary1096.h"
 #include "shell/MainWindow.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QPushButton>
 
 namespace quillory {
 
@@ -32,12 +37,36 @@ PrintScreenSetup misc1099Setup()
     s.exitName = QStringLiteral("Command3");
     s.helpTopic = PrtSel1099::kHelpTopic;
     s.efileCaption = QStringLiteral("Create 1099 &E-file...");
+    s.copies = &RecipientCopies(RecipientForm::Misc);
+    s.copiesCaption = QStringLiteral("Print &Recipient Copies");
+    s.copiesPdfCaption = QStringLiteral("Save Copies as P&DF...");
+    s.copiesPreview = QStringLiteral("Recipient Copies");
     return s;
 }
 
 } // namespace
 
-PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc1099Setup(), parent) {}
+PrtSel1099::PrtSel1099(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, misc1099Setup(), parent)
+{
+    // The list holds 1099-MISC rows only: the 1099-NEC copies are drawn for all of the payer's.
+    cboCopiesForm = new QComboBox(cmdCopies->parentWidget());
+    cboCopiesForm->setObjectName(QStringLiteral("cboCopiesForm"));
+    cboCopiesForm->setAccessibleName(QStringLiteral("Recipient copies of"));
+    cboCopiesForm->addItems(
+        {QStringLiteral("1099-MISC: selected records"), QStringLiteral("1099-NEC: all of the payer's")});
+    if (auto *box = qobject_cast<QBoxLayout *>(cmdCopies->parentWidget()->layout()))
+        box->insertWidget(box->indexOf(cmdCopies), cboCopiesForm);
+}
+
+const CopyForm *PrtSel1099::copyForm() const
+{
+    return &RecipientCopies(cboCopiesForm->currentIndex() == 1 ? RecipientForm::Nec : RecipientForm::Misc);
+}
+
+QVector<qlonglong> PrtSel1099::copyKeys()
+{
+    return cboCopiesForm->currentIndex() == 1 ? NecReturnsOfPayer(database(), chosenNumber()) : selectedKeys();
+}
 
 void PrtSel1099::open(MDIForm1 &mainWindow)
 {

@@ -2,6 +2,8 @@
 
 #include "printing/PrintScreen.h"
 
+class QComboBox;
+
 namespace quillory {
 
 // The 1099 print screen: a payer's 1099-MISCs, the 1096 summary report and the 1096 form.
@@ -14,6 +16,8 @@ public:
 
     static constexpr int kHelpTopic = 1310;
 
+    QComboBox *cboCopiesForm; // whose recipient copies the copy buttons draw
+
 protected:
     RecordSet gridRows(const QString &fedIdNo, bool ordered) override;
     QString keyColumn() const override { return QStringLiteral("counter"); }
@@ -22,6 +26,8 @@ protected:
     void printSummaryReport(Printer &printer) override;
     void printSummaryForm(Printer &printer) override;
     void createEfile() override;
+    const CopyForm *copyForm() const override;
+    QVector<qlonglong> copyKeys() override;
 };
 
 } // namespace quillory

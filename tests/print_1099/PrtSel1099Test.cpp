@@ -3,6 +3,8 @@
 #include "support/PrintScreenFixture.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 
 using namespace quillory;
 using Answer = Dialogs::Answer;
@@ -71,4 +73,43 @@ TEST_F(PrtSel1099Test, The1096FormPrintsThePayerShown)
     EXPECT_EQ(count("123-45-6789"), 1);
     EXPECT_EQ(count("2500.00"), 1);
     EXPECT_EQ(count("X"), 1);
+}
+
+TEST_F(PrtSel1099Test, RecipientCopiesGoOutASheetPerRecipientAndAsOwnerOnlyPdfFilesOfTheChosenForm)
+{
+    const int tfid = addFiler("11-1111111");
+    add1099(tfid, "11-1111111", "333-33-3333", "ZOE");
+    add1099(tfid, "11-1111111", "111-11-1111", "LEE");
+    state.gDatabase.exec("INSERT INTO \"1099Nec\" (Tfid, FedIDNo, RecIDNo, RecName1, NonemployeeComp) VALUES (?, "
+                         "'11-1111111', '22-2222222', 'NEC CO', 10000000)",
+                         {tfid});
+    PrtSel1099 &s = open();
+    s.SelectAll();
+    // 2001 has no drawn 1099: refused before the printer dialog.
+    dialogs.answer(Answer::Ok);
+    s.cmdCopies->click();
+    EXPECT_EQ(dialogs.calls.last().text.toStdString(),
+              "Quillory cannot draw the 1099-MISC of tax year 2001 on plain paper (it draws those of: 2026). Print "
+              "onto the pre-printed forms instead.");
+    EXPECT_TRUE(printed.isEmpty());
+
+    folder.useTaxYear("2026");
+    dialogs.answerPrinter(true);
+    s.cmdCopies->click();
+    EXPECT_EQ(jobNames.join(", ").toStdString(), "1099-MISC recipient copies LEE, 1099-MISC recipient copies ZOE");
+    EXPECT_EQ(count("***-**-1111"), 1);
+    EXPECT_EQ(count("111-11-1111"), 0) << "the recipient's TIN whole on no copy";
+
+    s.cboCopiesForm->setCurrentIndex(1);
+    const QString out = folder.folder() + "/copies";
+    QDir().mkpath(out);
+    dialogs.answerFolder(out).answer(Answer::Ok);
+    s.cmdCopiesPdf->click();
+    EXPECT_EQ(dialogs.calls.last().text.toStdString(),
+              "1 PDF file(s) written to " + out.toStdString() + ", readable by you only.");
+    const QStringList files = QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    EXPECT_EQ(files.join(" | ").toStdString(), "1099-NEC 2026 NEC CO.pdf");
+    for (const QString &file : files)
+        EXPECT_EQ(QFile::permissions(out + '/' + file) & ~(QFile::ReadUser | QFile::WriteUser),
+                  QFile::Permissions(QFile::ReadOwner | QFile::WriteOwner));
 }

@@ -32,6 +32,7 @@ const Upgrade kUpgrades[] = {
     {"1096", "FormType", ":/db/09_forms_1099_2026.sql"},
     {"CopyDrawings", nullptr, ":/db/10_copies.sql"},
     {"IrisColumns", nullptr, ":/db/11_iris.sql"},
+    {"CopyDrawings", nullptr, ":/db/12_copies_1099.sql", "Drawing = '1099NEC-2026'"},
     // A 1099Nec table made by its own script after the IRIS one had run gets the name parts here.
     {"1099Nec", "RecTinType", "ALTER TABLE \"1099Nec\" ADD COLUMN RecTinType TEXT(3) COLLATE NOCASE"},
     {"1099Nec", "RecNameType", "ALTER TABLE \"1099Nec\" ADD COLUMN RecNameType TEXT(1) COLLATE NOCASE"},

@@ -9,6 +9,7 @@
 #include "print_1099/Misc1099FormsRun.h"
 #include "print_1099/Misc1099Selection.h"
 #include "print_1099/Print1096.h"
+#include "print_1099/RecipientCopies.h"
 #include "print_1099/Summary1096.h"
 #include "shell/MainWindow.h"
 
@@ -40,6 +41,10 @@ PrintScreenSetup misc1099Setup()
     s.exitName = QStringLiteral("Command3");
     s.helpTopic = PrtSel1099::kHelpTopic;
     s.efileCaption = QStringLiteral("Create 1099 &E-file...");
+    s.copies = &RecipientCopies(RecipientForm::Misc);
+    s.copiesCaption = QStringLiteral("Print &Recipient Copies");
+    s.copiesPdfCaption = QStringLiteral("Save Copies as P&DF...");
+    s.copiesPreview = QStringLiteral("Recipient Copies");
     return s;
 }
 
@@ -89,6 +94,11 @@ void PrtSel1099::optFormType_Click(int index)
     formType_ = nec_ ? QStringLiteral("1099-NEC") : QStringLiteral("1099-MISC");
     switchForms(nec_ ? &Nec1099Form() : &Misc1099Form(), nec_ ? kNecPaper : kMiscPaper);
     context().statusText(nec_ ? QStringLiteral("1099-NEC print screen") : QStringLiteral("1099misc print screen"));
+}
+
+const CopyForm *PrtSel1099::copyForm() const
+{
+    return &RecipientCopies(nec_ ? RecipientForm::Nec : RecipientForm::Misc);
 }
 
 void PrtSel1099::open(MDIForm1 &mainWindow)

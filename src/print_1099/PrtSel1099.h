@@ -32,6 +32,7 @@ protected:
     void printSummaryReport(Printer &printer) override;
     void printSummaryForm(Printer &printer) override;
     void createEfile() override;
+    const CopyForm *copyForm() const override;
 
 private:
     bool nec_ = false;

@@ -32,7 +32,9 @@ const CopyForm &W2Copies()
                                QStringLiteral("Boxe_FName"),
                                QStringLiteral("Boxe_LName"),
                                QStringLiteral("employee copies"),
-                               formatW2};
+                               formatW2,
+                               {},
+                               {}};
     return form;
 }
 

@@ -75,9 +75,22 @@ PrinterFont fittingFont(Printer &printer, const QString &text, int width)
     return font;
 }
 
+QVariant columnValue(const CopyForm &form, const RecordSet &row, const QString &column)
+{
+    const QVariant own = form.value ? form.value(row, column) : QVariant();
+    return own.isValid() ? own : row.value(column);
+}
+
 QString valueText(const CopyForm &form, const CopyItem &item, const RecordSet &row, const QString &column)
 {
-    const QVariant value = row.value(column);
+    // Columns joined by "+" share a line: a state line's state and the payer's number there.
+    if (column.contains(QLatin1Char('+'))) {
+        QStringList parts;
+        for (const QString &part : column.split(QLatin1Char('+'), Qt::SkipEmptyParts))
+            parts << valueText(form, item, row, part);
+        return parts.join(QStringLiteral("  ")).trimmed();
+    }
+    const QVariant value = columnValue(form, row, column);
     if (item.kind == QLatin1String("amount"))
         return FormatAmount(row.money(column).toPlainString());
     if (item.kind == QLatin1String("text") || item.kind == QLatin1String("joined"))
@@ -161,6 +174,22 @@ void drawCopy(Printer &printer, const CopyDrawing &drawing, const CopyForm &form
     }
 }
 
+// A copy whose legends name columns under "onlyif" is drawn only when one of them holds a value:
+// Copy 2 of a 1099 is for the recipient's state return.
+bool copyWanted(const CopyDrawing &drawing, const CopyForm &form, int copy, const RecordSet &row)
+{
+    const QString columns = drawing.legends.value(copy).value(QStringLiteral("onlyif"));
+    if (columns.isEmpty())
+        return true;
+    for (const QString &column : columns.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        // Amounts are stored as whole numbers: none is 0.
+        const QString text = columnValue(form, row, column).toString().trimmed();
+        if (!text.isEmpty() && text != QLatin1String("0"))
+            return true;
+    }
+    return false;
+}
+
 // Dashed lines between the copies, where the sheet is cut.
 void drawCutLines(Printer &printer, const CopyDrawing &drawing)
 {
@@ -216,7 +245,9 @@ void drawInstructions(Printer &printer, const CopyDrawing &drawing)
 
 RecordSet FindCopyRow(Database &db, const CopyForm &form, qlonglong key)
 {
-    RecordSet row = RecordSet::table(db, form.table, form.keyColumn + QStringLiteral(" = ?"), {key});
+    RecordSet row = form.rowQuery.isEmpty()
+                        ? RecordSet::table(db, form.table, form.keyColumn + QStringLiteral(" = ?"), {key})
+                        : RecordSet::query(db, form.rowQuery, {key});
     if (row.eof())
         throw DbError(QStringLiteral("The %1 record %2 no longer exists.").arg(form.shownForm).arg(key));
     return row;
@@ -224,7 +255,8 @@ RecordSet FindCopyRow(Database &db, const CopyForm &form, qlonglong key)
 
 QString CopyPersonName(const CopyForm &form, const RecordSet &row)
 {
-    return (row.text(form.lastNameColumn) + QLatin1Char(' ') + row.text(form.firstNameColumn)).simplified().toUpper();
+    const QString first = form.firstNameColumn.isEmpty() ? QString() : row.text(form.firstNameColumn);
+    return (row.text(form.lastNameColumn) + QLatin1Char(' ') + first).simplified().toUpper();
 }
 
 QString CopyFileBase(const CopyForm &form, int year, const RecordSet &row)
@@ -244,7 +276,8 @@ void PrintCopySheet(Printer &printer, const CopyDrawing &drawing, const CopyForm
     printer.startJob(
         {QStringLiteral("%1 %2 %3").arg(form.shownForm, form.copiesWord, CopyPersonName(form, row)), JobPaper::Letter});
     for (int copy = 0; copy < drawing.copies(); ++copy)
-        drawCopy(printer, drawing, form, copy, row);
+        if (copyWanted(drawing, form, copy, row))
+            drawCopy(printer, drawing, form, copy, row);
     drawCutLines(printer, drawing);
     drawInstructions(printer, drawing);
     EndPrintJob(printer);

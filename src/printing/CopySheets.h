@@ -17,11 +17,17 @@ struct CopyForm {
     QString shownForm; // "W-2": names jobs, files and messages
     QString table;
     QString keyColumn;
-    QString firstNameColumn; // the person, who names the sheet's job and file
+    QString firstNameColumn; // the person, who names the sheet's job and file; may be empty
     QString lastNameColumn;
     QString copiesWord; // "employee copies"
     // The text of a value for the kinds the drawing leaves to the form (ssn, ein, ...).
     std::function<QString(const QString &kind, const QVariant &value)> format;
+    // Reads the row with what the drawing needs beyond the table, its key the one parameter;
+    // empty: the table's row.
+    QString rowQuery;
+    // The value of a column the drawing names that the row does not hold as such (a TIN as the
+    // copy shows it, a part of an address line); an invalid value: the row's own.
+    std::function<QVariant(const RecordSet &row, const QString &column)> value;
 };
 
 // The row of the form's table with the key; a row deleted since it was listed is an error.

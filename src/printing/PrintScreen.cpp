@@ -449,14 +449,14 @@ void PrintScreen::cmdTestSheet_Click()
 
 bool PrintScreen::copiesToDraw(QVector<qlonglong> &keys)
 {
-    keys = selectedKeys();
+    keys = copyKeys();
     if (keys.isEmpty()) {
-        ctx_.dialogs.message(QStringLiteral("No %1 records were selected.").arg(setup_.copies->shownForm),
+        ctx_.dialogs.message(QStringLiteral("No %1 records were selected.").arg(copyForm()->shownForm),
                              ctx_.state.gAppTitle);
         return false;
     }
     try {
-        OpenCopyDrawing(database(), setup_.copies->form, setup_.copies->shownForm);
+        OpenCopyDrawing(database(), copyForm()->form, copyForm()->shownForm);
     } catch (const DbError &e) {
         ctx_.dialogs.message(QString::fromStdString(e.what()), ctx_.state.gAppTitle, Dialogs::Icon::Exclamation);
         return false;
@@ -470,7 +470,7 @@ void PrintScreen::cmdCopies_Click()
     if (!copiesToDraw(keys))
         return;
     printThrough(true, [&](Printer &printer) {
-        runBusy({[&] { PrintCopySheets(database(), printer, *setup_.copies, keys); }}, OnFailure::EndRun);
+        runBusy({[&] { PrintCopySheets(database(), printer, *copyForm(), keys); }}, OnFailure::EndRun);
     });
 }
 
@@ -480,11 +480,11 @@ void PrintScreen::cmdCopiesPdf_Click()
     if (!copiesToDraw(keys))
         return;
     const std::optional<QString> folder = ctx_.dialogs.chooseFolder(
-        QStringLiteral("Save %1 %2 as PDF files into").arg(setup_.copies->shownForm, setup_.copies->copiesWord));
+        QStringLiteral("Save %1 %2 as PDF files into").arg(copyForm()->shownForm, copyForm()->copiesWord));
     if (!folder)
         return;
     QStringList written;
-    if (runBusy({[&] { written = SaveCopiesAsPdf(database(), *setup_.copies, keys, *folder); }}, OnFailure::EndRun))
+    if (runBusy({[&] { written = SaveCopiesAsPdf(database(), *copyForm(), keys, *folder); }}, OnFailure::EndRun))
         ctx_.dialogs.message(QStringLiteral("%1 PDF file(s) written to %2, readable by you only.")
                                  .arg(written.size())
                                  .arg(QDir::toNativeSeparators(*folder)),
@@ -501,7 +501,9 @@ void PrintScreen::Preview(Run run)
         QVector<qlonglong> chosen;
         if (!copiesToDraw(chosen))
             return;
-        sheet = [this, chosen](Printer &printer) { PrintCopySheets(database(), printer, *setup_.copies, chosen); };
+        sheet = [this, chosen, form = copyForm()](Printer &printer) {
+            PrintCopySheets(database(), printer, *form, chosen);
+        };
     }
     runSteps(ctx_, {[&] {
                  ShowPrintPreview(this, windowTitle(), run != TestSheet && run != Copies, [&](Printer &printer) {

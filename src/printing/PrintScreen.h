@@ -115,6 +115,10 @@ protected:
     virtual void printSummaryForm(Printer &printer) = 0;
     // Writes the electronic file of these records.
     virtual void createEfile() = 0;
+    // The copies the copy buttons draw and the records they draw them for: the screen's own and
+    // the selected rows unless the screen offers a choice.
+    virtual const CopyForm *copyForm() const { return setup_.copies; }
+    virtual QVector<qlonglong> copyKeys() { return selectedKeys(); }
     // Runs the steps of a busy run with the wait cursor; failures go to the failure dialog.
     bool runBusy(const std::vector<std::function<void()>> &steps, OnFailure policy);
 

@@ -80,9 +80,9 @@ TEST_F(Button1099, From2026TheButtonMakesTheIrisUploadOnceTheProposedNamesAreCon
 {
     Database &db = state.gDatabase;
     db.exec(QStringLiteral("UPDATE Settings SET Year = '2026'"));
-    db.exec(QStringLiteral("INSERT INTO \"1099Nec\" (FedIDNo, RecIDNo, RecName1, RecAddr, RecCityStZip, "
-                           "NonemployeeComp) VALUES ('12-3456789', '333-22-1111', 'Nora J Nec', '1 Elm St', "
-                           "'Normal, IL 61761', 250000000)"));
+    db.exec(QStringLiteral("INSERT INTO \"1099Nec\" (Tfid, FedIDNo, RecIDNo, RecName1, RecAddr, RecCityStZip, "
+                           "NonemployeeComp) SELECT Tfid, FedIDNo, '333-22-1111', 'Nora J Nec', '1 Elm St', "
+                           "'Normal, IL 61761', 250000000 FROM FilerInfo WHERE FedIDNo = '12-3456789'"));
     dialogs.answer(Answer::Ok);
     PrtSel1099 &s = open();
     EXPECT_EQ(s.cmdEfile->text(), QStringLiteral("Create IRIS &Upload..."));

@@ -3,6 +3,7 @@
 #include "support/PrintScreenFixture.h"
 
 #include <QComboBox>
+#include <QDir>
 
 using namespace quillory;
 using Answer = Dialogs::Answer;
@@ -104,4 +105,33 @@ TEST_F(PrtSel1099Test, FromTaxYear2025TheFormTypeChoosesTheReturnsPaperAnd1096)
                                      "1099-NEC test sheet NEC-C"}));
     EXPECT_EQ(count("30000.00"), 2); // box 1a, and box 5 of the 1096
     EXPECT_EQ(count("2500.00"), 0);  // the 1099-MISC's box 7 is on neither
+}
+
+TEST_F(PrtSel1099Test, RecipientCopiesGoOutASheetPerRecipientAndAsPdfFilesOfTheChosenForm)
+{
+    const int tfid = addFiler("11-1111111");
+    add1099(tfid, "11-1111111", "333-33-3333", "ZOE");
+    add1099(tfid, "11-1111111", "111-11-1111", "LEE");
+    state.gDatabase.exec("INSERT INTO \"1099Nec\" (Tfid, FedIDNo, RecIDNo, RecName1, NonemployeeComp) VALUES (?, "
+                         "'11-1111111', '22-2222222', 'NEC CO', 10000000)",
+                         {tfid});
+    folder.useTaxYear("2026");
+    PrtSel1099 &s = open();
+    s.SelectAll();
+    dialogs.answerPrinter(true);
+    s.cmdCopies->click();
+    EXPECT_EQ(jobNames.join(", ").toStdString(), "1099-MISC recipient copies LEE, 1099-MISC recipient copies ZOE");
+    EXPECT_EQ(count("***-**-1111"), 1);
+    EXPECT_EQ(count("111-11-1111"), 0) << "the recipient's TIN whole on no copy";
+
+    s.optFormType[1]->click();
+    s.SelectAll();
+    const QString out = folder.folder() + "/copies";
+    QDir().mkpath(out);
+    dialogs.answerFolder(out).answer(Answer::Ok);
+    s.cmdCopiesPdf->click();
+    EXPECT_EQ(dialogs.calls.last().text.toStdString(),
+              "1 PDF file(s) written to " + out.toStdString() + ", readable by you only.");
+    const QStringList files = QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    EXPECT_EQ(files.join(" | ").toStdString(), "1099-NEC 2026 NEC CO.pdf");
 }

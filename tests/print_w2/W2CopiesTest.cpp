@@ -2,58 +2,17 @@
 #include "data/RecordSet.h"
 #include "printing/CopiesPdf.h"
 #include "printing/CopySheets.h"
+#include "support/PdfText.h"
 #include "support/TestDatabase.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTextDocumentFragment>
 #include <gtest/gtest.h>
 
 using namespace quillory;
+using namespace quillory::test;
 
 namespace {
-
-struct PdfWord {
-    int page;
-    QRectF box; // points
-    QString text;
-};
-struct PdfLine {
-    int page;
-    QPointF at;
-    QString text;
-};
-
-// Words and lines of a PDF file read back with pdftotext -bbox-layout.
-void readPdf(const QString &pdf, QVector<PdfWord> &words, QVector<PdfLine> &lines, int &pages)
-{
-    QProcess tool;
-    tool.start("pdftotext", {"-bbox-layout", pdf, "-"});
-    ASSERT_TRUE(tool.waitForFinished(30000));
-    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
-    static const QRegularExpression token(
-        R"re(<page |<line |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    pages = 0;
-    for (auto it = token.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith("<page")) {
-            ++pages;
-        } else if (m.captured(0).startsWith("<line")) {
-            lines.append({pages, {}, {}});
-        } else {
-            const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-            const QString text = QTextDocumentFragment::fromHtml(m.captured(5)).toPlainText();
-            words.append({pages, box, text});
-            PdfLine &line = lines.last();
-            if (line.text.isEmpty())
-                line.at = box.center();
-            line.text += (line.text.isEmpty() ? "" : " ") + text;
-        }
-    }
-}
 
 // A box of the 2026 W-2 (fw2.pdf, Copy B page) in inches from the page's corner, its caption as
 // printed there, and the values the W-2 below puts in it.
@@ -154,10 +113,7 @@ TEST(W2Copies, TheSavedSheetHasEveryBoxOfThe2026FormWithItsValueOnEachCopy)
         };
         for (const Box &box : boxes) {
             const QRectF area = QRectF(onCopy(box.left, box.top), onCopy(box.right, box.bottom)).adjusted(-1, -1, 1, 1);
-            QStringList inside;
-            for (const PdfWord &w : words)
-                if (w.page == 1 && area.contains(w.box))
-                    inside << w.text;
+            QStringList inside = wordsInside(words, 1, area);
             for (const QString &word : QString(box.caption).split(' '))
                 EXPECT_TRUE(inside.contains(word)) << box.caption << ": caption word " << word.toStdString();
             for (const QString &value : box.values) {

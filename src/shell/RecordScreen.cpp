@@ -276,12 +276,29 @@ void RecordScreen::cmdMove_Click(int index)
 void RecordScreen::cmdEdit_Click(int index)
 {
     // The commands by index from Add to List; Print and Exit are the screens' own.
-    using Action = void (RecordScreen::*)();
-    static const Action actions[] = {&RecordScreen::Add,    &RecordScreen::Edit,         &RecordScreen::Save,
-                                     &RecordScreen::Cancel, &RecordScreen::DeleteRecord, &RecordScreen::List};
     addPending_ = false;
-    if (index >= 0 && index < int(std::size(actions)))
-        (this->*actions[index])();
+    switch (index) {
+    case 0:
+        Add();
+        break;
+    case 1:
+        Edit();
+        break;
+    case 2:
+        Save();
+        break;
+    case 3:
+        Cancel();
+        break;
+    case 4:
+        DeleteRecord();
+        break;
+    case 5:
+        List();
+        break;
+    default:
+        break;
+    }
 }
 
 void RecordScreen::Add()

@@ -1,6 +1,6 @@
 -- Form editions of the 1099-MISC, the 1099-NEC and the 1096, the 2026 layouts of the three, the
 -- NEC paper kinds, and a 1096 summary per form type. Runs after 08_1099_2026.sql on a new
--- database, and once on an older file when it opens (src/data/SchemaUpgrades.cpp).
+-- database, and once on an older file when it opens (src/core/data/SchemaUpgrades.cpp).
 --
 -- A database's tax year (Settings.Year) chooses the edition whose years hold it. Tax year 2025
 -- (1099-NEC and 1099-MISC Rev. April 2025, three to a sheet) has no edition: no fillable copy of

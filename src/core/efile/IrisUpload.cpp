@@ -1,6 +1,7 @@
 #include "efile/IrisUpload.h"
 
 #include "data/Database.h"
+#include "data/FilerTable.h"
 #include "data/RecordSet.h"
 #include "data/Settings.h"
 #include "efile/EfileData.h"
@@ -327,7 +328,7 @@ IrisUpload buildIrisUpload(Database &db, const QString &form, const IrisTemplate
     RecordSet rows = RecordSet::table(db, table, payerFedIdNo.isEmpty() ? QString() : QStringLiteral("FedIDNo = ?"),
                                       payerFedIdNo.isEmpty() ? QVariantList() : QVariantList{payerFedIdNo},
                                       QStringLiteral("FedIDNo, RecIDNo, Counter"));
-    RecordSet filers = RecordSet::table(db, QStringLiteral("FilerInfo"), {}, {}, QStringLiteral("Tfid"));
+    RecordSet filers = filerTable::byKey(db);
     const qlonglong perFile =
         qMax<qlonglong>(1, db.scalar(QStringLiteral("SELECT IrisRowsPerFile FROM Settings")).toLongLong());
 

@@ -1,6 +1,7 @@
 #include "efile/Returns1099Efile.h"
 
 #include "data/Database.h"
+#include "data/FilerTable.h"
 #include "data/RecordSet.h"
 #include "data/Settings.h"
 #include "efile/EfileData.h"
@@ -97,10 +98,7 @@ RecordSet readReturns(Database &db, const QString &payerFedIdNo, int taxYear)
 // The filers that have 1099-MISC rows, the first one of each number first.
 RecordSet readPayerFilers(Database &db)
 {
-    return RecordSet::table(db, QStringLiteral("FilerInfo"),
-                            QStringLiteral("FedIDNo IN (SELECT FedIDNo FROM \"1099Misc\" UNION ALL "
-                                           "SELECT FedIDNo FROM \"1099Nec\")"),
-                            {}, QStringLiteral("Tfid"));
+    return filerTable::payersWithReturns(db);
 }
 
 // The rows grouped by payer number; numbers compare without regard to case, as the column

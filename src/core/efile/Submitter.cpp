@@ -4,6 +4,8 @@
 
 #include <QSqlQuery>
 
+#include <utility>
+
 namespace quillory::efile {
 
 namespace {
@@ -17,14 +19,16 @@ Submitter Submitter::read(Database &db)
     QSqlQuery q = db.exec(QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM EfileSubmitter LIMIT 1"));
     if (!q.next())
         return s;
-    QString *texts[] = {&s.ein,   &s.ssaUserId, &s.tcc,     &s.name,  &s.address, &s.city,
-                        &s.state, &s.zip,       &s.contact, &s.phone, &s.email};
-    int i = 0;
-    for (QString *t : texts)
-        *t = q.value(i++).toString();
-    if (!q.value(i).toString().isEmpty())
-        s.preparer = q.value(i).toString();
-    s.testFile = q.value(i + 1).toLongLong() != 0;
+    const std::pair<const char *, QString *> texts[] = {
+        {"EIN", &s.ein},         {"SSAUserID", &s.ssaUserId}, {"TCC", &s.tcc},     {"Name", &s.name},
+        {"Address", &s.address}, {"City", &s.city},           {"State", &s.state}, {"ZIP", &s.zip},
+        {"Contact", &s.contact}, {"Phone", &s.phone},         {"Email", &s.email}};
+    for (const auto &[column, text] : texts)
+        *text = q.value(QLatin1String(column)).toString();
+    const QString preparer = q.value(QStringLiteral("Preparer")).toString();
+    if (!preparer.isEmpty())
+        s.preparer = preparer;
+    s.testFile = q.value(QStringLiteral("TestFile")).toLongLong() != 0;
     return s;
 }
 

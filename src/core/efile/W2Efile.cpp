@@ -1,6 +1,7 @@
 #include "efile/W2Efile.h"
 
 #include "data/Database.h"
+#include "data/FilerTable.h"
 #include "data/RecordSet.h"
 #include "data/Settings.h"
 #include "efile/EfileData.h"
@@ -106,14 +107,13 @@ EmployerFilter employerFilter(const EmployerChoice &choice)
 
 RecordSet readEmployers(Database &db, const EmployerFilter &f)
 {
-    return RecordSet::table(db, QStringLiteral("FilerInfo"), f.where, f.params, QStringLiteral("FedIDNo"));
+    return filerTable::matching(db, f.where, f.params, QStringLiteral("FedIDNo"));
 }
 
 // The W-2s of all chosen employers in one read, in employee order within each employer.
 RecordSet readW2s(Database &db, const EmployerFilter &f)
 {
-    return RecordSet::table(db, QStringLiteral("W2"),
-                            QStringLiteral("Tfid IN (SELECT Tfid FROM FilerInfo WHERE %1)").arg(f.where), f.params,
+    return RecordSet::table(db, QStringLiteral("W2"), filerTable::keyIn(f.where), f.params,
                             QStringLiteral("Tfid, Boxd"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/FilerTable.h"
 #include "data/RecordSet.h"
 
 #include <QSqlQuery>
@@ -27,18 +28,15 @@ std::optional<QString> PayerDetails::stateNumber(const QString &code) const
 
 PayerDetails readPayerDetails(Database &db, const QString &fedIdNo)
 {
-    QSqlQuery q = db.exec(QStringLiteral("SELECT PayerName, PayerL1, PayerL2, PayerL3, State1, State1ID, State2, "
-                                         "State2ID FROM FilerInfo WHERE FedIDNo = ? ORDER BY Tfid LIMIT 1"),
-                          {fedIdNo});
-    if (!q.next())
+    RecordSet filer = filerTable::firstWithIdNumber(db, fedIdNo);
+    if (filer.eof())
         throw DbError(QObject::tr("No tax payer with the identification number \"%1\" was found.").arg(fedIdNo));
-    // A Null value reads as empty text.
-    auto text = [&q](int column) { return q.value(column).toString(); };
     PayerDetails payer;
+    const char *const labelColumns[4] = {"PayerName", "PayerL1", "PayerL2", "PayerL3"};
     for (int i = 0; i < 4; ++i)
-        payer.labels[i] = text(i);
-    payer.states[0] = {text(4), text(5)};
-    payer.states[1] = {text(6), text(7)};
+        payer.labels[i] = filer.text(QString::fromLatin1(labelColumns[i]));
+    payer.states[0] = {filer.text(QStringLiteral("State1")), filer.text(QStringLiteral("State1ID"))};
+    payer.states[1] = {filer.text(QStringLiteral("State2")), filer.text(QStringLiteral("State2ID"))};
     return payer;
 }
 

@@ -12,8 +12,8 @@ bool belowThresholds(Database &db, int year, const QString &form, const BoxAmoun
                           {QString::number(year), form});
     bool anyAmount = false;
     while (q.next()) {
-        const Money threshold = Money::fromVariant(q.value(1));
-        const Money amount = amountOf(q.value(0).toString());
+        const Money threshold = Money::fromVariant(q.value(QStringLiteral("Amount")));
+        const Money amount = amountOf(q.value(QStringLiteral("ColumnName")).toString());
         anyAmount = anyAmount || amount > Money();
         // A threshold of 0 is met by any amount at all.
         if (amount > Money() && amount >= threshold)

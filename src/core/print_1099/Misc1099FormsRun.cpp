@@ -2,6 +2,7 @@
 
 #include "data/Address.h"
 #include "data/Database.h"
+#include "data/FilerTable.h"
 #include "data/RecordSet.h"
 #include "data/Settings.h"
 
@@ -50,9 +51,7 @@ QVector<DerivedValue> Form1099Values(Database &db, const RecordSet &row)
     const AddressBoxes payer = addressBoxes({row.text(QStringLiteral("PayerL1")), row.text(QStringLiteral("PayerL2")),
                                              row.text(QStringLiteral("PayerL3"))});
     const AddressBoxes recipient = addressBoxes({row.text(QStringLiteral("RecCityStZip"))});
-    const QString phone =
-        db.scalar(QStringLiteral("SELECT Phone FROM FilerInfo WHERE Tfid = ?"), {row.value(QStringLiteral("Tfid"))})
-            .toString();
+    const QString phone = filerTable::phone(db, row.value(QStringLiteral("Tfid")));
     return {{QStringLiteral("PayerSuite"), payer.suite}, {QStringLiteral("PayerStreet"), payer.street},
             {QStringLiteral("PayerCity"), payer.city},   {QStringLiteral("PayerState"), payer.state},
             {QStringLiteral("PayerZip"), payer.zip},     {QStringLiteral("PayerPhone"), phone},

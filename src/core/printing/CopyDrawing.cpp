@@ -24,8 +24,10 @@ QString drawnYears(Database &db, const QString &form)
                                          "ORDER BY FirstYear"),
                           {form});
     while (q.next())
-        years << (q.value(0) == q.value(1) ? q.value(0).toString()
-                                           : q.value(0).toString() + QStringLiteral(" to ") + q.value(1).toString());
+        years << (q.value(QStringLiteral("FirstYear")) == q.value(QStringLiteral("LastYear"))
+                      ? q.value(QStringLiteral("FirstYear")).toString()
+                      : q.value(QStringLiteral("FirstYear")).toString() + QStringLiteral(" to ") +
+                            q.value(QStringLiteral("LastYear")).toString());
     return years.isEmpty() ? QStringLiteral("none") : years.join(QStringLiteral(", "));
 }
 
@@ -49,41 +51,43 @@ CopyDrawing OpenCopyDrawing(Database &db, const QString &form, const QString &sh
                           .arg(year)
                           .arg(drawnYears(db, form)));
     CopyDrawing d;
-    d.name = q.value(0).toString();
+    d.name = q.value(QStringLiteral("Drawing")).toString();
     d.year = year;
-    d.copySize = QSize(q.value(1).toInt(), q.value(2).toInt());
-    d.perRow = q.value(3).toInt();
+    d.copySize = QSize(q.value(QStringLiteral("CopyWidth")).toInt(), q.value(QStringLiteral("CopyHeight")).toInt());
+    d.perRow = q.value(QStringLiteral("PerRow")).toInt();
 
     QSqlQuery items = db.exec(QStringLiteral("SELECT Kind, BoxNo, Caption, X, Y, W, H, Columns, FontSize, Bold "
                                              "FROM CopyItems WHERE Drawing = ? ORDER BY Seq"),
                               {d.name});
     while (items.next()) {
         CopyItem item;
-        item.kind = items.value(0).toString().toLower();
-        item.boxNo = items.value(1).toString();
-        item.caption = items.value(2).toString();
-        item.rect =
-            QRect(items.value(3).toInt(), items.value(4).toInt(), items.value(5).toInt(), items.value(6).toInt());
-        item.columns = items.value(7).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        item.fontSize = items.value(8).toDouble();
-        item.bold = items.value(9).toLongLong() != 0;
+        item.kind = items.value(QStringLiteral("Kind")).toString().toLower();
+        item.boxNo = items.value(QStringLiteral("BoxNo")).toString();
+        item.caption = items.value(QStringLiteral("Caption")).toString();
+        item.rect = QRect(items.value(QStringLiteral("X")).toInt(), items.value(QStringLiteral("Y")).toInt(),
+                          items.value(QStringLiteral("W")).toInt(), items.value(QStringLiteral("H")).toInt());
+        item.columns = items.value(QStringLiteral("Columns")).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        item.fontSize = items.value(QStringLiteral("FontSize")).toDouble();
+        item.bold = items.value(QStringLiteral("Bold")).toLongLong() != 0;
         d.items.append(item);
     }
     QSqlQuery legends = db.exec(QStringLiteral("SELECT CopyNo, Slot, Text FROM CopyLegends WHERE Drawing = ? "
                                                "ORDER BY CopyNo"),
                                 {d.name});
     while (legends.next()) {
-        const int copy = legends.value(0).toInt();
+        const int copy = legends.value(QStringLiteral("CopyNo")).toInt();
         if (copy < 1)
             continue;
         if (d.legends.size() < copy)
             d.legends.resize(copy);
-        d.legends[copy - 1].insert(legends.value(1).toString().toLower(), legends.value(2).toString());
+        d.legends[copy - 1].insert(legends.value(QStringLiteral("Slot")).toString().toLower(),
+                                   legends.value(QStringLiteral("Text")).toString());
     }
     QSqlQuery texts =
         db.exec(QStringLiteral("SELECT Text, Heading FROM CopyTexts WHERE Drawing = ? ORDER BY Seq"), {d.name});
     while (texts.next())
-        d.instructions.append({texts.value(0).toString(), texts.value(1).toLongLong() != 0});
+        d.instructions.append(
+            {texts.value(QStringLiteral("Text")).toString(), texts.value(QStringLiteral("Heading")).toLongLong() != 0});
     if (d.items.isEmpty() || d.legends.isEmpty())
         throw DbError(QStringLiteral("The drawing %1 of the %2 has no boxes or no copies.").arg(d.name, shownForm));
     return d;

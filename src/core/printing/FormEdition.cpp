@@ -26,13 +26,13 @@ QString printableYears(Database &db, const QString &form)
                                          "ORDER BY FirstYear"),
                           {form});
     while (q.next()) {
-        const QString first = q.value(0).toString();
-        if (q.value(1).isNull())
+        const QString first = q.value(QStringLiteral("FirstYear")).toString();
+        if (q.value(QStringLiteral("LastYear")).isNull())
             spans << first + QStringLiteral(" and later");
-        else if (q.value(1).toInt() == q.value(0).toInt())
+        else if (q.value(QStringLiteral("LastYear")).toInt() == q.value(QStringLiteral("FirstYear")).toInt())
             spans << first;
         else
-            spans << first + QStringLiteral(" to ") + q.value(1).toString();
+            spans << first + QStringLiteral(" to ") + q.value(QStringLiteral("LastYear")).toString();
     }
     return spans.isEmpty() ? QStringLiteral("none") : spans.join(QStringLiteral(", "));
 }
@@ -58,9 +58,10 @@ FormEdition ChooseEdition(Database &db, const QString &form)
     FormEdition edition;
     edition.form = form;
     edition.year = year;
-    edition.layoutForm = q.value(0).toString();
-    edition.lowerFormOffset = Twips(q.value(1).toInt());
-    edition.deferralCodes = q.value(2).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    edition.layoutForm = q.value(QStringLiteral("FormName")).toString();
+    edition.lowerFormOffset = Twips(q.value(QStringLiteral("LowerFormOffset")).toInt());
+    edition.deferralCodes =
+        q.value(QStringLiteral("DeferralCodes")).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     return edition;
 }
 

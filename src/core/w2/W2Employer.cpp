@@ -2,13 +2,14 @@
 
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/FilerTable.h"
 #include "data/RecordSet.h"
 
 namespace quillory {
 
 W2Employer W2Employer::read(Database &db, int tfid)
 {
-    RecordSet rs = RecordSet::table(db, QStringLiteral("FilerInfo"), QStringLiteral("Tfid = ?"), {tfid});
+    RecordSet rs = filerTable::withKey(db, tfid);
     if (rs.eof())
         throw DbError(
             QStringLiteral("The employer of these W-2s (number %1) is no longer among the filers.").arg(tfid));

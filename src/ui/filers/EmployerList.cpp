@@ -1,6 +1,6 @@
 #include "filers/EmployerList.h"
 
-#include "filers/FilerRows.h"
+#include "data/FilerTable.h"
 
 #include "shell/RecordGrid.h"
 #include "shell/StepRunner.h"
@@ -78,7 +78,7 @@ void frmEmployerList::load()
 {
     Database &db = ctx_.state.gDatabase;
     runSteps(ctx_,
-             {[&] { grdEmployers->setRecords(filers::everyColumn(db), &db.table(QStringLiteral("FilerInfo"))); }});
+             {[&] { grdEmployers->setRecords(filerTable::everyColumn(db), &db.table(QStringLiteral("FilerInfo"))); }});
 }
 
 void frmEmployerList::grdEmployers_Click(int row)

@@ -1,7 +1,7 @@
 #include "filers/FilerInfo.h"
 
+#include "data/FilerTable.h"
 #include "filers/FilerChecks.h"
-#include "filers/FilerRows.h"
 #include "shell/InputRoutines.h"
 #include "shell/StepRunner.h"
 
@@ -57,7 +57,7 @@ FilerInfo::FilerInfo(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
 
     RecordScreenSetup &s = setup();
     s.table = QStringLiteral("FilerInfo");
-    s.rows = &filers::all;
+    s.rows = &filerTable::all;
     s.firstRecordMessage = QStringLiteral("This is the first employer entered.\rOpening screen in edit mode.");
     s.uniqueColumn = QStringLiteral("FedIDNo");
     s.duplicateMessage = QStringLiteral("FedID already exists");
@@ -68,7 +68,7 @@ FilerInfo::FilerInfo(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     s.focusAfterEdit = false;
     s.focusAfterMove = false;
     s.listCaption = QStringLiteral("List Employers");
-    s.listRows = &filers::pickList;
+    s.listRows = &filerTable::pickList;
     s.listColumns = {{{}, 1100}, {{}, 900}, {{}, 900}, {{}, 3500}, {{}, 0, true}};
     s.listKeys = {QStringLiteral("FedIDNo"), QStringLiteral("EstNo"), QStringLiteral("FilerType")};
     s.listArea = fieldsArea_;

@@ -1,6 +1,7 @@
 #include "printing/PrintScreen.h"
 
 #include "data/DbError.h"
+#include "data/FilerTable.h"
 #include "data/Lookups.h"
 #include "printing/CopiesPdf.h"
 #include "printing/CopySheets.h"
@@ -247,7 +248,7 @@ void PrintScreen::load()
     ctx_.statusText(setup_.activeStatus);
     runSteps(ctx_, {
                        [&] {
-                           filers_->setRecords(filersForPrinting(database(), s.gFedIDNo), nullptr);
+                           filers_->setRecords(filerTable::forPrinting(database(), s.gFedIDNo), nullptr);
                            SSDataCombo1->setModelColumn(filers_->columnIndex(QStringLiteral("FedIDNo")));
                            if (s.gFedIDNo.isEmpty() && filers_->rowCount() > 0)
                                s.gFedIDNo = filerValue(0, "FedIDNo");

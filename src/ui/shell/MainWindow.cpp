@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "data/DbError.h"
+#include "data/FilerTable.h"
 #include "data/Lookups.h"
 #include "data/RequiredSchema.h"
 #include "data/Settings.h"
@@ -167,7 +168,7 @@ bool MDIForm1::load(const std::function<void()> &unloadSplash)
                        },
                        [&] { checkSchema(s.gDatabase); },
                        [&] {
-                           if (filersWithIdNumber(s.gDatabase).isEmpty())
+                           if (filerTable::withIdNumber(s.gDatabase).isEmpty())
                                mnuForms_TaxPayer_Click();
                        },
                        [&] {
@@ -242,7 +243,7 @@ bool MDIForm1::chooseFiler(const QString &noFilerMessage, bool withFilerType, co
     QVector<FilerKey> filers;
     bool chosen = false;
     runSteps(ctx_, {
-                       [&] { filers = filersWithIdNumber(s.gDatabase); },
+                       [&] { filers = filerTable::withIdNumber(s.gDatabase); },
                        [&] {
                            if (filers.isEmpty()) {
                                ctx_.dialogs.message(noFilerMessage, s.gAppTitle, Dialogs::Icon::Information);

@@ -265,3 +265,41 @@ TEST(FilerChecks, MissingEntriesNameTheAddressAndOnlyHalfGivenStates)
     e.state2Id = "9";
     EXPECT_EQ(missingFilerEntries(e), QStringList({"     2nd state code missing"}));
 }
+
+// Every field by the name a screen reader gives it: what is typed there is stored in the
+// filer's column of that name and shown there again, so that a crossed pair of bindings (the
+// two states' tax ID numbers, say) fails.
+TEST_F(FilerScreen, EveryFieldIsStoredInItsOwnColumnAndShownBackInIt)
+{
+    const struct {
+        const char *name, *column, *typed, *stored;
+    } fields[] = {
+        {"Employer ID Number", "FedIDNo", "12-3456789", "12-3456789"},
+        {"Establishment no", "EstNo", "e1", "E1"},
+        {"Other EIN", "AddlEIN", "98-7654321", "98-7654321"},
+        {"Company Name", "PayerName", "o'neil & sons", "O'NEIL & SONS"},
+        {"Company address, line 1", "PayerL1", "1 main st", "1 MAIN ST"},
+        {"Company address, line 2", "PayerL2", "suite 2", "SUITE 2"},
+        {"Company address, line 3", "PayerL3", "york pa 17401", "YORK PA 17401"},
+        {"1st State", "State1", "md", "MD"},
+        {"1st State Tax ID No", "State1ID", "md-111", "MD-111"},
+        {"2nd State", "State2", "va", "VA"},
+        {"2nd State Tax ID No", "State2ID", "va-222", "VA-222"},
+        {"Contact Name", "Contact", "ann lee", "ANN LEE"},
+        {"Phone", "Phone", "717-555-0100", "717-555-0100"},
+        {"Email", "Email", "ann@example.com", "ANN@EXAMPLE.COM"},
+        {"Fax", "Fax", "717-555-0199", "717-555-0199"},
+    };
+    dialogs.answer(Answer::Ok);
+    openScreen();
+    dialogs.answer(Answer::Yes); // the employer-number question on leaving the field
+    for (const auto &f : fields)
+        type(box<QLineEdit>(f.name), f.typed);
+    screen->cmdEdit[2]->click();
+    ASSERT_EQ(filerCount(), 1) << dialogs.texts().join('|').toStdString();
+    for (const auto &f : fields)
+        EXPECT_EQ(stored(f.column, state.gTfid), f.stored) << f.name;
+    openScreen();
+    for (const auto &f : fields)
+        EXPECT_EQ(box<QLineEdit>(f.name)->text(), f.stored) << f.name;
+}

@@ -34,14 +34,6 @@ protected:
         s.gTfid = this->addFiler("12-3456789", "ACME", "0001");
         s.gFedIDNo = "12-3456789";
     }
-    QWidget *box(const char *name)
-    {
-        for (QWidget *w : this->screen->template findChildren<QWidget *>())
-            if (w->accessibleName() == QLatin1String(name))
-                return w;
-        ADD_FAILURE() << "no field named " << name;
-        return this->screen;
-    }
     // Opens the screen on no rows, names a recipient and types every box.
     Screen &typeEveryBox(const QVector<Entry> &entries)
     {
@@ -49,7 +41,7 @@ protected:
         Screen &s = this->openScreen();
         this->type(s.Text1[Screen::kRecipientName], "PAT");
         for (const Entry &e : entries) {
-            QWidget *field = box(e.box);
+            QWidget *field = this->box(e.box);
             if (auto *mark = qobject_cast<QCheckBox *>(field))
                 mark->click();
             else

@@ -91,6 +91,15 @@ protected:
         else
             QTest::keyClicks(QApplication::focusWidget(), text);
     }
+    // The field a screen reader names so (the screen itself when there is none).
+    template <typename Field = QWidget> Field *box(const char *name)
+    {
+        for (Field *w : screen->template findChildren<Field *>())
+            if (w->accessibleName() == QLatin1String(name))
+                return w;
+        ADD_FAILURE() << "no field named " << name;
+        return screen->template findChild<Field *>();
+    }
     void leaveTo(QWidget *next)
     {
         next->setFocus(Qt::TabFocusReason);

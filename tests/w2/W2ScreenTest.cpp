@@ -328,3 +328,75 @@ TEST_F(W2Screen, On2026TheScreenHasBox14bAndTheNewCodes)
     again.cmdEdit[2]->click();
     EXPECT_TRUE(dialogs.calls.last().text.contains("Box 12 code 'X' is not a valid code for tax year 2026."));
 }
+
+// Every box of the 2026 form by the name a screen reader gives it: what is typed there is
+// stored in the column of that box of Form W-2 (2026) and shown there again. A crossed pair of
+// bindings (state and local wages, say) fails here.
+TEST_F(W2Screen, EveryBoxOf2026IsStoredInItsOwnColumnAndShownBackInIt)
+{
+    struct Box {
+        const char *name, *column, *typed;
+        QVariant stored;
+    };
+    const auto cents = [](qlonglong dollars) { return QVariant(dollars * 10000); };
+    const QVector<Box> boxes = {
+        {"Employee's SSN", "Boxd", "987654321", "987-65-4321"},
+        {"Control#", "Boxa", "77", "77"},
+        {"Employee's first name and initial", "Boxe_FName", "zoe", "ZOE"},
+        {"Last name", "Boxe_LName", "o'neil", "O'NEIL"},
+        {"Employee's address and ZIP code, line 1", "Boxf_L1", "1 elm st", "1 ELM ST"},
+        {"Employee's address and ZIP code, line 2", "Boxf_L2", "apt 2", "APT 2"},
+        {"Employee's address and ZIP code, line 3", "Boxf_L3", "york pa 17401", "YORK PA 17401"},
+        {"1.  Wages, tips, other compensation", "Box1", "1001", cents(1001)},
+        {"2.  Federal tax w\\held", "Box2", "1002", cents(1002)},
+        {"3.  Social security wages", "Box3", "1003", cents(1003)},
+        {"4.  Social Security tax w\\held", "Box4", "1004", cents(1004)},
+        {"5.  Medicare wages / tips", "Box5", "1005", cents(1005)},
+        {"6.  Medicare tax withheld", "Box6", "1006", cents(1006)},
+        {"7.  Social security tips", "Box7", "1007", cents(1007)},
+        {"8.  Allocated tips", "Box8", "1008", cents(1008)},
+        {"10.  Dependent care benefits", "Box10", "1010", cents(1010)},
+        {"11.  Nonqualified plans", "Box11", "1011", cents(1011)},
+        {"12.  See Instrs. for Box 12, code a", "Box12a_Code", "c", "C"},
+        {"12.  See Instrs. for Box 12, amount a", "Box12a_Amt", "121", cents(121)},
+        {"12.  See Instrs. for Box 12, code b", "Box12b_Code", "dd", "DD"},
+        {"12.  See Instrs. for Box 12, amount b", "Box12b_Amt", "122", cents(122)},
+        {"12.  See Instrs. for Box 12, code c", "Box12c_Code", "tp", "TP"},
+        {"12.  See Instrs. for Box 12, amount c", "Box12c_Amt", "123", cents(123)},
+        {"12.  See Instrs. for Box 12, code d", "Box12d_Code", "j", "J"},
+        {"12.  See Instrs. for Box 12, amount d", "Box12d_Amt", "124", cents(124)},
+        {"14a. Other, line 1", "Box14_L1", "union 1", "UNION 1"},
+        {"14a. Other, line 2", "Box14_L2", "other 2", "OTHER 2"},
+        {"14a. Other, line 3", "Box14_L3", "other 3", "OTHER 3"},
+        {"14b. Treasury tipped occupation code, 1st", "Box14b_L1", "102", "102"},
+        {"14b. Treasury tipped occupation code, 2nd", "Box14b_L2", "000", "000"},
+        {"Wages, tips, etc., line 1", "Box16_L1", "161", cents(161)},
+        {"State income tax, line 1", "Box17_L1", "171", cents(171)},
+        {"Local wages, etc., line 1", "Box18_L1", "181", cents(181)},
+        {"Local Income Tax, line 1", "Box19_L1", "191", cents(191)},
+        {"Locality name, line 1", "Box20_L1", "york", "YORK"},
+        {"Wages, tips, etc., line 2", "Box16_L2", "162", cents(162)},
+        {"State income tax, line 2", "Box17_L2", "172", cents(172)},
+        {"Local wages, etc., line 2", "Box18_L2", "182", cents(182)},
+        {"Local Income Tax, line 2", "Box19_L2", "192", cents(192)},
+        {"Locality name, line 2", "Box20_L2", "erie", "ERIE"},
+    };
+    folder.useTaxYear("2026");
+    state.gW2EditsOn = false;
+    dialogs.answer(Answer::Ok);
+    W2 &w = open();
+    for (const Box &b : boxes)
+        type(box<QLineEdit>(b.name), b.typed);
+    w.cmdEdit[2]->click();
+    ASSERT_EQ(count(), 1) << dialogs.texts().join('|').toStdString();
+    std::map<QString, QString> shown;
+    for (const Box &b : boxes) {
+        EXPECT_EQ(stored(b.column, "987-65-4321").toString(), b.stored.toString()) << b.name;
+        shown[b.name] = box<QLineEdit>(b.name)->text();
+    }
+    open();
+    for (const Box &b : boxes)
+        EXPECT_EQ(box<QLineEdit>(b.name)->text(), shown[b.name]) << b.name;
+    EXPECT_EQ(box<QLineEdit>("Wages, tips, etc., line 1")->text(), "$161.00");
+    EXPECT_EQ(box<QLineEdit>("Control#")->text(), "77");
+}

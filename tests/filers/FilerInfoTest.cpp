@@ -289,17 +289,26 @@ TEST_F(FilerScreen, EveryFieldIsStoredInItsOwnColumnAndShownBackInIt)
         {"Phone", "Phone", "717-555-0100", "717-555-0100"},
         {"Email", "Email", "ann@example.com", "ANN@EXAMPLE.COM"},
         {"Fax", "Fax", "717-555-0199", "717-555-0199"},
+        {"Payer's first name for IRIS", "PayerFirstName", "ann", "ANN"},
+        {"Payer's middle name for IRIS", "PayerMiddleName", "b", "B"},
+        {"Payer's last name for IRIS", "PayerLastName", "o'neil", "O'NEIL"},
+        {"Payer's name suffix for IRIS", "PayerSuffix", "sr", "SR"},
     };
+    folder.useTaxYear("2026");
     dialogs.answer(Answer::Ok);
     openScreen();
     dialogs.answer(Answer::Yes); // the employer-number question on leaving the field
     for (const auto &f : fields)
         type(box<QLineEdit>(f.name), f.typed);
+    box<QComboBox>("Payer's TIN type for IRIS")->setCurrentIndex(2);
+    box<QComboBox>("Payer's name for IRIS is of")->setCurrentIndex(1);
     screen->cmdEdit[2]->click();
     ASSERT_EQ(filerCount(), 1) << dialogs.texts().join('|').toStdString();
     for (const auto &f : fields)
         EXPECT_EQ(stored(f.column, state.gTfid), f.stored) << f.name;
+    EXPECT_EQ(stored("PayerTinType || PayerNameType", state.gTfid), "EINI");
     openScreen();
+    EXPECT_EQ(box<QComboBox>("Payer's name for IRIS is of")->currentText(), "an individual");
     for (const auto &f : fields)
         EXPECT_EQ(box<QLineEdit>(f.name)->text(), f.stored) << f.name;
 }

@@ -8,6 +8,7 @@
 #include "support/RecordScreenFixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 
 using namespace quillory;
 using namespace quillory::test;
@@ -86,8 +87,13 @@ TEST_F(Nec2026, EveryBoxIsTypedIntoAColumnOfItsOwn)
         {"5 State tax withheld, line 2", "StateTax_L2", "5", units(5)},
         {"6 State/Payer's state no., state, line 2", "State_L2", "VA", "VA"},
         {"7 State income, line 2", "StateIncome_L2", "500", units(500)},
+        {"Recipient's first name for IRIS", "RecFirstName", "pat", "PAT"},
+        {"Recipient's middle name for IRIS", "RecMiddleName", "q", "Q"},
+        {"Recipient's last name for IRIS", "RecLastName", "o'hara", "O'HARA"},
+        {"Recipient's name suffix for IRIS", "RecSuffix", "jr", "JR"},
     };
     Nec1099 &n = typeEveryBox(entries);
+    box<QComboBox>("Recipient's name for IRIS is of")->setCurrentIndex(1);
     dialogs.answer(Answer::Ok);
     n.cmdEdit[2]->click();
     EXPECT_EQ(dialogs.texts().last(),
@@ -99,6 +105,7 @@ TEST_F(Nec2026, EveryBoxIsTypedIntoAColumnOfItsOwn)
     n.cmdEdit[2]->click();
     EXPECT_TRUE(browsing()) << dialogs.texts().join('|').toStdString();
     expectStored("1099Nec", entries);
+    EXPECT_EQ(scalar("SELECT RecNameType || ' ' || coalesce(RecTinType, 'none') FROM \"1099Nec\""), "I none");
     EXPECT_EQ(scalar("SELECT StateNo_L1 || ' ' || StateNo_L2 FROM \"1099Nec\""), "MD-1 VA-2");
 }
 

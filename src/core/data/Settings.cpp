@@ -6,6 +6,15 @@
 
 namespace quillory {
 
+int Settings::screenYear(Database &db)
+{
+    try {
+        return read(db).year.toInt();
+    } catch (const std::exception &) {
+        return 0;
+    }
+}
+
 Settings Settings::read(Database &db)
 {
     RecordSet rs = RecordSet::table(db, QStringLiteral("Settings"));

@@ -23,6 +23,9 @@ struct Settings {
 
     // Throws DbError when the table has no row or Year / W2AutoNo is Null.
     static Settings read(Database &db);
+    // The tax year a screen is laid out for, 0 when it cannot be read (the start-up reports
+    // why; the screens then show the forms of the oldest year).
+    static int screenYear(Database &db);
     // Writes W2AutoNo (-1 on, 0 off) into the first row.
     static void storeAutoNumber(Database &db, bool on);
 };

@@ -1,6 +1,7 @@
 #include "filers/FilerInfo.h"
 
 #include "data/FilerTable.h"
+#include "data/Settings.h"
 #include "filers/FilerChecks.h"
 #include "shell/InputRoutines.h"
 #include "shell/StepRunner.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +92,10 @@ FilerInfo::FilerInfo(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     }
     addField(Combo1, QStringLiteral("FilerType")).selectingEntry(QStringLiteral("941"));
     addField(Check3D1, QStringLiteral("AppliedFor"));
+    if (irisNames_)
+        irisNames_->bind(
+            [this](QWidget *field, const QString &column) -> RecordField & { return addField(field, column); },
+            QStringLiteral("Payer"));
     connect(Check3D1, &QCheckBox::toggled, this, &FilerInfo::appliedForChanged);
 
     FillFilerTypes();
@@ -138,6 +144,8 @@ void FilerInfo::makeFields()
             Combo1->setAccessibleName(QStringLiteral("Filer type"));
         }
     }
+    if (Settings::screenYear(context().state.gDatabase) >= 2025)
+        irisNames_ = std::make_unique<IrisNameFields>(fieldsArea_, QStringLiteral("Payer's"));
 }
 
 void FilerInfo::buildForm()
@@ -199,11 +207,13 @@ void FilerInfo::buildForm()
         "If you have multiple Federal ID Numbers, add all records before proceeding to enter tax payer "
         "information.  You will be able to select the Tax Filer at the employee/recipient entry.",
     };
-    const int hintRows[3] = {0, 8, 13};
+    if (irisNames_)
+        grid->addWidget(irisNames_->group(fieldsArea_), 13, 0, 1, 4);
+    const int hintRows[3] = {0, 8, 14};
     for (int i = 0; i < 3; ++i)
         grid->addWidget(hintPanel(fieldsArea_, QStringLiteral("lblHint_%1").arg(i), QString::fromLatin1(hints[i])),
                         hintRows[i], 0, 1, 4);
-    grid->setRowStretch(14, 1);
+    grid->setRowStretch(15, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 

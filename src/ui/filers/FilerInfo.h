@@ -1,9 +1,11 @@
 #pragma once
 
+#include "shell/IrisNameFields.h"
 #include "shell/MainWindow.h"
 #include "shell/RecordScreen.h"
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -79,6 +81,8 @@ private:
 
     OpenScreen openScreen_;
     QWidget *fieldsArea_;
+    // The payer's name as IRIS takes it, for a database on tax year 2025 or later.
+    std::unique_ptr<IrisNameFields> irisNames_;
 };
 
 } // namespace quillory

@@ -9,6 +9,7 @@
 #include "shell/StepRunner.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,15 +18,6 @@
 namespace quillory {
 
 namespace {
-
-int readYear(Database &db)
-{
-    try {
-        return Settings::read(db).year.toInt();
-    } catch (const std::exception &) {
-        return 0; // the start-up has reported it; the screen of the older form is shown
-    }
-}
 
 QString boxName(const BoxRow &row)
 {
@@ -52,7 +44,7 @@ QString accessible(const BoxRow &row, const char *part = nullptr)
 Return1099Screen::Return1099Screen(AppContext &ctx, Kind kind, const ReturnEdition *(*editionOf)(int),
                                    OpenScreen openScreen, QWidget *parent)
     : RecordScreen(ctx, parent), kind_(std::move(kind)), openScreen_(std::move(openScreen)),
-      year_(readYear(ctx.state.gDatabase)), edition_(editionOf(year_))
+      year_(Settings::screenYear(ctx.state.gDatabase)), edition_(editionOf(year_))
 {
     setObjectName(kind_.objectName);
     const AppState &s = ctx.state;
@@ -310,6 +302,12 @@ void Return1099Screen::buildEditionForm()
         {QString(), QString(), {8, 1}, {Check1[kSecondTin]}},
         {QString(), QString(), {0, 4, 2, 1}, {formName}},
     });
+    // The recipient's name for IRIS beside the boxes, where the paper form has none.
+    irisNames_ = std::make_unique<IrisNameFields>(this, QStringLiteral("Recipient's"));
+    form->addBox({QString(),
+                  QStringLiteral("RECIPIENT'S name for IRIS (not on the form)"),
+                  {2, 4, 7, 1},
+                  {irisNames_->column(this)}});
     // The boxes one or two to a row; then the state lines, one box per column, two lines each.
     QMap<QString, PaperForm::Box> stateBoxes;
     QStringList stateOrder;
@@ -337,7 +335,9 @@ void Return1099Screen::buildEditionForm()
     form->addBand({1, 1, 1});
     for (const QString &key : stateOrder)
         form->addBox(stateBoxes.value(key));
-    tabOrder << Check1[kCorrected];
+    irisNames_->bind([this](QWidget *field, const QString &column) -> RecordField & { return addField(field, column); },
+                     QStringLiteral("Rec"));
+    tabOrder << irisNames_->tabOrder() << Check1[kCorrected];
     placeForm(form, tabOrder);
 }
 

@@ -2,11 +2,13 @@
 
 #include "misc1099/Misc1099Rules.h"
 #include "misc1099/ReturnEditions.h"
+#include "shell/IrisNameFields.h"
 #include "shell/MainWindow.h"
 #include "shell/RecordScreen.h"
 
 #include <QHash>
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QFrame;
@@ -116,6 +118,8 @@ private:
     int year_ = 0;
     const ReturnEdition *edition_ = nullptr;
     QWidget *fieldsArea_ = nullptr;
+    // The recipient's name as IRIS takes it, on the forms from 2025.
+    std::unique_ptr<IrisNameFields> irisNames_;
     QLabel *lblFedIDNo_ = nullptr;
     PayerDetails payer_;
     // The payer's columns as every record stores them.

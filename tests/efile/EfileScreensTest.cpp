@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -103,6 +104,9 @@ TEST_F(Button1099, From2026TheButtonMakesTheIrisUploadOnceTheProposedNamesAreCon
     file.write("Tax Year,Recipient Taxpayer ID Number,Recipient First Name,Box 1 - Nonemployee Compensation\r\n");
     file.close();
     d->txtTemplate->setText(templ);
+    EXPECT_EQ(d->spnRowsPerFile->value(), 100);
+    EXPECT_EQ(d->spnRowsPerFile->maximum(), 100) << "Publication 1099 (2026): 100 forms per submission";
+    d->spnRowsPerFile->setValue(40);
     dialogs.answer(Answer::Ok);
     d->cmdCreate_Click();
     EXPECT_TRUE(dialogs.calls.last().text.startsWith(QStringLiteral("Confirm the names first")));
@@ -115,6 +119,7 @@ TEST_F(Button1099, From2026TheButtonMakesTheIrisUploadOnceTheProposedNamesAreCon
     EXPECT_EQ(part.readAll(), QByteArray("Tax Year,Recipient Taxpayer ID Number,Recipient First Name,Box 1 - "
                                          "Nonemployee Compensation\r\n2026,333221111,Nora,25000.00\r\n"));
     EXPECT_EQ(efile::irisTemplatePath(db, QStringLiteral("1099-NEC"), QStringLiteral("2026")), templ);
+    EXPECT_EQ(efile::irisRowsPerFile(db), 40);
 }
 
 TEST_F(W2Button, OptionsDialogsStoreTheSubmitterAndCheckTheTaxYear)

@@ -329,8 +329,7 @@ IrisUpload buildIrisUpload(Database &db, const QString &form, const IrisTemplate
                                       payerFedIdNo.isEmpty() ? QVariantList() : QVariantList{payerFedIdNo},
                                       QStringLiteral("FedIDNo, RecIDNo, Counter"));
     RecordSet filers = filerTable::byKey(db);
-    const qlonglong perFile =
-        qMax<qlonglong>(1, db.scalar(QStringLiteral("SELECT IrisRowsPerFile FROM Settings")).toLongLong());
+    const qlonglong perFile = irisRowsPerFile(db);
 
     QMap<QString, int> missingBoxes; // box -> returns that need it
     QString payerTin, payerLabel;
@@ -419,6 +418,17 @@ void writeIrisUpload(const IrisUpload &upload, const QString &folder)
 bool filesThroughIris(Database &db)
 {
     return taxYearNumber(db.scalar(QStringLiteral("SELECT Year FROM Settings")).toString()) >= 2026;
+}
+
+int irisRowsPerFile(Database &db)
+{
+    return qBound<int>(1, db.scalar(QStringLiteral("SELECT IrisRowsPerFile FROM Settings")).toInt(),
+                       kIrisMostRowsPerFile);
+}
+
+void storeIrisRowsPerFile(Database &db, int rows)
+{
+    db.exec(QStringLiteral("UPDATE Settings SET IrisRowsPerFile = ?"), {qBound(1, rows, kIrisMostRowsPerFile)});
 }
 
 QString irisTemplatePath(Database &db, const QString &form, const QString &year)

@@ -48,6 +48,13 @@ void writeIrisUpload(const IrisUpload &upload, const QString &folder);
 // which FIRE no longer takes (Publication 1099 (2026): IRIS is the only intake from January 2027).
 bool filesThroughIris(Database &db);
 
+// The most returns a file holds: Publication 1099 (2026) allows 100 forms per submission through
+// the IRIS Taxpayer Portal; a smaller number may be chosen (IrisRowsPerFile in Settings).
+constexpr int kIrisMostRowsPerFile = 100;
+int irisRowsPerFile(Database &db);
+// Stores the number, within 1 and the most a file may hold.
+void storeIrisRowsPerFile(Database &db, int rows);
+
 // The remembered template of a form type and tax year, and remembering one.
 QString irisTemplatePath(Database &db, const QString &form, const QString &year);
 void rememberIrisTemplate(Database &db, const QString &form, const QString &year, const QString &path);

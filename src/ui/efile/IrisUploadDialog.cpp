@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -65,6 +66,13 @@ IrisUploadDialog::IrisUploadDialog(AppContext &ctx, const QString &chosenPayer, 
         new QCheckBox(QStringLiteral("Every &payer with returns of this form (else payer %1)").arg(chosenPayer), this);
     chkAllPayers->setObjectName(QStringLiteral("chkAllPayers"));
     fields->addRow(QString(), chkAllPayers);
+    spnRowsPerFile = new QSpinBox(this);
+    spnRowsPerFile->setObjectName(QStringLiteral("spnRowsPerFile"));
+    spnRowsPerFile->setAccessibleName(QStringLiteral("Returns per file"));
+    spnRowsPerFile->setRange(1, efile::kIrisMostRowsPerFile);
+    runSteps(ctx_, {[&] { spnRowsPerFile->setValue(efile::irisRowsPerFile(ctx_.state.gDatabase)); }},
+             OnFailure::EndRun);
+    fields->addRow(QStringLiteral("&Returns per file:"), spnRowsPerFile);
 
     lblNames_ = new QLabel(this);
     lblNames_->setWordWrap(true);
@@ -188,7 +196,9 @@ void IrisUploadDialog::cmdCreate_Click()
     efile::IrisUpload up;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool built =
-        runSteps(ctx_, {[&] { up = efile::buildIrisUpload(db, form(), efile::readIrisTemplate(path), payerScope()); }},
+        runSteps(ctx_,
+                 {[&] { efile::storeIrisRowsPerFile(db, spnRowsPerFile->value()); },
+                  [&] { up = efile::buildIrisUpload(db, form(), efile::readIrisTemplate(path), payerScope()); }},
                  OnFailure::EndRun);
     QApplication::restoreOverrideCursor();
     if (!built)

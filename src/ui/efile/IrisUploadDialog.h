@@ -6,6 +6,7 @@
 #include <QVector>
 
 class QCheckBox;
+class QSpinBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,7 @@ public:
     QLineEdit *txtTemplate;
     QPushButton *cmdBrowse;
     QCheckBox *chkAllPayers;
+    QSpinBox *spnRowsPerFile;
     QTableWidget *grdNames;
     QPushButton *cmdConfirm;
     QPushButton *cmdCreate;

@@ -282,6 +282,7 @@ TEST_F(W2Screen, On2026TheScreenHasBox14bAndTheNewCodes)
     EXPECT_EQ(w.Text1[49]->accessibleName(), "14b. Treasury tipped occupation code, 2nd");
     EXPECT_EQ(w.Text1[15]->accessibleName(), "14a. Other, line 1");
     EXPECT_EQ(w.Text1[28]->accessibleName(), "9.");
+    EXPECT_TRUE(w.Text1[28]->isReadOnly()) << "box 9 is blank on the 2026 form";
     EXPECT_EQ(w.Text1[17]->nextInFocusChain(), w.Text1[48]);
     // Form W-2 2026: box a the employee's SSN, box d the control number.
     const auto boxCaption = [](QWidget *field) {

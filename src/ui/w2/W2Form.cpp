@@ -141,6 +141,11 @@ void W2::makeFields()
 void W2::yearBoxes()
 {
     Text1[kBox1 + 8]->setAccessibleName((QStringLiteral("9.  ") + form_.box9Caption).trimmed());
+    // A blank box 9 takes nothing; an amount stored in an earlier year still shows.
+    if (form_.box9Caption.isEmpty()) {
+        Text1[kBox1 + 8]->setReadOnly(true);
+        Text1[kBox1 + 8]->setFocusPolicy(Qt::NoFocus);
+    }
     if (!form_.box14b)
         return;
     for (int i = 0; i < 3; ++i)

@@ -39,6 +39,42 @@ QLabel *hintPanel(QWidget *parent, const QString &name, const QString &text)
     return label;
 }
 
+// The filer's text fields, one row each in tab order: index, column, accessible name, label at
+// its left (none: the field stands in the labels' column), width in characters, cell of the
+// grid (row, the label's column, columns spanned), typing rules, and whether it keeps its width.
+struct FilerField {
+    int index;
+    const char *column;
+    const char *name;
+    const char *label;
+    int chars;
+    int row;
+    int col;
+    int span;
+    unsigned keys;
+    bool narrow = false;
+};
+constexpr unsigned kCaps = RecordField::UpperCase;
+constexpr unsigned kLetters = RecordField::UpperCase | RecordField::LettersOnly;
+const FilerField kFields[] = {
+    {FilerInfo::kFedIdNo, "FedIDNo", "Employer ID Number", "Employer ID Number", 12, 1, 0, 1,
+     kCaps | RecordField::Numeric},
+    {FilerInfo::kEstNo, "EstNo", "Establishment no", "Establishment no", 5, 2, 0, 1, kCaps},
+    {FilerInfo::kAddlEin, "AddlEIN", "Other EIN", "Other EIN", 12, 3, 0, 1, kCaps},
+    {FilerInfo::kPayerName, "PayerName", "Company Name", "Company Name", 40, 4, 0, 3, kCaps},
+    {FilerInfo::kPayerAddress, "PayerL1", "Company address, line 1", nullptr, 40, 5, 1, 3, kCaps},
+    {FilerInfo::kPayerAddress + 1, "PayerL2", "Company address, line 2", nullptr, 40, 6, 1, 3, kCaps},
+    {FilerInfo::kPayerAddress + 2, "PayerL3", "Company address, line 3", nullptr, 40, 7, 1, 3, kCaps},
+    {FilerInfo::kState1, "State1", "1st State", "1st State  ", 3, 9, 0, 1, kLetters, true},
+    {FilerInfo::kState1Id, "State1ID", "1st State Tax ID No", "1st State Tax ID No  ", 20, 9, 2, 1, kCaps},
+    {FilerInfo::kState2, "State2", "2nd State", "2nd State  ", 3, 10, 0, 1, kLetters, true},
+    {FilerInfo::kState2Id, "State2ID", "2nd State Tax ID No", "2nd State Tax ID No  ", 20, 10, 2, 1, kCaps},
+    {FilerInfo::kContact, "Contact", "Contact Name", "Contact Name", 30, 11, 0, 1, kCaps},
+    {FilerInfo::kPhone, "Phone", "Phone", "Phone", 16, 11, 2, 1, kCaps},
+    {FilerInfo::kEmail, "Email", "Email", "Email", 30, 12, 0, 1, kCaps},
+    {FilerInfo::kFax, "Fax", "Fax", "Fax", 16, 12, 2, 1, kCaps},
+};
+
 } // namespace
 
 const QStringList &FilerInfo::filerTypes()
@@ -78,18 +114,9 @@ FilerInfo::FilerInfo(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     for (QLineEdit *field : Text1)
         s.listDisables.append(field);
 
-    // Shown and stored in this order, so that "Applied for" has the last word on FedIDNo.
-    const char *const columns[15] = {"FedIDNo",  "PayerName", "PayerL1", "PayerL2", "PayerL3",
-                                     "State1ID", "State2ID",  "State1",  "State2",  "EstNo",
-                                     "AddlEIN",  "Contact",   "Phone",   "Email",   "Fax"};
-    for (int i = 0; i < 15; ++i) {
-        unsigned keys = RecordField::UpperCase;
-        if (i == kFedIdNo)
-            keys |= RecordField::Numeric;
-        else if (i == kState1 || i == kState2)
-            keys |= RecordField::LettersOnly;
-        addField(Text1[i], QString::fromLatin1(columns[i])).withKeys(keys);
-    }
+    // "Applied for" comes after FedIDNo, so that it has the last word on it.
+    for (const FilerField &f : kFields)
+        addField(Text1[f.index], QString::fromLatin1(f.column)).withKeys(f.keys);
     addField(Combo1, QStringLiteral("FilerType")).selectingEntry(QStringLiteral("941"));
     addField(Check3D1, QStringLiteral("AppliedFor"));
     if (irisNames_)
@@ -103,29 +130,7 @@ FilerInfo::FilerInfo(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
 
 void FilerInfo::makeFields()
 {
-    // Made in tab order.
-    const struct {
-        int index;
-        const char *name;
-        int chars;
-    } fields[] = {
-        {kFedIdNo, "Employer ID Number", 12},
-        {kEstNo, "Establishment no", 5},
-        {kAddlEin, "Other EIN", 12},
-        {kPayerName, "Company Name", 40},
-        {kPayerAddress, "Company address, line 1", 40},
-        {kPayerAddress + 1, "Company address, line 2", 40},
-        {kPayerAddress + 2, "Company address, line 3", 40},
-        {kState1, "1st State", 3},
-        {kState1Id, "1st State Tax ID No", 20},
-        {kState2, "2nd State", 3},
-        {kState2Id, "2nd State Tax ID No", 20},
-        {kContact, "Contact Name", 30},
-        {kPhone, "Phone", 16},
-        {kEmail, "Email", 30},
-        {kFax, "Fax", 16},
-    };
-    for (const auto &f : fields) {
+    for (const FilerField &f : kFields) {
         auto *edit = new QLineEdit(fieldsArea_);
         edit->setObjectName(QStringLiteral("Text1_%1").arg(f.index));
         edit->setAccessibleName(QString::fromLatin1(f.name));
@@ -154,45 +159,21 @@ void FilerInfo::buildForm()
     fieldsArea_->setObjectName(QStringLiteral("fieldsArea"));
     makeFields();
 
-    // Each field with its label at its left; a field without a label stands in the label's column.
-    struct Cell {
-        const char *label;
-        QWidget *field;
-        int row;
-        int column;
-        int span = 1;
-        Qt::Alignment alignment = {};
-    };
-    const Cell cells[] = {
-        {"Employer ID Number", Text1[kFedIdNo], 1, 0},
-        {nullptr, Check3D1, 1, 2, 2},
-        {"Establishment no", Text1[kEstNo], 2, 0},
-        {"Filer type", Combo1, 2, 2},
-        {"Other EIN", Text1[kAddlEin], 3, 0},
-        {"Company Name", Text1[kPayerName], 4, 0, 3},
-        {nullptr, Text1[kPayerAddress], 5, 1, 3},
-        {nullptr, Text1[kPayerAddress + 1], 6, 1, 3},
-        {nullptr, Text1[kPayerAddress + 2], 7, 1, 3},
-        {"1st State  ", Text1[kState1], 9, 0, 1, Qt::AlignLeft},
-        {"1st State Tax ID No  ", Text1[kState1Id], 9, 2},
-        {"2nd State  ", Text1[kState2], 10, 0, 1, Qt::AlignLeft},
-        {"2nd State Tax ID No  ", Text1[kState2Id], 10, 2},
-        {"Contact Name", Text1[kContact], 11, 0},
-        {"Phone", Text1[kPhone], 11, 2},
-        {"Email", Text1[kEmail], 12, 0},
-        {"Fax", Text1[kFax], 12, 2},
-    };
+    // Each field with its label at its left; the check and the filer type beside the first two.
     auto *grid = new QGridLayout(fieldsArea_);
     grid->setContentsMargins(0, 0, 0, 0);
-    for (const Cell &c : cells) {
-        int column = c.column;
-        if (c.label) {
-            auto *label = new QLabel(QString::fromLatin1(c.label), fieldsArea_);
-            label->setBuddy(c.field);
-            grid->addWidget(label, c.row, column++);
+    const auto place = [&](const char *label, QWidget *field, int row, int column, int span, Qt::Alignment align) {
+        if (label) {
+            auto *caption = new QLabel(QString::fromLatin1(label), fieldsArea_);
+            caption->setBuddy(field);
+            grid->addWidget(caption, row, column++);
         }
-        grid->addWidget(c.field, c.row, column, 1, c.span, c.alignment);
-    }
+        grid->addWidget(field, row, column, 1, span, align);
+    };
+    for (const FilerField &f : kFields)
+        place(f.label, Text1[f.index], f.row, f.col, f.span, f.narrow ? Qt::AlignLeft : Qt::Alignment());
+    place(nullptr, Check3D1, 1, 2, 2, {});
+    place("Filer type", Combo1, 2, 2, 1, {});
     auto *address = new QLabel(
         QStringLiteral("Enter Address  City, State  Zip   as it should appear on your tax forms."), fieldsArea_);
     address->setBuddy(Text1[kPayerAddress]);

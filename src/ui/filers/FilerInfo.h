@@ -35,8 +35,7 @@ public:
     // 0 "&W-2", 1 "1099&Misc", 2 "E&xit", 3 "1099-&NEC" (shown below 1099&Misc).
     void cmdDetail_Click(int index);
 
-    // The text fields' indexes, in the order of their columns FedIDNo, PayerName, PayerL1 to
-    // PayerL3, State1ID, State2ID, State1, State2, EstNo, AddlEIN, Contact, Phone, Email, Fax.
+    // The text fields' indexes (their columns, names and places are in the screen's table).
     enum Field : int {
         kFedIdNo,
         kPayerName,

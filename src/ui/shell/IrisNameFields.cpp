@@ -17,11 +17,15 @@ QComboBox *choice(QWidget *parent, const QString &name, const QString &accessibl
                   const QVector<std::pair<const char *, const char *>> &items)
 {
     auto *box = new QComboBox(parent);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
-    for (const auto &[text, value] : items)
+    int longest = 0;
+    for (const auto &[text, value] : items) {
         box->addItem(QString::fromLatin1(text), QString::fromLatin1(value));
+        longest = qMax(longest, int(qstrlen(text)));
+    }
+    box->setMinimumContentsLength(longest);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return box;
 }
 

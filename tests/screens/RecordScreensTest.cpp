@@ -7,10 +7,12 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <utility>
 
 using namespace quillory;
 using namespace quillory::test;
@@ -428,3 +430,27 @@ TYPED_TEST(RecordScreens, AmountsTakeNoMoreCharactersThanTheirBoxHolds)
 }
 
 } // namespace
+
+// Every grid of the screen, on the forms of 2001 and 2026: a box or field placed over another
+// hides it.
+TYPED_TEST(RecordScreens, NoTwoBoxesOfTheFormShareACell)
+{
+    this->dialogs.expectAllUsed = false;
+    for (const QString year : {"2001", "2026"}) {
+        if (std::is_same_v<TypeParam, Nec1099> && year == "2001")
+            continue; // no 1099-NEC screen before 2025
+        this->db().exec("UPDATE Settings SET Year = ?", {year});
+        this->dialogs.answer(Answer::Ok).answer(Answer::Ok);
+        auto &s = this->openScreen();
+        for (QGridLayout *grid : s.template findChildren<QGridLayout *>()) {
+            QMap<QPair<int, int>, bool> taken;
+            for (int i = 0; i < grid->count(); ++i) {
+                int row = 0, column = 0, rows = 0, columns = 0;
+                grid->getItemPosition(i, &row, &column, &rows, &columns);
+                for (int r = row; r < row + rows; ++r)
+                    for (int c = column; c < column + columns; ++c)
+                        EXPECT_FALSE(std::exchange(taken[{r, c}], true)) << year.toStdString() << ": " << r << "," << c;
+            }
+        }
+    }
+}

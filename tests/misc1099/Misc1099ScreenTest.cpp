@@ -178,3 +178,55 @@ TEST(Misc1099Rules, OnlyAnEmptyFirstNameLineIsRefused)
     EXPECT_EQ(recipientNameProblem(""), "Recipient Name must be entered");
     EXPECT_EQ(recipientNameProblem("   "), "") << "blanks count as a name";
 }
+
+// Every text box of the 1999-2019 form by the name a screen reader gives it: what is typed there
+// is stored in that box's column and shown there again, so that a crossed pair fails.
+TEST_F(Misc1099Screen, EveryBoxIsStoredInItsOwnColumnAndShownBackInIt)
+{
+    const std::pair<const char *, const char *> boxes[] = {
+        {"RECEIPIENT'S identification number", "RecIDNo"},
+        {"RECEIPIENT'S name, line 1", "RecName1"},
+        {"RECEIPIENT'S name, line 2", "RecName2"},
+        {"Street address (including apt. no.)", "RecAddr"},
+        {"City, state, and ZIP code", "RecCityStZip"},
+        {"Account number (optional)", "AcctNo"},
+        {"1.  Rents", "Box1"},
+        {"2.  Royalties", "Box2"},
+        {"3.  Other income", "Box3"},
+        {"4.  Federal tax withheld", "Box4"},
+        {"5.  Fishing boat proceeds", "Box5"},
+        {"6.  Medical/health care", "Box6"},
+        {"7.  Nonemployee compensation", "Box7"},
+        {"8. Substitute payments in lieu of dividends or interest", "Box8"},
+        {"10. Crop insurance proceeds", "Box10"},
+        {"13.  Excess Golden Parachute Pymts.", "Box13"},
+        {"14.  Gross proceeds paid to an attorney", "Box14"},
+        {"15. Informational use only, line 1", "Box15a"},
+        {"15. Informational use only, line 2", "Box15b"},
+        {"16. State tax withheld, line 1", "Box16_L1"},
+        {"16. State tax withheld, line 2", "Box16_L2"},
+        {"Payer's state no, line 1", "Box17b_L1"},
+        {"Payer's state no, line 2", "Box17b_L2"},
+        {"18. State income, line 1", "Box18_L1"},
+        {"18. State income, line 2", "Box18_L2"},
+    };
+    dialogs.answer(Answer::Ok); // the first recipient: opens adding
+    openScreen();
+    int n = 100;
+    for (const auto &[name, column] : boxes)
+        type(box<QLineEdit>(name), QString::number(++n));
+    screen->cmdEdit[2]->click();
+    ASSERT_EQ(rows(), 1) << dialogs.texts().join('|').toStdString();
+    n = 100;
+    for (const auto &[name, column] : boxes) {
+        const QVariant value = scalar(QString("SELECT %1 FROM \"1099Misc\"").arg(column));
+        // Amounts are kept in ten-thousandths of a dollar.
+        EXPECT_TRUE(value == QString::number(++n) || value == n * 10000LL) << name;
+    }
+    openScreen();
+    n = 100;
+    for (const auto &[name, column] : boxes) {
+        const QString shown = box<QLineEdit>(name)->text();
+        EXPECT_TRUE(shown == QString::number(++n) || shown == QString("$%1.00").arg(n)) << name;
+    }
+}

@@ -111,12 +111,12 @@ const RecordField *FieldBindings::forColumn(const QString &column) const
 }
 
 void FieldBindings::limitLengths(const std::function<const ColumnInfo *(const RecordField &)> &columnOf,
-                                 int amountLength, const QHash<QString, int> &amountLengths)
+                                 int amountLength)
 {
     for (RecordField &f : fields_) {
         const ColumnInfo *col = columnOf(f);
-        if (col && col->kind == ColumnKind::Money)
-            f.maxLength = amountLengths.value(f.column.trimmed(), amountLength);
+        if (col && col->kind == ColumnKind::Money && f.maxLength <= 0)
+            f.maxLength = amountLength;
         if (!col || col->kind != ColumnKind::Text || col->size <= 0 || f.show)
             continue;
         if (auto *edit = qobject_cast<QLineEdit *>(f.control))

@@ -35,6 +35,11 @@ struct RecordField : TypingRules {
         keys = k;
         return *this;
     }
+    RecordField &withMaxLength(int length)
+    {
+        maxLength = length;
+        return *this;
+    }
     RecordField &selectingEntry(const QString &cleared)
     {
         selectByPrefix = true;
@@ -58,9 +63,8 @@ public:
     const std::deque<RecordField> &all() const { return fields_; }
 
     // Typing is limited by the column sizes from the start, before any row is shown; an amount
-    // takes its length from `amountLengths`, or `amountLength`.
-    void limitLengths(const std::function<const ColumnInfo *(const RecordField &)> &columnOf, int amountLength,
-                      const QHash<QString, int> &amountLengths);
+    // takes its own length, or `amountLength` when it has none.
+    void limitLengths(const std::function<const ColumnInfo *(const RecordField &)> &columnOf, int amountLength);
     // Every field from the current row of the set, or into it (the counter column is not written).
     void show(const RecordSet &rows) const;
     void write(RecordSet &rows) const;

@@ -79,7 +79,7 @@ void RecordScreen::load()
     loading_ = true;
     const auto columnOf = [this](const RecordField &f) { return columnInfo(f); };
     runSteps(ctx_, {
-                       [&] { fields_.limitLengths(columnOf, setup_.amountLength, setup_.amountLengths); },
+                       [&] { fields_.limitLengths(columnOf, setup_.amountLength); },
                        [&] { loadData(); },
                        [&] { records_ = std::make_unique<RecordSet>(setup_.rows(ctx_.state.gDatabase)); },
                        [&] {

@@ -37,10 +37,9 @@ struct RecordScreenSetup {
     QString noRecordsMessage = QStringLiteral("No Records");
     bool closeBeforeNoRecords = false; // the screen closes before the message shows
 
-    // The longest entry of an amount field: this, or the length given for its column. (Not the
-    // line edit's own maximum, which would cut the longer currency form shown outside the field.)
+    // The longest entry of an amount field whose own length is not given (withMaxLength). (Not
+    // the line edit's own maximum, which would cut the longer currency form shown outside it.)
     int amountLength = 18;
-    QHash<QString, int> amountLengths;
 
     // Moves do nothing on an empty set (otherwise the save question is still asked).
     bool movesNeedRows = false;

@@ -19,59 +19,59 @@ const unsigned kUpper = RecordField::UpperCase;
 const unsigned kDigits = RecordField::Numeric;
 const unsigned kShown = RecordField::ReadOnly;
 
-// One text field: its index, column, accessible name, width in characters, key rule, and
-// whether it holds an amount (set at the right).
+// One text field: its index, column, accessible name, width in characters, key rule, and for
+// an amount (set at the right) the longest entry its box holds (0: not an amount).
 struct TextField {
     int index;
     const char *column;
     const char *name;
     int chars;
     unsigned keys;
-    bool amount;
+    int amountLength;
 };
 
 // Shown and stored in this order (the SSN comes second, after the control number).
 const TextField kTextFields[] = {
-    {W2::kFirstName, "Boxe_FName", "Employee's first name and initial", 13, kUpper, false},
-    {W2::kLastName, "Boxe_LName", "Last name", 15, kUpper, false},
-    {W2::kAddress1, "Boxf_L1", "Employee's address and ZIP code, line 1", 28, kUpper, false},
-    {W2::kAddress1 + 1, "Boxf_L2", "Employee's address and ZIP code, line 2", 28, kUpper, false},
-    {W2::kAddress1 + 2, "Boxf_L3", "Employee's address and ZIP code, line 3", 28, kUpper, false},
-    {W2::kBox1, "Box1", "1.  Wages, tips, other compensation", 12, kDigits, true},
-    {W2::kBox1 + 1, "Box2", "2.  Federal tax w\\held", 12, kDigits, true},
-    {W2::kBox1 + 2, "Box3", "3.  Social security wages", 12, kDigits, true},
-    {W2::kBox1 + 3, "Box4", "4.  Social Security tax w\\held", 12, kDigits, true},
-    {W2::kBox1 + 4, "Box5", "5.  Medicare wages / tips", 12, kDigits, true},
-    {W2::kBox1 + 5, "Box6", "6.  Medicare tax withheld", 12, kDigits, true},
-    {W2::kBox1 + 6, "Box7", "7.  Social security tips", 12, kDigits, true},
-    {W2::kBox1 + 7, "Box8", "8.  Allocated tips", 12, kDigits, true},
-    {W2::kBox1 + 8, "Box9", "9.  Advance EIC payment", 12, kDigits, true},
-    {W2::kBox1 + 9, "Box10", "10.  Dependent care benefits", 12, kDigits, true},
-    {W2::kBox1 + 10, "Box11", "11.  Nonqualified plans", 12, kDigits, true},
-    {W2::kBox12Code[0], "Box12a_Code", "12.  See Instrs. for Box 12, code a", 2, kUpper, false},
-    {W2::kBox12Amount[0], "Box12a_Amt", "12.  See Instrs. for Box 12, amount a", 10, kUpper, true},
-    {W2::kBox12Code[1], "Box12b_Code", "12.  See Instrs. for Box 12, code b", 2, kUpper, false},
-    {W2::kBox12Amount[1], "Box12b_Amt", "12.  See Instrs. for Box 12, amount b", 10, kUpper, true},
-    {W2::kBox12Code[2], "Box12c_Code", "12.  See Instrs. for Box 12, code c", 2, kUpper, false},
-    {W2::kBox12Amount[2], "Box12c_Amt", "12.  See Instrs. for Box 12, amount c", 10, kUpper, true},
-    {W2::kBox12Code[3], "Box12d_Code", "12.  See Instrs. for Box 12, code d", 2, kUpper, false},
-    {W2::kBox12Amount[3], "Box12d_Amt", "12.  See Instrs. for Box 12, amount d", 10, kUpper, true},
-    {W2::kSickPay, "SickPay", "3rd party sick pay, tax withheld", 7, kShown, true},
-    {W2::kBox14, "Box14_L1", "14. Other, line 1", 12, kUpper, false},
-    {W2::kBox14 + 1, "Box14_L2", "14. Other, line 2", 12, kUpper, false},
-    {W2::kBox14 + 2, "Box14_L3", "14. Other, line 3", 12, kUpper, false},
-    {W2::kStateLine[0][0], "Box15b_L1", "State ID No., line 1", 13, kShown, false},
-    {W2::kStateLine[0][1], "Box16_L1", "Wages, tips, etc., line 1", 10, kDigits, true},
-    {W2::kStateLine[0][2], "Box17_L1", "State income tax, line 1", 10, kDigits, true},
-    {W2::kStateLine[0][3], "Box18_L1", "Local wages, etc., line 1", 10, kDigits, true},
-    {W2::kStateLine[0][4], "Box19_L1", "Local Income Tax, line 1", 10, kDigits, true},
-    {W2::kStateLine[0][5], "Box20_L1", "Locality name, line 1", 7, kUpper, false},
-    {W2::kStateLine[1][0], "Box15b_L2", "State ID No., line 2", 13, kShown, false},
-    {W2::kStateLine[1][1], "Box16_L2", "Wages, tips, etc., line 2", 10, kDigits, true},
-    {W2::kStateLine[1][2], "Box17_L2", "State income tax, line 2", 10, kDigits, true},
-    {W2::kStateLine[1][3], "Box18_L2", "Local wages, etc., line 2", 10, kDigits, true},
-    {W2::kStateLine[1][4], "Box19_L2", "Local Income Tax, line 2", 10, kDigits, true},
-    {W2::kStateLine[1][5], "Box20_L2", "Locality name, line 2", 7, kUpper, false},
+    {W2::kFirstName, "Boxe_FName", "Employee's first name and initial", 13, kUpper, 0},
+    {W2::kLastName, "Boxe_LName", "Last name", 15, kUpper, 0},
+    {W2::kAddress1, "Boxf_L1", "Employee's address and ZIP code, line 1", 28, kUpper, 0},
+    {W2::kAddress1 + 1, "Boxf_L2", "Employee's address and ZIP code, line 2", 28, kUpper, 0},
+    {W2::kAddress1 + 2, "Boxf_L3", "Employee's address and ZIP code, line 3", 28, kUpper, 0},
+    {W2::kBox1, "Box1", "1.  Wages, tips, other compensation", 12, kDigits, 18},
+    {W2::kBox1 + 1, "Box2", "2.  Federal tax w\\held", 12, kDigits, 18},
+    {W2::kBox1 + 2, "Box3", "3.  Social security wages", 12, kDigits, 18},
+    {W2::kBox1 + 3, "Box4", "4.  Social Security tax w\\held", 12, kDigits, 18},
+    {W2::kBox1 + 4, "Box5", "5.  Medicare wages / tips", 12, kDigits, 18},
+    {W2::kBox1 + 5, "Box6", "6.  Medicare tax withheld", 12, kDigits, 18},
+    {W2::kBox1 + 6, "Box7", "7.  Social security tips", 12, kDigits, 18},
+    {W2::kBox1 + 7, "Box8", "8.  Allocated tips", 12, kDigits, 18},
+    {W2::kBox1 + 8, "Box9", "9.  Advance EIC payment", 12, kDigits, 18},
+    {W2::kBox1 + 9, "Box10", "10.  Dependent care benefits", 12, kDigits, 18},
+    {W2::kBox1 + 10, "Box11", "11.  Nonqualified plans", 12, kDigits, 18},
+    {W2::kBox12Code[0], "Box12a_Code", "12.  See Instrs. for Box 12, code a", 2, kUpper, 0},
+    {W2::kBox12Amount[0], "Box12a_Amt", "12.  See Instrs. for Box 12, amount a", 10, kUpper, 10},
+    {W2::kBox12Code[1], "Box12b_Code", "12.  See Instrs. for Box 12, code b", 2, kUpper, 0},
+    {W2::kBox12Amount[1], "Box12b_Amt", "12.  See Instrs. for Box 12, amount b", 10, kUpper, 10},
+    {W2::kBox12Code[2], "Box12c_Code", "12.  See Instrs. for Box 12, code c", 2, kUpper, 0},
+    {W2::kBox12Amount[2], "Box12c_Amt", "12.  See Instrs. for Box 12, amount c", 10, kUpper, 10},
+    {W2::kBox12Code[3], "Box12d_Code", "12.  See Instrs. for Box 12, code d", 2, kUpper, 0},
+    {W2::kBox12Amount[3], "Box12d_Amt", "12.  See Instrs. for Box 12, amount d", 10, kUpper, 10},
+    {W2::kSickPay, "SickPay", "3rd party sick pay, tax withheld", 7, kShown, 18},
+    {W2::kBox14, "Box14_L1", "14. Other, line 1", 12, kUpper, 0},
+    {W2::kBox14 + 1, "Box14_L2", "14. Other, line 2", 12, kUpper, 0},
+    {W2::kBox14 + 2, "Box14_L3", "14. Other, line 3", 12, kUpper, 0},
+    {W2::kStateLine[0][0], "Box15b_L1", "State ID No., line 1", 13, kShown, 0},
+    {W2::kStateLine[0][1], "Box16_L1", "Wages, tips, etc., line 1", 10, kDigits, 12},
+    {W2::kStateLine[0][2], "Box17_L1", "State income tax, line 1", 10, kDigits, 11},
+    {W2::kStateLine[0][3], "Box18_L1", "Local wages, etc., line 1", 10, kDigits, 12},
+    {W2::kStateLine[0][4], "Box19_L1", "Local Income Tax, line 1", 10, kDigits, 11},
+    {W2::kStateLine[0][5], "Box20_L1", "Locality name, line 1", 7, kUpper, 0},
+    {W2::kStateLine[1][0], "Box15b_L2", "State ID No., line 2", 13, kShown, 0},
+    {W2::kStateLine[1][1], "Box16_L2", "Wages, tips, etc., line 2", 10, kDigits, 12},
+    {W2::kStateLine[1][2], "Box17_L2", "State income tax, line 2", 10, kDigits, 11},
+    {W2::kStateLine[1][3], "Box18_L2", "Local wages, etc., line 2", 10, kDigits, 12},
+    {W2::kStateLine[1][4], "Box19_L2", "Local Income Tax, line 2", 10, kDigits, 11},
+    {W2::kStateLine[1][5], "Box20_L2", "Locality name, line 2", 7, kUpper, 0},
 };
 
 // The captions of boxes 1 to 11, and of the columns of the state lines with their box numbers.
@@ -121,11 +121,11 @@ void W2::makeFields()
 
     for (const TextField &f : kTextFields) {
         QLineEdit *e = edit(QStringLiteral("Text1_%1").arg(f.index), QString::fromLatin1(f.name), f.chars);
-        if (f.amount)
+        if (f.amountLength > 0)
             e->setAlignment(Qt::AlignRight);
         e->setReadOnly(f.keys == kShown);
         Text1[f.index] = e;
-        addField(e, QString::fromLatin1(f.column)).withKeys(f.keys);
+        addField(e, QString::fromLatin1(f.column)).withKeys(f.keys).withMaxLength(f.amountLength);
     }
     yearBoxes();
     // The state IDs come from the state boxes; the sick pay from its question only.

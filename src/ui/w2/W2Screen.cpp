@@ -43,12 +43,6 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     s.activeStatus = QStringLiteral("W2 Screen");
     s.deletingStatus = QStringLiteral("Deleting Current W2......");
     s.movesNeedRows = true;
-    // Boxes 1 to 11 take the usual length; box 12 amounts and the state and local lines less.
-    s.amountLengths = {
-        {QStringLiteral("Box12a_Amt"), 10}, {QStringLiteral("Box12b_Amt"), 10}, {QStringLiteral("Box12c_Amt"), 10},
-        {QStringLiteral("Box12d_Amt"), 10}, {QStringLiteral("Box16_L1"), 12},   {QStringLiteral("Box16_L2"), 12},
-        {QStringLiteral("Box17_L1"), 11},   {QStringLiteral("Box17_L2"), 11},   {QStringLiteral("Box18_L1"), 12},
-        {QStringLiteral("Box18_L2"), 12},   {QStringLiteral("Box19_L1"), 11},   {QStringLiteral("Box19_L2"), 11}};
     s.addBlocksMoves = true;
     s.firstField = MaskedEdit1;
     // The list carries each W-2's row number in a hidden column and is matched by it, so that

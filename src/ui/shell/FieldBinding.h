@@ -3,7 +3,6 @@
 #include "data/TableInfo.h"
 #include "shell/TypingRules.h"
 
-#include <QHash>
 #include <QVariant>
 #include <deque>
 #include <functional>

@@ -10,7 +10,6 @@
 #include "shell/RecordGrid.h"
 #include "shell/RecordMoves.h"
 
-#include <QHash>
 #include <QWidget>
 #include <functional>
 #include <memory>

@@ -14,6 +14,8 @@ class QLineEdit;
 
 namespace quillory {
 
+class StateBox;
+
 // The W-2 screen: the W-2s of one employer, one at a time, in fields laid out like the paper
 // form, checked against the year's limits before they are stored.
 class W2 : public RecordScreen {
@@ -76,15 +78,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The fields, in the order they are shown and stored; then the paper form that holds them.
+    // The fields of the year's form from the form's table, bound in its order; then the paper
+    // form that holds them.
     void makeFields();
-    void yearBoxes();
-    void makeOptions();
-    void makeStateBoxes();
+    bool onForm(int row) const;
+    QWidget *fieldOf(int row) const;
+    QLineEdit *makeLineEdit(int index, bool amount, bool shown);
+    void bindSsn(RecordField &ssn);
+    QCheckBox *makeMark(int index, const QString &caption);
+    StateBox *makeStateBox(int line);
     void makeLabels();
     void buildForm();
-    QWidget *box12Row(int row);
-    QWidget *box13Marks();
+    QWidget *box12Row(const QString &letter, QWidget *code, QWidget *amount);
+    QWidget *box13Marks(const QVector<QWidget *> &fields);
     void fillControlNumber();
     void sickPayClicked();
     void statePicked(int line, const QString &id);

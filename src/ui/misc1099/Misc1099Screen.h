@@ -39,6 +39,8 @@ private:
     // The fields of the form before 2025, in the order they are shown and stored; then the
     // paper form that holds them.
     void makeFields();
+    // The field of a row of the form's table (a state line: its state box).
+    QWidget *rowField(int row) const;
     void buildForm();
     void makeSideNotes(PaperForm &form);
 };

@@ -105,9 +105,11 @@ protected:
     void writeExtraColumns(RecordSet &record) override;
     void deactivated() override;
 
+    // A line edit of the form: named, with its accessible name and a width of `chars` characters.
+    QLineEdit *newLineEdit(const QString &name, const QString &accessible, int chars);
+
 private:
     QWidget *editionBox(const BoxRow &row);
-    QLineEdit *newLineEdit(const QString &name, const QString &accessible, int chars);
     void connectStateBox(int index);
     void fillStateNumber(int index);
     // The amount a box shows, for the threshold check (a ticked mark counts as 1 cent).

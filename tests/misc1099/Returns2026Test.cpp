@@ -50,10 +50,22 @@ protected:
         }
         return s;
     }
+    // Each entry in its column, and in its box again when the screen is opened anew.
     void expectStored(const QString &table, const QVector<Entry> &entries)
     {
         for (const Entry &e : entries)
             EXPECT_EQ(this->scalar(QString("SELECT %1 FROM \"%2\"").arg(e.column, table)), e.stored) << e.box;
+        this->openScreen();
+        for (const Entry &e : entries) {
+            QWidget *field = this->box(e.box);
+            if (auto *mark = qobject_cast<QCheckBox *>(field)) {
+                EXPECT_TRUE(mark->isChecked()) << e.box;
+            } else if (auto *edit = qobject_cast<QLineEdit *>(field)) {
+                EXPECT_TRUE(edit->text() == e.stored.toString() ||
+                            QString(edit->text()).remove('$').remove(',').toDouble() == QString(e.typed).toDouble())
+                    << e.box << " shows " << edit->text().toStdString();
+            }
+        }
     }
 };
 

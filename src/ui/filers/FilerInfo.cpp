@@ -102,17 +102,17 @@ FilerInfo::FilerInfo(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     s.activeStatus = QStringLiteral("Tax filer information screen");
     s.deletingStatus = QStringLiteral("Deleting Current Employer......");
     s.afterDeleteStatus = QStringLiteral("Employer Screen");
-    s.firstField = Text1[kFedIdNo];
-    s.focusAfterEdit = false;
-    s.focusAfterMove = false;
-    s.listCaption = QStringLiteral("List Employers");
-    s.listRows = &filerTable::pickList;
-    s.listColumns = {{{}, 1100}, {{}, 900}, {{}, 900}, {{}, 3500}, {{}, 0, true}};
-    s.listKeys = {QStringLiteral("FedIDNo"), QStringLiteral("EstNo"), QStringLiteral("FilerType")};
-    s.listArea = fieldsArea_;
-    s.listDisables = {Panel3D4};
+    s.focus.firstField = Text1[kFedIdNo];
+    s.focus.afterEdit = false;
+    s.focus.afterMove = false;
+    s.list.caption = QStringLiteral("List Employers");
+    s.list.rows = &filerTable::pickList;
+    s.list.columns = {{{}, 1100}, {{}, 900}, {{}, 900}, {{}, 3500}, {{}, 0, true}};
+    s.list.keys = {QStringLiteral("FedIDNo"), QStringLiteral("EstNo"), QStringLiteral("FilerType")};
+    s.list.area = fieldsArea_;
+    s.list.disables = {Panel3D4};
     for (QLineEdit *field : Text1)
-        s.listDisables.append(field);
+        s.list.disables.append(field);
 
     // "Applied for" comes after FedIDNo, so that it has the last word on it.
     for (const FilerField &f : kFields)

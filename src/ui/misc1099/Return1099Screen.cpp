@@ -94,28 +94,28 @@ void Return1099Screen::finishSetup()
     setup.deletingStatus = kind_.deletingStatus;
     setup.noRecordsMessage = QStringLiteral("No records.");
     setup.closeBeforeNoRecords = true;
-    setup.movesNeedRows = true;
-    setup.addBlocksMoves = true;
-    setup.homeEndKeys = true;
-    setup.firstField = Text1[kRecipientId];
-    setup.focusAfterMove = false;
-    setup.listCaption = QStringLiteral("Recipient List");
-    setup.listRows = [tfid = payerKey_.tfid, table = kind_.table](Database &db) {
+    setup.moves.needRows = true;
+    setup.moves.addBlocks = true;
+    setup.moves.homeEndKeys = true;
+    setup.focus.firstField = Text1[kRecipientId];
+    setup.focus.afterMove = false;
+    setup.list.caption = QStringLiteral("Recipient List");
+    setup.list.rows = [tfid = payerKey_.tfid, table = kind_.table](Database &db) {
         return misc1099::listOf(db, tfid, table);
     };
-    setup.listColumns = {{QStringLiteral("ID Number")}, {QStringLiteral("Name")}};
-    setup.listKeys = {QStringLiteral("RecIDNo")};
-    setup.listArea = fieldsArea_;
-    setup.listDisables = {Panel3D1};
+    setup.list.columns = {{QStringLiteral("ID Number")}, {QStringLiteral("Name")}};
+    setup.list.keys = {QStringLiteral("RecIDNo")};
+    setup.list.area = fieldsArea_;
+    setup.list.disables = {Panel3D1};
     for (QLineEdit *field : Text1)
         if (field)
-            setup.listDisables.append(field);
+            setup.list.disables.append(field);
     for (QCheckBox *box : Check1)
         if (box)
-            setup.listDisables.append(box);
+            setup.list.disables.append(box);
     for (QWidget *box : std::as_const(boxFields))
-        if (!setup.listDisables.contains(box))
-            setup.listDisables.append(box);
+        if (!setup.list.disables.contains(box))
+            setup.list.disables.append(box);
     for (int index : kStateNumber)
         connectStateBox(index);
 }

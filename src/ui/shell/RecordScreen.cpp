@@ -73,7 +73,7 @@ void RecordScreen::load()
         // The screen sees every key before its controls do.
         for (QWidget *w : findChildren<QWidget *>())
             w->installEventFilter(this);
-        (setup_.listArea ? setup_.listArea : this)->installEventFilter(this);
+        (setup_.list.area ? setup_.list.area : this)->installEventFilter(this);
         keyPreview_ = true;
     }
     loading_ = true;
@@ -258,7 +258,7 @@ void RecordScreen::cmdMove_Click(int index)
 {
     if (addPending_ || !records_)
         return;
-    if (setup_.movesNeedRows && !hasRecords())
+    if (setup_.moves.needRows && !hasRecords())
         return;
     if (!askToSaveChanges())
         return;
@@ -269,7 +269,7 @@ void RecordScreen::cmdMove_Click(int index)
                  }});
         ShowRecord();
     }
-    if (setup_.focusAfterMove)
+    if (setup_.focus.afterMove)
         focusFirstField();
 }
 
@@ -304,20 +304,20 @@ void RecordScreen::cmdEdit_Click(int index)
 void RecordScreen::Add()
 {
     adding_ = true;
-    addPending_ = setup_.addBlocksMoves;
+    addPending_ = setup_.moves.addBlocks;
     changed_ = true;
     ClearFields();
     ToggleEditButtons();
     addStarted();
-    if (setup_.firstField)
-        setup_.firstField->setFocus();
+    if (setup_.focus.firstField)
+        setup_.focus.firstField->setFocus();
 }
 
 void RecordScreen::Edit()
 {
     changed_ = true;
     ToggleEditButtons();
-    if (setup_.focusAfterEdit)
+    if (setup_.focus.afterEdit)
         focusFirstField();
 }
 
@@ -381,8 +381,8 @@ void RecordScreen::List()
     runSteps(
         ctx_,
         {
-            [&] { list_->fill(setup_.listColumns, setup_.listRows(ctx_.state.gDatabase)); },
-            [&] { list_->open(setup_.listArea ? setup_.listArea : this, setup_.listCaption, setup_.listDisables); },
+            [&] { list_->fill(setup_.list.columns, setup_.list.rows(ctx_.state.gDatabase)); },
+            [&] { list_->open(setup_.list.area ? setup_.list.area : this, setup_.list.caption, setup_.list.disables); },
         });
 }
 
@@ -393,8 +393,8 @@ void RecordScreen::chooseFromList(int row)
     runSteps(ctx_, {
                        [&] {
                            RecordSet::Criteria criteria;
-                           for (int i = 0; i < setup_.listKeys.size(); ++i)
-                               criteria.append({setup_.listKeys[i], list_->grid()->value(row, i)});
+                           for (int i = 0; i < setup_.list.keys.size(); ++i)
+                               criteria.append({setup_.list.keys[i], list_->grid()->value(row, i)});
                            // No match leaves the current row, which is then shown again.
                            records().findFirst(criteria);
                        },
@@ -460,7 +460,7 @@ bool RecordScreen::formKey(QKeyEvent *key, QObject *watched)
         QCoreApplication::sendEvent(w, &tab);
         return true;
     }
-    return moveKey(key->key(), setup_.homeEndKeys);
+    return moveKey(key->key(), setup_.moves.homeEndKeys);
 }
 
 void RecordScreen::focusOut(const RecordField &field, QFocusEvent *event)

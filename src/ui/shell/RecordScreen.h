@@ -40,25 +40,28 @@ struct RecordScreenSetup {
     // the line edit's own maximum, which would cut the longer currency form shown outside it.)
     int amountLength = 18;
 
-    // Moves do nothing on an empty set (otherwise the save question is still asked).
-    bool movesNeedRows = false;
-    // Add sets "add pending": moves do nothing until the next button press.
-    bool addBlocksMoves = false;
-    // Home and End move to the first and last row.
-    bool homeEndKeys = false;
+    // How the moves behave.
+    struct Moves {
+        bool needRows = false;    // nothing on an empty set (else the save question is still asked)
+        bool addBlocks = false;   // Add sets "add pending": nothing until the next button press
+        bool homeEndKeys = false; // Home and End go to the first and last row
+    } moves;
     // Where the focus goes after Add, Edit, a move and a list pick.
-    QWidget *firstField = nullptr;
-    bool focusAfterEdit = true;
-    bool focusAfterMove = true;
-
-    // The list: its rows, columns, the record columns its first columns match, the area it
-    // covers while shown and the controls disabled meanwhile.
-    QString listCaption;
-    std::function<RecordSet(Database &)> listRows;
-    QVector<GridColumn> listColumns;
-    QStringList listKeys;
-    QWidget *listArea = nullptr;
-    QVector<QWidget *> listDisables;
+    struct Focus {
+        QWidget *firstField = nullptr;
+        bool afterEdit = true;
+        bool afterMove = true;
+    } focus;
+    // The list: its caption, rows, columns, the record columns its first columns match, the area
+    // it covers while shown and the controls disabled meanwhile.
+    struct List {
+        QString caption;
+        std::function<RecordSet(Database &)> rows;
+        QVector<GridColumn> columns;
+        QStringList keys;
+        QWidget *area = nullptr;
+        QVector<QWidget *> disables;
+    } list;
 };
 
 // A screen that shows the rows of a record set one at a time: browse mode (Add, Edit, Delete,
@@ -162,7 +165,7 @@ private:
     bool isDuplicate();
     // The save question; false when the record is to stay on screen (Yes, but it cannot be stored).
     bool askToSaveChanges();
-    void focusFirstField() { FocusPolicy::focus(setup_.firstField); }
+    void focusFirstField() { FocusPolicy::focus(setup_.focus.firstField); }
     bool formKey(QKeyEvent *key, QObject *watched);
     bool isAmount(const RecordField &field);
     void focusOut(const RecordField &field, QFocusEvent *event);

@@ -42,31 +42,31 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     s.duplicateMessage = QStringLiteral("SSN already exists");
     s.activeStatus = QStringLiteral("W2 Screen");
     s.deletingStatus = QStringLiteral("Deleting Current W2......");
-    s.movesNeedRows = true;
-    s.addBlocksMoves = true;
-    s.firstField = MaskedEdit1;
+    s.moves.needRows = true;
+    s.moves.addBlocks = true;
+    s.focus.firstField = MaskedEdit1;
     // The list carries each W-2's row number in a hidden column and is matched by it, so that
     // two W-2s with one SSN stay apart.
-    s.listCaption = QStringLiteral("Employee List");
+    s.list.caption = QStringLiteral("Employee List");
     // The SSN column is wider than the names' so that a whole number shows in any font.
-    s.listColumns = {{{}, 0, true},
-                     {QStringLiteral("SSN"), 1300},
-                     {QStringLiteral("First Name"), 1200},
-                     {QStringLiteral("Last Name"), 1200}};
-    s.listKeys = {QStringLiteral("id")};
-    s.listArea = formArea_;
-    s.listDisables = {Panel3D1};
+    s.list.columns = {{{}, 0, true},
+                      {QStringLiteral("SSN"), 1300},
+                      {QStringLiteral("First Name"), 1200},
+                      {QStringLiteral("Last Name"), 1200}};
+    s.list.keys = {QStringLiteral("id")};
+    s.list.area = formArea_;
+    s.list.disables = {Panel3D1};
     for (QLineEdit *field : Text1)
         if (field)
-            s.listDisables.append(field);
+            s.list.disables.append(field);
     for (QCheckBox *box : chkOpt)
         if (box)
-            s.listDisables.append(box);
+            s.list.disables.append(box);
 
     employer_.tfid = ctx.state.gTfid;
     s.table = QStringLiteral("W2");
     s.rows = [tfid = employer_.tfid](Database &db) { return w2::rowsOf(db, tfid); };
-    s.listRows = [tfid = employer_.tfid](Database &db) { return w2::listOf(db, tfid); };
+    s.list.rows = [tfid = employer_.tfid](Database &db) { return w2::listOf(db, tfid); };
 
     listGrid()->setOtherKeyHandler([this] { context().dialogs.beep(); });
 }

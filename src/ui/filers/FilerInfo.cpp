@@ -271,7 +271,7 @@ QString FilerInfo::listCaptionText() const
 void FilerInfo::openedEmpty()
 {
     EnableDetailButtons(true);
-    SetCaption(-1);
+    SetCaption(caption::Back);
     SelectComboEntry(Combo1, QStringLiteral("941"));
 }
 

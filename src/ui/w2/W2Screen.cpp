@@ -118,7 +118,7 @@ QString W2::captionText() const
 
 void W2::openedEmpty()
 {
-    SetCaption(0);
+    SetCaption(caption::Stay);
     fillControlNumber();
 }
 

@@ -4,6 +4,7 @@
 #include "data/FilerTable.h"
 #include "data/RecordSet.h"
 #include "data/Settings.h"
+#include "data/W2Table.h"
 #include "efile/EfileData.h"
 #include "efile/Efw2Layout.h"
 #include "efile/Submitter.h"
@@ -95,7 +96,7 @@ struct EmployerFilter {
 
 EmployerFilter employerFilter(const EmployerChoice &choice)
 {
-    EmployerFilter f{QStringLiteral("EXISTS (SELECT 1 FROM W2 WHERE W2.Tfid = FilerInfo.Tfid)"), {}};
+    EmployerFilter f{w2Table::filerHasW2s(), {}};
     if (!choice.fedIdNo.isEmpty()) {
         f.where += QStringLiteral(" AND FedIDNo = ? AND coalesce(EstNo, '') = ? AND coalesce(FilerType, '') = ?");
         // An empty text binds as Null, which equals nothing.
@@ -113,8 +114,7 @@ RecordSet readEmployers(Database &db, const EmployerFilter &f)
 // The W-2s of all chosen employers in one read, in employee order within each employer.
 RecordSet readW2s(Database &db, const EmployerFilter &f)
 {
-    return RecordSet::table(db, QStringLiteral("W2"), filerTable::keyIn(f.where), f.params,
-                            QStringLiteral("Tfid, Boxd"));
+    return w2Table::ofFilers(db, f.where, f.params);
 }
 
 // Row positions of the W-2 set by employer.

@@ -1,6 +1,7 @@
 #include "filers/FilerChecks.h"
 
 #include "data/Database.h"
+#include "data/W2Table.h"
 
 namespace quillory {
 
@@ -56,7 +57,7 @@ bool isStateAbbreviation(Database &db, const QString &code)
 
 bool filerHasReturns(Database &db, const QString &fedIdNo)
 {
-    return db.scalar(QStringLiteral("SELECT 1 FROM W2 WHERE Boxb = ? LIMIT 1"), {fedIdNo}).isValid() ||
+    return w2Table::anyOfEmployer(db, fedIdNo) ||
            db.scalar(QStringLiteral("SELECT 1 FROM \"1099Misc\" WHERE FedIDNo = ? LIMIT 1"), {fedIdNo}).isValid();
 }
 

@@ -3,9 +3,9 @@
 #include "efile/CreateEfile.h"
 #include "efile/W2Efile.h"
 
+#include "data/W2Table.h"
 #include "print_w2/W2Copies.h"
 #include "print_w2/W2FormsRun.h"
-#include "print_w2/W2Selection.h"
 #include "print_w2/W3Print.h"
 #include "print_w2/W3Summary.h"
 #include "printing/TwoUpRun.h"
@@ -61,7 +61,7 @@ void PrtSelW2::open(MDIForm1 &mainWindow)
 
 RecordSet PrtSelW2::gridRows(const QString &fedIdNo, bool)
 {
-    return w2sToPrint(database(), fedIdNo, Text2[0]->text(), Text2[1]->text());
+    return w2Table::toPrint(database(), fedIdNo, Text2[0]->text(), Text2[1]->text());
 }
 
 void PrtSelW2::rebuildSummaries()

@@ -5,6 +5,7 @@
 #include "data/Lookups.h"
 #include "data/RequiredSchema.h"
 #include "data/Settings.h"
+#include "data/W2Table.h"
 #include "shell/About.h"
 #include "shell/Disclaimer.h"
 #include "shell/InputRoutines.h"
@@ -301,7 +302,7 @@ bool MDIForm1::somethingToPrint(bool (*lookup)(Database &), const QString &nothi
 
 void MDIForm1::mnuPrint_W2_Click()
 {
-    if (somethingToPrint(&hasPrintableW2, tr("There is no W2 Information to print.")))
+    if (somethingToPrint(&w2Table::anyToPrint, tr("There is no W2 Information to print.")))
         open(openers_.prtSelW2);
 }
 

@@ -1,10 +1,10 @@
 #include "w2/W2Screen.h"
 
 #include "data/DbError.h"
+#include "data/W2Table.h"
 #include "shell/RecordGrid.h"
 #include "shell/StepRunner.h"
 #include "w2/W2Checks.h"
-#include "w2/W2Rows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -65,8 +65,8 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
 
     employer_.tfid = ctx.state.gTfid;
     s.table = QStringLiteral("W2");
-    s.rows = [tfid = employer_.tfid](Database &db) { return w2::rowsOf(db, tfid); };
-    s.list.rows = [tfid = employer_.tfid](Database &db) { return w2::listOf(db, tfid); };
+    s.rows = [tfid = employer_.tfid](Database &db) { return w2Table::rowsOf(db, tfid); };
+    s.list.rows = [tfid = employer_.tfid](Database &db) { return w2Table::listOf(db, tfid); };
 
     listGrid()->setOtherKeyHandler([this] { context().dialogs.beep(); });
 }

@@ -89,12 +89,14 @@ TEST_F(FilerScreen, DeleteIsRefusedWhileReturnsNameTheFiler)
     addFiler("22-2222222", "B");
     state.gDatabase.exec("INSERT INTO \"1099Misc\" (FedIDNo, Tfid) VALUES ('11-1111111', 1)");
     state.gDatabase.exec("INSERT INTO W2 (Boxb, Tfid) VALUES ('22-2222222', 2)");
+    addFiler("33-3333333", "C");
+    state.gDatabase.exec("INSERT INTO \"1099Nec\" (FedIDNo, Tfid) VALUES ('33-3333333', 3)");
     FilerInfo &f = openScreen();
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 3; ++i) {
         dialogs.answer(Answer::Yes).answer(Answer::Ok);
         f.cmdEdit[4]->click();
         EXPECT_EQ(dialogs.calls.last().text, "Employee records found!\rEmployer cannot be deleted");
-        EXPECT_EQ(filerCount(), 2);
+        EXPECT_EQ(filerCount(), 3);
         f.cmdMove[1]->click();
     }
 }

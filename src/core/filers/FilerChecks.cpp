@@ -58,7 +58,8 @@ bool isStateAbbreviation(Database &db, const QString &code)
 bool filerHasReturns(Database &db, const QString &fedIdNo)
 {
     return w2Table::anyOfEmployer(db, fedIdNo) ||
-           db.scalar(QStringLiteral("SELECT 1 FROM \"1099Misc\" WHERE FedIDNo = ? LIMIT 1"), {fedIdNo}).isValid();
+           db.scalar(QStringLiteral("SELECT 1 FROM \"1099Misc\" WHERE FedIDNo = ? LIMIT 1"), {fedIdNo}).isValid() ||
+           db.scalar(QStringLiteral("SELECT 1 FROM \"1099Nec\" WHERE FedIDNo = ? LIMIT 1"), {fedIdNo}).isValid();
 }
 
 } // namespace quillory

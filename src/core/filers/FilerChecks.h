@@ -39,7 +39,7 @@ QString missingEntriesMessage(const QStringList &lines);
 // Whether lstStates holds the abbreviation (letter case ignored).
 bool isStateAbbreviation(Database &db, const QString &code);
 
-// Whether a W-2 or 1099-MISC names the filer's identification number, so that the filer
+// Whether a W-2, 1099-MISC or 1099-NEC names the filer's identification number, so that the filer
 // must stay.
 bool filerHasReturns(Database &db, const QString &fedIdNo);
 

@@ -86,7 +86,7 @@ TEST_F(MenuCommands, PrintCommandsNeedSomethingToPrintAndClearTheChosenFiler)
     EXPECT_TRUE(opened.isEmpty());
 
     folder.exec("INSERT INTO W2 (Boxd, Boxe_LName) VALUES ('123-45-6789', 'Smith')");
-    folder.exec("INSERT INTO \"1099Misc\" (RecName1) VALUES ('Jones')");
+    folder.exec("INSERT INTO \"1099Nec\" (RecName1) VALUES ('Jones')"); // a 1099-NEC alone is printable
     window().mnuPrint_W2_Click();
     EXPECT_TRUE(state.gFedIDNo.isEmpty());
     state.gFedIDNo = "12-3456789";

@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/FilerTable.h"
 #include "data/RecordSet.h"
+#include "data/ReturnTable.h"
 #include "data/Settings.h"
 #include "efile/EfileData.h"
 #include "efile/EfileOutcome.h"
@@ -325,9 +326,7 @@ IrisUpload buildIrisUpload(Database &db, const QString &form, const IrisTemplate
     b.setBoxes(boxes);
 
     const QString table = form == QLatin1String("1099-NEC") ? QStringLiteral("1099Nec") : QStringLiteral("1099Misc");
-    RecordSet rows = RecordSet::table(db, table, payerFedIdNo.isEmpty() ? QString() : QStringLiteral("FedIDNo = ?"),
-                                      payerFedIdNo.isEmpty() ? QVariantList() : QVariantList{payerFedIdNo},
-                                      QStringLiteral("FedIDNo, RecIDNo, Counter"));
+    RecordSet rows = returnTable::ofPayer(db, table, payerFedIdNo);
     RecordSet filers = filerTable::byKey(db);
     const qlonglong perFile = irisRowsPerFile(db);
 

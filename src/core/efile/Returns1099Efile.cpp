@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/FilerTable.h"
 #include "data/RecordSet.h"
+#include "data/ReturnTable.h"
 #include "data/Settings.h"
 #include "efile/EfileData.h"
 #include "efile/Pub1220Layout.h"
@@ -89,10 +90,7 @@ RecordSet readReturns(Database &db, const QString &payerFedIdNo, int taxYear)
         return RecordSet::query(db, sql,
                                 payerFedIdNo.isEmpty() ? QVariantList() : QVariantList{payerFedIdNo, payerFedIdNo});
     }
-    if (payerFedIdNo.isEmpty())
-        return RecordSet::table(db, QStringLiteral("1099Misc"), {}, {}, QStringLiteral("FedIDNo, RecIDNo, Counter"));
-    return RecordSet::table(db, QStringLiteral("1099Misc"), QStringLiteral("FedIDNo = ?"), {payerFedIdNo},
-                            QStringLiteral("FedIDNo, RecIDNo, Counter"));
+    return returnTable::ofPayer(db, QStringLiteral("1099Misc"), payerFedIdNo);
 }
 
 // The filers that have 1099-MISC rows, the first one of each number first.

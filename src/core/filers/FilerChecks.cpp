@@ -1,6 +1,7 @@
 #include "filers/FilerChecks.h"
 
 #include "data/Database.h"
+#include "data/ReturnTable.h"
 #include "data/W2Table.h"
 
 namespace quillory {
@@ -57,9 +58,7 @@ bool isStateAbbreviation(Database &db, const QString &code)
 
 bool filerHasReturns(Database &db, const QString &fedIdNo)
 {
-    return w2Table::anyOfEmployer(db, fedIdNo) ||
-           db.scalar(QStringLiteral("SELECT 1 FROM \"1099Misc\" WHERE FedIDNo = ? LIMIT 1"), {fedIdNo}).isValid() ||
-           db.scalar(QStringLiteral("SELECT 1 FROM \"1099Nec\" WHERE FedIDNo = ? LIMIT 1"), {fedIdNo}).isValid();
+    return w2Table::anyOfEmployer(db, fedIdNo) || returnTable::anyOfPayer(db, fedIdNo);
 }
 
 } // namespace quillory

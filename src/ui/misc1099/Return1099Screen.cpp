@@ -1,7 +1,7 @@
 #include "misc1099/Return1099Screen.h"
 
+#include "data/ReturnTable.h"
 #include "data/Settings.h"
-#include "misc1099/Misc1099Rows.h"
 #include "misc1099/NecMove.h"
 #include "misc1099/Thresholds1099.h"
 #include "shell/PaperForm.h"
@@ -86,7 +86,7 @@ void Return1099Screen::finishSetup()
     RecordScreenSetup &setup = this->setup();
     setup.table = kind_.table;
     setup.rows = [tfid = payerKey_.tfid, table = kind_.table](Database &db) {
-        return misc1099::rowsOf(db, tfid, table);
+        return returnTable::rowsOf(db, tfid, table);
     };
     setup.firstRecordMessage = QStringLiteral("This is the first recipient entered for taxpayer.\r"
                                               "Opening screen in edit mode.");
@@ -101,7 +101,7 @@ void Return1099Screen::finishSetup()
     setup.focus.afterMove = false;
     setup.list.caption = QStringLiteral("Recipient List");
     setup.list.rows = [tfid = payerKey_.tfid, table = kind_.table](Database &db) {
-        return misc1099::listOf(db, tfid, table);
+        return returnTable::listOf(db, tfid, table);
     };
     setup.list.columns = {{QStringLiteral("ID Number")}, {QStringLiteral("Name")}};
     setup.list.keys = {QStringLiteral("RecIDNo")};

@@ -5,9 +5,9 @@
 #include "efile/IrisUploadDialog.h"
 #include "efile/Returns1099Efile.h"
 
+#include "data/ReturnTable.h"
 #include "data/Settings.h"
 #include "print_1099/Misc1099FormsRun.h"
-#include "print_1099/Misc1099Selection.h"
 #include "print_1099/Print1096.h"
 #include "print_1099/RecipientCopies.h"
 #include "print_1099/Summary1096.h"
@@ -110,8 +110,8 @@ void PrtSel1099::open(MDIForm1 &mainWindow)
 RecordSet PrtSel1099::gridRows(const QString &fedIdNo, bool ordered)
 {
     // Opening lists the records by recipient number; another payer's come in stored order.
-    return misc1099sToPrint(database(), fedIdNo, ordered,
-                            nec_ ? QStringLiteral("1099Nec") : QStringLiteral("1099Misc"));
+    return returnTable::toPrint(database(), fedIdNo, ordered,
+                                nec_ ? QStringLiteral("1099Nec") : QStringLiteral("1099Misc"));
 }
 
 void PrtSel1099::rebuildSummaries()

@@ -2,7 +2,6 @@
 
 #include "data/DbError.h"
 #include "data/FilerTable.h"
-#include "data/Lookups.h"
 #include "printing/CopiesPdf.h"
 #include "printing/CopySheets.h"
 #include "printing/PaintPrinter.h"

@@ -2,8 +2,8 @@
 
 #include "data/DbError.h"
 #include "data/FilerTable.h"
-#include "data/Lookups.h"
 #include "data/RequiredSchema.h"
+#include "data/ReturnTable.h"
 #include "data/Settings.h"
 #include "data/W2Table.h"
 #include "shell/About.h"
@@ -308,7 +308,7 @@ void MDIForm1::mnuPrint_W2_Click()
 
 void MDIForm1::mnuPrint_1099Misc_Click()
 {
-    if (somethingToPrint(&hasPrintable1099, tr("There is no 1099Misc Information to print.")))
+    if (somethingToPrint(&returnTable::anyToPrint, tr("There is no 1099Misc Information to print.")))
         open(openers_.prtSel1099);
 }
 

@@ -6,6 +6,41 @@
 
 namespace quillory {
 
+QString Settings::yearText(Database &db)
+{
+    const QVariant year = db.scalar(QStringLiteral("SELECT Year FROM Settings LIMIT 1"));
+    if (!year.isValid())
+        return QString();
+    return year.isNull() ? QStringLiteral("") : year.toString();
+}
+
+bool Settings::exists(Database &db)
+{
+    return db.scalar(QStringLiteral("SELECT 1 FROM Settings LIMIT 1")).isValid();
+}
+
+int Settings::nextW2Counter(Database &db)
+{
+    Transaction t(db);
+    const QVariant row = db.scalar(QStringLiteral("SELECT min(rowid) FROM Settings"));
+    if (!row.isValid() || row.isNull())
+        throw DbError(QStringLiteral("No current record."));
+    db.exec(QStringLiteral("UPDATE Settings SET W2ctr = coalesce(W2ctr, 0) + 1 WHERE rowid = ?"), {row});
+    const int next = db.scalar(QStringLiteral("SELECT W2ctr FROM Settings WHERE rowid = ?"), {row}).toInt();
+    t.commit();
+    return next;
+}
+
+int Settings::irisRowsPerFile(Database &db)
+{
+    return db.scalar(QStringLiteral("SELECT IrisRowsPerFile FROM Settings")).toInt();
+}
+
+void Settings::storeIrisRowsPerFile(Database &db, int rows)
+{
+    db.exec(QStringLiteral("UPDATE Settings SET IrisRowsPerFile = ?"), {rows});
+}
+
 int Settings::screenYear(Database &db)
 {
     try {

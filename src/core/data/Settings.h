@@ -28,6 +28,15 @@ struct Settings {
     static int screenYear(Database &db);
     // Writes W2AutoNo (-1 on, 0 off) into the first row.
     static void storeAutoNumber(Database &db, bool on);
+    // The tax year as stored, without a check; a null text when the table has no row.
+    static QString yearText(Database &db);
+    // Whether the table has its row.
+    static bool exists(Database &db);
+    // Counts the next W-2 control number in the first row and gives it back.
+    static int nextW2Counter(Database &db);
+    // The most returns an IRIS upload file holds, as stored, and storing it.
+    static int irisRowsPerFile(Database &db);
+    static void storeIrisRowsPerFile(Database &db, int rows);
 };
 
 // The caption of the "what's changed" help item for a tax year text.

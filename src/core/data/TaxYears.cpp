@@ -59,10 +59,10 @@ W2YearForm w2YearForm(Database &db, const QString &year)
 
 W2YearForm w2YearFormOfSettings(Database &db)
 {
-    const QVariant year = db.scalar(QStringLiteral("SELECT Year FROM Settings LIMIT 1"));
-    if (!year.isValid())
+    const QString year = Settings::yearText(db);
+    if (year.isNull())
         return W2YearForm{};
-    return w2YearForm(db, year.toString());
+    return w2YearForm(db, year);
 }
 
 } // namespace quillory

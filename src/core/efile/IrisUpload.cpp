@@ -416,18 +416,17 @@ void writeIrisUpload(const IrisUpload &upload, const QString &folder)
 
 bool filesThroughIris(Database &db)
 {
-    return taxYearNumber(db.scalar(QStringLiteral("SELECT Year FROM Settings")).toString()) >= 2026;
+    return taxYearNumber(Settings::yearText(db)) >= 2026;
 }
 
 int irisRowsPerFile(Database &db)
 {
-    return qBound<int>(1, db.scalar(QStringLiteral("SELECT IrisRowsPerFile FROM Settings")).toInt(),
-                       kIrisMostRowsPerFile);
+    return qBound(1, Settings::irisRowsPerFile(db), kIrisMostRowsPerFile);
 }
 
 void storeIrisRowsPerFile(Database &db, int rows)
 {
-    db.exec(QStringLiteral("UPDATE Settings SET IrisRowsPerFile = ?"), {qBound(1, rows, kIrisMostRowsPerFile)});
+    Settings::storeIrisRowsPerFile(db, qBound(1, rows, kIrisMostRowsPerFile));
 }
 
 QString irisTemplatePath(Database &db, const QString &form, const QString &year)

@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/RecordSet.h"
+#include "data/Settings.h"
 #include "print_1099/Report1096.h"
 #include "printing/FormEdition.h"
 #include "printing/FormLayout.h"
@@ -77,7 +78,7 @@ void Print1096Report(Database &db, Printer &printer, const QDate &today, const Q
     // A row without a year of its own takes the tax year of the settings.
     QString year = rows.text(QStringLiteral("Year"));
     if (year.isEmpty())
-        year = db.scalar(QStringLiteral("SELECT Year FROM Settings")).toString();
+        year = Settings::yearText(db);
     PrintReportTitle(printer, report1096Title(formType.isEmpty() ? year : year + QLatin1Char(' ') + formType, today));
     for (; !rows.eof(); rows.moveNext())
         PrintReportLines(printer, report1096Block(rows));

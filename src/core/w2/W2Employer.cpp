@@ -38,19 +38,12 @@ void W2Employer::copyInto(RecordSet &w2Row) const
 
 int NextControlNumber(Database &db)
 {
-    Transaction t(db);
-    const QVariant row = db.scalar(QStringLiteral("SELECT min(rowid) FROM Settings"));
-    if (!row.isValid() || row.isNull())
-        throw DbError(QStringLiteral("No current record."));
-    db.exec(QStringLiteral("UPDATE Settings SET W2ctr = coalesce(W2ctr, 0) + 1 WHERE rowid = ?"), {row});
-    const int next = db.scalar(QStringLiteral("SELECT W2ctr FROM Settings WHERE rowid = ?"), {row}).toInt();
-    t.commit();
-    return next;
+    return Settings::nextW2Counter(db);
 }
 
 Settings readW2Limits(Database &db)
 {
-    if (!db.scalar(QStringLiteral("SELECT 1 FROM Settings LIMIT 1")).isValid())
+    if (!Settings::exists(db))
         return Settings{};
     return Settings::read(db);
 }

@@ -43,8 +43,9 @@ template <> struct Kind<W2> {
     // Boxes 1 to 11: 18 characters; box 12 amounts 10; state and local wages 12, their taxes 11.
     static QMap<QString, int> amountLengths()
     {
-        return {{"Text1_20", 18}, {"Text1_30", 18}, {"Text1_10", 10}, {"Text1_46", 10}, {"Text1_33", 12},
-                {"Text1_38", 12}, {"Text1_34", 11}, {"Text1_39", 11}, {"Text1_35", 12}, {"Text1_36", 11}};
+        return {{"Text1_20", 18}, {"Text1_30", 18}, {"Text1_10", 10}, {"Text1_12", 10},
+                {"Text1_14", 10}, {"Text1_46", 10}, {"Text1_33", 12}, {"Text1_38", 12},
+                {"Text1_34", 11}, {"Text1_39", 11}, {"Text1_35", 12}, {"Text1_36", 11}};
     }
 };
 template <> struct Kind<Misc1099> {

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -171,6 +172,11 @@ TEST(HelpFile, TheViewerShowsATopicAndIgnoresAMissingOne)
     EXPECT_TRUE(viewer.window()->browser()->toPlainText().contains("What's changed in 2001"));
     viewer.showTopic(folder.folder() + "/none.HLP", 1005);
     EXPECT_EQ(viewer.window()->currentTopic(), 1032);
+    // A topic picked in the list is shown, the first one too.
+    auto *topics = viewer.window()->findChild<QListWidget *>();
+    topics->setCurrentRow(1);
+    topics->setCurrentRow(0);
+    EXPECT_EQ(viewer.window()->currentTopic(), topics->item(0)->data(Qt::UserRole).toInt());
     // The year and limits of the database file in place of the shipped ones.
     viewer.setValues({{"Year", "2024"}, {"W2box12", "$23,000.00"}});
     viewer.showTopic(folder.helpPath(), 1032);

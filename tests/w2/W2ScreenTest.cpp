@@ -290,6 +290,7 @@ TEST_F(W2Screen, On2026TheScreenHasBox14bAndTheNewCodes)
     };
     EXPECT_EQ(boxCaption(w.MaskedEdit1), "Employee's social security number");
     EXPECT_EQ(boxCaption(w.Text1[0]), "Control number");
+    EXPECT_EQ(w.LabelOpt[4]->text(), "3rd party\nsick pay") << "box 13's marks under two-line captions";
 
     fillConsistent(w, "123456789");
     type(w.Text1[9], "ta");

@@ -279,25 +279,17 @@ void RecordScreen::cmdEdit_Click(int index)
     addPending_ = false;
     switch (index) {
     case 0:
-        Add();
-        break;
+        return Add();
     case 1:
-        Edit();
-        break;
+        return Edit();
     case 2:
-        Save();
-        break;
+        return Save();
     case 3:
-        Cancel();
-        break;
+        return Cancel();
     case 4:
-        DeleteRecord();
-        break;
+        return DeleteRecord();
     case 5:
-        List();
-        break;
-    default:
-        break;
+        return List();
     }
 }
 

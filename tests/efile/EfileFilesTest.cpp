@@ -271,7 +271,7 @@ TEST(EfileLayouts, FieldsNeitherOverlapNorLeaveTheRecord)
     for (const RecordLayout *layout : layouts) {
         QByteArray owner(layout->length, '.');
         owner.replace(0, qstrlen(layout->type), QByteArray(qstrlen(layout->type), '#'));
-        for (const LayoutField &f : layout->fields) {
+        for (const FixedField &f : layout->fields) {
             ASSERT_GT(f.start, 0) << layout->type << ' ' << f.name;
             // The 1099 records keep 749-750 for the line end.
             ASSERT_LE(f.start + f.length - 1, layout->length == 750 ? 748 : layout->length)

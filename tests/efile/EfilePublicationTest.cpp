@@ -142,7 +142,7 @@ using Fields = std::set<std::tuple<std::string, int, int>>;
 Fields fieldsOf(const efile::RecordLayout &layout)
 {
     Fields out;
-    for (const efile::LayoutField &f : layout.fields)
+    for (const efile::FixedField &f : layout.fields)
         out.insert({f.name, f.start, f.length});
     return out;
 }

@@ -170,7 +170,7 @@ TEST_F(FormEditions1099, A2026Nec1099PrintsEveryValueInItsBoxOfTheOfficialFormOn
 {
     const QVector<qlonglong> ids{addReturn("1099Nec", kNec), addReturn("1099Nec", kNec)};
     RecordingPrinter printer;
-    Print1099Forms(db, printer, "NEC-L", ids, Nec1099Form());
+    Print1099Forms(db, printer, "NEC-L", ids, Nec1099TwoUpForm());
     ASSERT_EQ(printer.jobsEnded(), 1);
     EXPECT_EQ(printer.jobSetup(1).name, "1099-NEC 12-3456789 sheet 1 of 1");
     // Two to a sheet, the lower form 5.5 in below the upper.
@@ -178,7 +178,7 @@ TEST_F(FormEditions1099, A2026Nec1099PrintsEveryValueInItsBoxOfTheOfficialFormOn
 
     // The test sheet of the NEC paper outlines the same boxes, box 1a among them on both forms.
     RecordingPrinter sheet;
-    PrintTestSheet(db, sheet, "NEC-C", Nec1099Form(), {});
+    PrintTestSheet(db, sheet, "NEC-C", Nec1099TwoUpForm(), {});
     int found = 0;
     for (const auto &box : sheet.fieldBoxes())
         found += box.box.topLeft() == QPoint(6192 + 720, 2640) || box.box.topLeft() == QPoint(6192 + 720, 2640 + 7920);
@@ -246,14 +246,14 @@ TEST_F(FormEditions1099, A2025DatabaseIsRefusedNamingTheMissingForm)
     db.exec("UPDATE Settings SET Year = '2025'");
     RecordingPrinter printer;
     try {
-        Print1099Forms(db, printer, "NEC-L", {nec}, Nec1099Form());
+        Print1099Forms(db, printer, "NEC-L", {nec}, Nec1099TwoUpForm());
         ADD_FAILURE() << "printed";
     } catch (const DbError &e) {
         EXPECT_STREQ(e.what(), "Quillory has no 1099-NEC form for tax year 2025; it has the 1099-NEC of tax years "
                                "2026 and later.");
     }
     EXPECT_THROW(Print1099Forms(db, printer, "1099-L", {misc}), DbError);
-    EXPECT_THROW(PrintTestSheet(db, printer, "NEC-M", Nec1099Form(), {}), DbError);
+    EXPECT_THROW(PrintTestSheet(db, printer, "NEC-M", Nec1099TwoUpForm(), {}), DbError);
     EXPECT_THROW(Print1096Form(db, printer, "12-3456789", "1099-NEC"), DbError);
     EXPECT_TRUE(printer.placed().isEmpty());
     EXPECT_EQ(printer.jobsEnded(), 0);

@@ -154,7 +154,7 @@ TEST_F(FormEditions, A2026W2PrintsEveryValueInItsBoxOfTheOfficialFormOnBothForms
 
     // The test sheet outlines the same boxes: 14b's first code where the form has it.
     RecordingPrinter sheet;
-    PrintTestSheet(db, sheet, "W2-L", W2Form(), {});
+    PrintTestSheet(db, sheet, "W2-L", W2TwoUpForm(), {});
     int found = 0;
     for (const auto &box : sheet.fieldBoxes())
         found += box.box.topLeft() == QPoint(6644, 5520) || box.box.topLeft() == QPoint(6644, 5520 + 7920);
@@ -228,7 +228,7 @@ TEST_F(FormEditions, AYearWithoutAnEditionIsRefusedBeforeAnythingPrints)
         EXPECT_STREQ(e.what(), "Quillory has no W-2 form for tax year 2025; it has the W-2 of tax years 2001 to "
                                "2024, 2026 and later.");
     }
-    EXPECT_THROW(PrintTestSheet(db, printer, "W2-C", W2Form(), {}), DbError);
+    EXPECT_THROW(PrintTestSheet(db, printer, "W2-C", W2TwoUpForm(), {}), DbError);
     EXPECT_THROW(PrintW3Form(db, printer, "12-3456789"), DbError);
     EXPECT_THROW(PrintW3Report(db, printer), DbError);
     db.exec("DELETE FROM W2");

@@ -235,7 +235,7 @@ TEST_F(PdfRun, ATestSheetOutlinesEveryFieldWhereTheShownAdjustmentPutsIt)
     SetPdfOutput(*qprinter, pdf);
     {
         PaintPrinter out(*qprinter);
-        PrintTestSheet(db, out, "1099-C", Misc1099Form(), shown);
+        PrintTestSheet(db, out, "1099-C", Misc1099TwoUpForm(), shown);
         out.finish();
     }
     // At 144 dots to the inch a dot is 10 twips.

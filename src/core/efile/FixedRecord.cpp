@@ -4,25 +4,25 @@
 
 namespace quillory::efile {
 
-const LayoutField *RecordLayout::find(const char *name) const
+const FixedField *RecordLayout::find(const char *name) const
 {
-    for (const LayoutField &f : fields) {
+    for (const FixedField &f : fields) {
         if (qstrcmp(f.name, name) == 0)
             return &f;
     }
     return nullptr;
 }
 
-const LayoutField *RecordLayout::find(const char *name, int taxYear) const
+const FixedField *RecordLayout::find(const char *name, int taxYear) const
 {
-    const LayoutField *f = find(name);
+    const FixedField *f = find(name);
     return f && f->usedIn(taxYear) ? f : nullptr;
 }
 
 FixedRecord::FixedRecord(const RecordLayout &layout, int taxYear)
     : layout_(layout), taxYear_(taxYear), bytes_(layout.length, ' ')
 {
-    for (const LayoutField &f : layout_.fields) {
+    for (const FixedField &f : layout_.fields) {
         if (f.usedIn(taxYear_) && (f.kind == FieldKind::Count || f.kind == FieldKind::Money))
             bytes_.replace(f.start - 1, f.length, QByteArray(f.length, '0'));
     }
@@ -30,23 +30,23 @@ FixedRecord::FixedRecord(const RecordLayout &layout, int taxYear)
     bytes_.replace(0, type.size(), type);
 }
 
-const LayoutField &FixedRecord::fieldOf(const char *name) const
+const FixedField &FixedRecord::fieldOf(const char *name) const
 {
-    const LayoutField *f = layout_.find(name, taxYear_);
+    const FixedField *f = layout_.find(name, taxYear_);
     if (!f)
         throw std::logic_error(std::string("no field ") + name + " in record " + layout_.type + " of tax year " +
                                std::to_string(taxYear_));
     return *f;
 }
 
-void FixedRecord::put(const LayoutField &field, const QByteArray &text)
+void FixedRecord::put(const FixedField &field, const QByteArray &text)
 {
     bytes_.replace(field.start - 1, field.length, text.left(field.length).leftJustified(field.length, ' '));
 }
 
 void FixedRecord::set(const char *field, const QString &value)
 {
-    const LayoutField &f = fieldOf(field);
+    const FixedField &f = fieldOf(field);
     switch (f.kind) {
     case FieldKind::Text: {
         QByteArray text;
@@ -73,7 +73,7 @@ void FixedRecord::set(const char *field, const QString &value)
 
 bool FixedRecord::fits(const char *field, Money amount) const
 {
-    const LayoutField &f = fieldOf(field);
+    const FixedField &f = fieldOf(field);
     return amount.units() >= 0 && QByteArray::number((amount.units() + 50) / 100).size() <= f.length;
 }
 
@@ -81,7 +81,7 @@ bool FixedRecord::setMoney(const char *field, Money amount)
 {
     if (!fits(field, amount))
         return false;
-    const LayoutField &f = fieldOf(field);
+    const FixedField &f = fieldOf(field);
     // Cents, rounded half up from the stored ten-thousandths.
     const qint64 cents = (amount.units() + 50) / 100;
     bytes_.replace(f.start - 1, f.length, QByteArray::number(cents).rightJustified(f.length, '0'));
@@ -90,7 +90,7 @@ bool FixedRecord::setMoney(const char *field, Money amount)
 
 bool FixedRecord::setCount(const char *field, qint64 value)
 {
-    const LayoutField &f = fieldOf(field);
+    const FixedField &f = fieldOf(field);
     const QByteArray text = QByteArray::number(value);
     if (value < 0 || text.size() > f.length)
         return false;

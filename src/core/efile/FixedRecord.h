@@ -17,7 +17,7 @@ enum class FieldKind {
     Money,  // an amount in cents, right-justified, zero-filled
 };
 
-struct LayoutField {
+struct FixedField {
     const char *name;
     int start; // 1-based position in the record
     int length;
@@ -33,11 +33,11 @@ struct LayoutField {
 struct RecordLayout {
     const char *type;
     int length;
-    std::vector<LayoutField> fields;
+    std::vector<FixedField> fields;
 
-    const LayoutField *find(const char *name) const;
+    const FixedField *find(const char *name) const;
     // The field when the tax year's edition has it.
-    const LayoutField *find(const char *name, int taxYear) const;
+    const FixedField *find(const char *name, int taxYear) const;
 };
 
 // A record of one tax year being filled from its layout. Text is cut at its field's length;
@@ -61,8 +61,8 @@ public:
     bool has(const char *field) const { return layout_.find(field, taxYear_) != nullptr; }
 
 private:
-    const LayoutField &fieldOf(const char *name) const;
-    void put(const LayoutField &field, const QByteArray &text);
+    const FixedField &fieldOf(const char *name) const;
+    void put(const FixedField &field, const QByteArray &text);
 
     const RecordLayout &layout_;
     int taxYear_;

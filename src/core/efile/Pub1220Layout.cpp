@@ -11,10 +11,10 @@ constexpr FieldKind N = FieldKind::Count;
 constexpr FieldKind M = FieldKind::Money;
 
 // The 18 payment amounts: 12 positions each from 55 in B, 18 positions each from 16 in C.
-std::vector<LayoutField> amountFields(const char *prefix, int start, int length)
+std::vector<FixedField> amountFields(const char *prefix, int start, int length)
 {
     static std::deque<QByteArray> names; // never moves, so the layouts may point into it
-    std::vector<LayoutField> fields;
+    std::vector<FixedField> fields;
     for (int i = 0; i < amountCodes().size(); ++i) {
         names.push_back(QByteArray(prefix) + ' ' + amountCodes().at(i));
         fields.push_back({names.back().constData(), start + i * length, length, M});
@@ -22,7 +22,7 @@ std::vector<LayoutField> amountFields(const char *prefix, int start, int length)
     return fields;
 }
 
-std::vector<LayoutField> joined(std::vector<LayoutField> a, const std::vector<LayoutField> &b)
+std::vector<FixedField> joined(std::vector<FixedField> a, const std::vector<FixedField> &b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -112,7 +112,7 @@ const RecordLayout &A()
 
 const RecordLayout &B(const QString &typeOfReturn)
 {
-    static const std::vector<LayoutField> common = joined(
+    static const std::vector<FixedField> common = joined(
         {
             {"PaymentYear", 2, 4, N},       // 2-5
             {"Corrected", 6, 1, T_},        // 6 G or C for a correction, else blank

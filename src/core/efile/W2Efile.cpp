@@ -211,7 +211,7 @@ void addBox12(const RecordSet &w2, EmployeeRecords &e, EmployerTotals &totals, E
         }
         const FixedRecord &record = target->optionalRecord ? e.ro : e.rw;
         if (!record.has(target->field)) {
-            const LayoutField *f = record.layout().find(target->field);
+            const FixedField *f = record.layout().find(target->field);
             out.problems << e.who + QStringLiteral(": box 12 code %1 is reported from tax year %2 on, not in %3")
                                         .arg(code)
                                         .arg(f ? f->fromYear : 0)

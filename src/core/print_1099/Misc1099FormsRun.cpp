@@ -59,7 +59,7 @@ QVector<DerivedValue> Form1099Values(Database &db, const RecordSet &row)
             {QStringLiteral("RecZip"), recipient.zip},   {QStringLiteral("TaxYear"), Settings::read(db).year}};
 }
 
-const TwoUpForm &Misc1099Form()
+const TwoUpForm &Misc1099TwoUpForm()
 {
     static const TwoUpForm form{QStringLiteral("1099-MISC"), QStringLiteral("1099Misc"),
                                 QStringLiteral("Counter"),   QStringLiteral("1099-MISC"),
@@ -68,7 +68,7 @@ const TwoUpForm &Misc1099Form()
     return form;
 }
 
-const TwoUpForm &Nec1099Form()
+const TwoUpForm &Nec1099TwoUpForm()
 {
     static const TwoUpForm form{
         QStringLiteral("NEC-2026"), QStringLiteral("1099Nec"), QStringLiteral("Counter"),  QStringLiteral("1099-NEC"),

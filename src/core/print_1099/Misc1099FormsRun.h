@@ -24,13 +24,13 @@ QVector<DerivedValue> Form1099Values(Database &db, const RecordSet &row);
 
 // The 1099-MISC as a two-up form: rows of 1099Misc by Counter, on the layout of the edition of
 // the tax year.
-const TwoUpForm &Misc1099Form();
+const TwoUpForm &Misc1099TwoUpForm();
 // The 1099-NEC likewise: rows of 1099Nec by Counter.
-const TwoUpForm &Nec1099Form();
+const TwoUpForm &Nec1099TwoUpForm();
 
 // Prints the forms with the given Counter values, in that order, two to a sheet on the paper
 // kind ("1099-L", "1099-C", "1099-M"; "NEC-L", ... for the 1099-NEC). Throws on the first failure.
 void Print1099Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &counters,
-                    const TwoUpForm &form = Misc1099Form());
+                    const TwoUpForm &form = Misc1099TwoUpForm());
 
 } // namespace quillory

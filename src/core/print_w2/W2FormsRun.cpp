@@ -37,7 +37,7 @@ std::optional<PrintedValue> W2ColumnRule(const ColumnValue &column)
     return AmountByJustify(column);
 }
 
-const TwoUpForm &W2Form()
+const TwoUpForm &W2TwoUpForm()
 {
     static const TwoUpForm form{
         QStringLiteral("W2"),   QStringLiteral("W2"), QStringLiteral("id"), QStringLiteral("W-2"),
@@ -47,7 +47,7 @@ const TwoUpForm &W2Form()
 
 void PrintW2Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &ids)
 {
-    PrintTwoUp(db, printer, paperKind, W2Form(), ids);
+    PrintTwoUp(db, printer, paperKind, W2TwoUpForm(), ids);
 }
 
 } // namespace quillory

@@ -34,7 +34,7 @@ PrintScreenSetup misc1099Setup()
     s.printCaptions = {QStringLiteral("&Print Selected 1099 Forms"), QStringLiteral("Print &Summary 1096 Report"),
                        QStringLiteral("Print 1096 &Form")};
     s.summaryForm = QStringLiteral("1096");
-    s.form = &Misc1099Form();
+    s.form = &Misc1099TwoUpForm();
     s.alignmentReading = AlignmentReading::LeadingNumber;
     s.selectAllName = QStringLiteral("Command1");
     s.helpName = QStringLiteral("Command4");
@@ -92,7 +92,7 @@ void PrtSel1099::optFormType_Click(int index)
     optFormType[index]->setChecked(true);
     nec_ = index == 1;
     formType_ = nec_ ? QStringLiteral("1099-NEC") : QStringLiteral("1099-MISC");
-    switchForms(nec_ ? &Nec1099Form() : &Misc1099Form(), nec_ ? kNecPaper : kMiscPaper);
+    switchForms(nec_ ? &Nec1099TwoUpForm() : &Misc1099TwoUpForm(), nec_ ? kNecPaper : kMiscPaper);
     context().statusText(nec_ ? QStringLiteral("1099-NEC print screen") : QStringLiteral("1099misc print screen"));
 }
 
@@ -134,9 +134,11 @@ void PrtSel1099::printForms(Printer &printer, const QVector<qlonglong> &keys)
     if (keys.isEmpty())
         ctx.dialogs.message(QStringLiteral("No 1099 Records were selected to be printed"), ctx.state.gAppTitle);
     // Any failure ends the run; forms already sent stay printed.
-    if (runBusy(
-            {[&] { Print1099Forms(database(), printer, paperKind(), keys, nec_ ? Nec1099Form() : Misc1099Form()); }},
-            OnFailure::EndRun))
+    if (runBusy({[&] {
+                    Print1099Forms(database(), printer, paperKind(), keys,
+                                   nec_ ? Nec1099TwoUpForm() : Misc1099TwoUpForm());
+                }},
+                OnFailure::EndRun))
         ctx.statusText(QStringLiteral("1099 print screen"));
 }
 

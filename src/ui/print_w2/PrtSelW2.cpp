@@ -33,7 +33,7 @@ PrintScreenSetup w2Setup()
     s.printCaptions = {QStringLiteral("&Print Selected Forms"), QStringLiteral("Print W3 &Summary Report"),
                        QStringLiteral("Print W3 &Form")};
     s.summaryForm = QStringLiteral("W3");
-    s.form = &W2Form();
+    s.form = &W2TwoUpForm();
     s.alignmentReading = AlignmentReading::WholeNumber;
     s.cancelIsError = true;
     s.employerDetails = true;
@@ -75,7 +75,7 @@ void PrtSelW2::printForms(Printer &printer, const QVector<qlonglong> &keys)
 {
     AppContext &ctx = context();
     ctx.statusText(QStringLiteral("Printing W2's..............."));
-    TwoUpRun run(database(), printer, paperKind(), W2Form(), keys.size());
+    TwoUpRun run(database(), printer, paperKind(), W2TwoUpForm(), keys.size());
     std::vector<Step> steps{[&] { run.start(); }};
     if (keys.isEmpty()) {
         steps.push_back([&] {
@@ -84,7 +84,7 @@ void PrtSelW2::printForms(Printer &printer, const QVector<qlonglong> &keys)
     }
     // Retry prints a form again, Ignore leaves it out and goes on with the next.
     for (qlonglong id : keys) {
-        steps.push_back([&, id] { run.printForm(FindListedRow(database(), W2Form(), id)); });
+        steps.push_back([&, id] { run.printForm(FindListedRow(database(), W2TwoUpForm(), id)); });
         steps.push_back([&] { run.nextSlot(); });
     }
     steps.push_back([&] { run.finish(); });

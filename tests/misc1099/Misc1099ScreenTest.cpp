@@ -121,7 +121,7 @@ TEST_F(Misc1099Screen, TheEntryAndPrintScreensTakeTurns)
         entryOpenWhilePrinting = !shown("Misc1099").isEmpty();
         auto *print = new QWidget;
         print->setObjectName("PrtSel1099");
-        w.showChild(print);
+        w.showChild(print, ScreenId::PrtSel1099);
     };
     window.setScreenOpeners(openers);
 

@@ -240,7 +240,7 @@ void FilerInfo::open(MDIForm1 &mainWindow)
     if (mainWindow.raiseChild<FilerInfo>())
         return;
     auto *screen = new FilerInfo(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
-    mainWindow.showChild(screen);
+    mainWindow.showChild(screen, ScreenId::FilerInfo);
     screen->load();
 }
 

@@ -23,7 +23,7 @@ void Misc1099::open(MDIForm1 &mainWindow)
     if (!prepareOpening(mainWindow, ScreenId::Misc1099, staticMetaObject))
         return;
     auto *screen = new Misc1099(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
-    mainWindow.showChild(screen);
+    mainWindow.showChild(screen, ScreenId::Misc1099);
     screen->load();
 }
 

@@ -35,7 +35,7 @@ void Nec1099::open(MDIForm1 &mainWindow)
     if (!prepareOpening(mainWindow, ScreenId::Nec1099, staticMetaObject))
         return;
     auto *screen = new Nec1099(ctx, [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
-    mainWindow.showChild(screen);
+    mainWindow.showChild(screen, ScreenId::Nec1099);
     screen->load();
 }
 

@@ -539,7 +539,7 @@ void OpenPrintScreen(MDIForm1 &mainWindow, ScreenId entryScreen, ScreenId printS
     // Opened again: the same screen, loaded afresh for the filer now chosen.
     mainWindow.closeChild(printScreen);
     PrintScreen *screen = make();
-    mainWindow.showChild(screen);
+    mainWindow.showChild(screen, printScreen);
     screen->load();
 }
 

@@ -29,6 +29,11 @@
 
 namespace quillory {
 
+namespace {
+// The property of a child window that tells which screen it holds.
+const char *const kScreenId = "screenId";
+} // namespace
+
 MDIForm1::MDIForm1(AppContext &ctx) : ctx_(ctx)
 {
     setObjectName(QStringLiteral("MDIForm1"));
@@ -193,9 +198,11 @@ bool MDIForm1::load(const std::function<void()> &unloadSplash)
     return true;
 }
 
-QMdiSubWindow *MDIForm1::showChild(QWidget *screen)
+QMdiSubWindow *MDIForm1::showChild(QWidget *screen, std::optional<ScreenId> which)
 {
     QMdiSubWindow *sub = area_->addSubWindow(screen);
+    if (which)
+        sub->setProperty(kScreenId, static_cast<int>(*which));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(screen->windowTitle());
     connect(screen, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
@@ -218,11 +225,8 @@ QWidget *MDIForm1::raiseChild(const QMetaObject &type)
 
 bool MDIForm1::closeChild(ScreenId which)
 {
-    // The screens' own names.
-    static const char *const names[] = {"FilerInfo", "W2", "Misc1099", "PrtSelW2", "PrtSel1099", "Nec1099"};
-    const QLatin1String name(names[static_cast<int>(which)]);
     for (QMdiSubWindow *sub : area_->subWindowList()) {
-        if (sub->isVisible() && sub->widget() && sub->widget()->objectName() == name && !sub->close())
+        if (sub->isVisible() && sub->property(kScreenId) == static_cast<int>(which) && !sub->close())
             return false;
     }
     return true;

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -51,8 +52,9 @@ public:
     // Opens a screen through its opener; nothing happens for a screen this build lacks.
     void openScreen(ScreenId which);
     QMdiArea *mdiArea() const { return area_; }
-    // Opens a screen as a child window centred in the client area.
-    QMdiSubWindow *showChild(QWidget *screen);
+    // Opens a screen as a child window centred in the client area; `which` tells closeChild
+    // what it is.
+    QMdiSubWindow *showChild(QWidget *screen, std::optional<ScreenId> which = {});
     // Brings forward the child window that holds a screen of this type and gives back the
     // screen; nullptr when none is open.
     template <typename Screen> Screen *raiseChild()
@@ -60,7 +62,8 @@ public:
         return static_cast<Screen *>(raiseChild(Screen::staticMetaObject));
     }
     QWidget *raiseChild(const QMetaObject &type);
-    // Closes the open screen, which runs its closing rules first; false when it stays open.
+    // Closes the open screen of that kind, which runs its closing rules first; false when it
+    // stays open.
     bool closeChild(ScreenId which);
     // The "Text" panel of the status bar.
     void setStatusText(const QString &text);

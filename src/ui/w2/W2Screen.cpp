@@ -81,7 +81,7 @@ void W2::open(MDIForm1 &mainWindow)
         if (open->employer().tfid == ctx.state.gTfid || !mainWindow.closeChild(ScreenId::W2))
             return;
     auto *screen = new W2(ctx, [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
-    mainWindow.showChild(screen);
+    mainWindow.showChild(screen, ScreenId::W2);
     screen->load();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/TableInfo.h"
-#include "printing/Twips.h"
+#include "data/Twips.h"
 
 #include <QHash>
 #include <QRect>

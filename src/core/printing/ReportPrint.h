@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/Twips.h"
+#include "data/Twips.h"
 
 #include <QString>
 #include <QVector>

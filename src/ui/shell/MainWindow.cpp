@@ -5,6 +5,7 @@
 #include "data/RequiredSchema.h"
 #include "data/ReturnTable.h"
 #include "data/Settings.h"
+#include "data/Twips.h"
 #include "data/W2Table.h"
 #include "shell/About.h"
 #include "shell/Disclaimer.h"
@@ -357,7 +358,7 @@ void MDIForm1::mnuHelp_About_Click()
     auto *about = new frmAbout(ctx_.state);
     QMdiSubWindow *sub = showChild(about);
     // 400 twips from the client area's corner.
-    const int px = static_cast<int>(400.0 * logicalDpiX() / 1440.0);
+    const int px = static_cast<int>(Twips(400).toPixels(logicalDpiX()));
     sub->move(px, px);
 }
 

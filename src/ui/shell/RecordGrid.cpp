@@ -1,5 +1,7 @@
 #include "shell/RecordGrid.h"
 
+#include "data/Twips.h"
+
 #include "data/Database.h"
 
 #include <QHeaderView>
@@ -9,7 +11,7 @@ namespace quillory {
 
 int twipsToPixels(const QWidget *widget, int twips)
 {
-    return qRound(twips * widget->logicalDpiX() / 1440.0);
+    return qRound(Twips(twips).toPixels(widget->logicalDpiX()));
 }
 
 void RecordSetModel::setRecords(RecordSet records, const TableInfo *kinds)

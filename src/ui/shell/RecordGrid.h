@@ -11,7 +11,7 @@ namespace quillory {
 
 class Database;
 
-// Converts a length in twips (1440 to the inch) to pixels of the widget's screen.
+// Converts a length in twips to pixels of the widget's screen.
 int twipsToPixels(const QWidget *widget, int twips);
 
 // How one column of a grid looks. An empty heading shows the column's own name; a width of

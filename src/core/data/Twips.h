@@ -24,6 +24,8 @@ public:
     constexpr double toPoints() const { return value_ / double(kPerPoint); }
     // How many device pixels one twip is at a resolution in dots per inch.
     static constexpr double pixelsPerTwip(double dpi) { return dpi / kPerInch; }
+    // The length in device pixels at a resolution in dots per inch.
+    constexpr double toPixels(double dpi) const { return value_ * pixelsPerTwip(dpi); }
 
     constexpr Twips operator-() const { return Twips(-value_); }
     constexpr Twips &operator+=(Twips t)

@@ -1,4 +1,4 @@
-#include "printing/Twips.h"
+#include "data/Twips.h"
 
 #include <cmath>
 #include <ostream>

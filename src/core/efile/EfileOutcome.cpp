@@ -1,5 +1,6 @@
 #include "efile/EfileOutcome.h"
 
+#include "data/Settings.h"
 #include "efile/EfileData.h"
 #include "efile/Submitter.h"
 
@@ -62,6 +63,14 @@ void checkSubmitter(const Submitter &s, FileKind kind, EfileOutcome &out)
     need(!s.contact.trimmed().isEmpty(), QStringLiteral("the contact name is missing"));
     need(digitsOf(s.phone).size() >= 10, QStringLiteral("the phone number is missing or too short"));
     need(s.email.contains(QLatin1Char('@')), QStringLiteral("the e-mail address is missing"));
+}
+
+Submitter startEfile(Database &db, FileKind kind, int firstYear, int lastYear, EfileOutcome &out)
+{
+    checkTaxYear(Settings::read(db).year, firstYear, lastYear, out);
+    Submitter submitter = Submitter::read(db);
+    checkSubmitter(submitter, kind, out);
+    return submitter;
 }
 
 void checkTaxYear(const QString &year, int firstYear, int lastYear, EfileOutcome &out)

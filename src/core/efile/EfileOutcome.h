@@ -8,6 +8,10 @@
 #include <QStringList>
 #include <QVector>
 
+namespace quillory {
+class Database;
+}
+
 namespace quillory::efile {
 
 struct Submitter;
@@ -34,6 +38,9 @@ enum class FileKind { W2, Returns1099 };
 // layouts cover. Each missing or malformed value is a problem.
 void checkSubmitter(const Submitter &s, FileKind kind, EfileOutcome &out);
 void checkTaxYear(const QString &year, int firstYear, int lastYear, EfileOutcome &out);
+// How every file starts: the tax year of Settings checked against the layouts' years and the
+// submitter read and checked, each problem noted in `out`; gives back the submitter.
+Submitter startEfile(Database &db, FileKind kind, int firstYear, int lastYear, EfileOutcome &out);
 
 // Writes the records whole or not at all (a temporary file renamed into place), readable by
 // its owner only, each record followed by the line end. Throws std::runtime_error with the

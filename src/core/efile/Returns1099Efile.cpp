@@ -345,10 +345,7 @@ void finishFile(const Submitter &submitter, const FileCounts &counts, EfileOutco
 EfileOutcome buildReturns1099Efile(Database &db, const QString &payerFedIdNo)
 {
     EfileOutcome out;
-    const Settings settings = Settings::read(db);
-    checkTaxYear(settings.year, pub1220::kFirstYear, pub1220::kLastYear, out);
-    const Submitter submitter = Submitter::read(db);
-    checkSubmitter(submitter, FileKind::Returns1099, out);
+    const Submitter submitter = startEfile(db, FileKind::Returns1099, pub1220::kFirstYear, pub1220::kLastYear, out);
     Builder build(out, out.taxYear);
 
     RecordSet rows = readReturns(db, payerFedIdNo, out.taxYear);

@@ -343,10 +343,7 @@ void addEmployerTotals(const EmployerTotals &totals, const QString &employer, Ef
 EfileOutcome buildW2Efile(Database &db, const EmployerChoice &choice)
 {
     EfileOutcome out;
-    const Settings settings = Settings::read(db);
-    checkTaxYear(settings.year, efw2::kFirstYear, efw2::kLastYear, out);
-    const Submitter submitter = Submitter::read(db);
-    checkSubmitter(submitter, FileKind::W2, out);
+    const Submitter submitter = startEfile(db, FileKind::W2, efw2::kFirstYear, efw2::kLastYear, out);
     out.add(submitterRecord(submitter), QStringLiteral("Submitter"));
 
     const EmployerFilter filter = employerFilter(choice);

@@ -8,42 +8,16 @@
 
 namespace quillory {
 
-namespace {
-
-// Positions in the 1099Misc table's column order that print specially.
-constexpr int kCorrected = 1;
-constexpr int kPayerNumber = 6;
-constexpr int kSecondTin = 13;
-constexpr int kBox9 = 22;
-
-} // namespace
-
-namespace {
-
-// Box 9 is a position of 1099Misc only; in 1099Nec the same position is an amount.
-std::optional<PrintedValue> ReturnColumnRule(const ColumnValue &column, bool box9Mark)
+std::optional<PrintedValue> Return1099ColumnRule(const ColumnValue &column)
 {
     if (column.value.isNull())
         return std::nullopt;
-    if (column.index == kPayerNumber && column.text.startsWith(QLatin1String("AF")))
+    if (column.column.name.compare(QLatin1String("FedIDNo"), Qt::CaseInsensitive) == 0 &&
+        column.text.startsWith(QLatin1String("AF")))
         return PrintedValue{QStringLiteral("Applied For"), false};
-    // Marks, the FATCA filing requirement (tax years from 2025) among them.
-    if (column.index == kCorrected || column.index == kSecondTin || (box9Mark && column.index == kBox9) ||
-        column.column.kind == ColumnKind::Flag)
+    if (column.column.kind == ColumnKind::Flag)
         return PrintedValue{column.value.toLongLong() != 0 ? QStringLiteral("x") : QStringLiteral(" "), false};
     return AmountByJustify(column);
-}
-
-std::optional<PrintedValue> Nec1099ColumnRule(const ColumnValue &column)
-{
-    return ReturnColumnRule(column, false);
-}
-
-} // namespace
-
-std::optional<PrintedValue> Misc1099ColumnRule(const ColumnValue &column)
-{
-    return ReturnColumnRule(column, true);
 }
 
 QVector<DerivedValue> Form1099Values(Database &db, const RecordSet &row)
@@ -63,7 +37,7 @@ const TwoUpForm &Misc1099TwoUpForm()
 {
     static const TwoUpForm form{QStringLiteral("1099-MISC"), QStringLiteral("1099Misc"),
                                 QStringLiteral("Counter"),   QStringLiteral("1099-MISC"),
-                                QStringLiteral("FedIDNo"),   Misc1099ColumnRule,
+                                QStringLiteral("FedIDNo"),   Return1099ColumnRule,
                                 QStringLiteral("1099-MISC"), Form1099Values};
     return form;
 }
@@ -72,7 +46,7 @@ const TwoUpForm &Nec1099TwoUpForm()
 {
     static const TwoUpForm form{
         QStringLiteral("NEC-2026"), QStringLiteral("1099Nec"), QStringLiteral("Counter"),  QStringLiteral("1099-NEC"),
-        QStringLiteral("FedIDNo"),  Nec1099ColumnRule,         QStringLiteral("1099-NEC"), Form1099Values};
+        QStringLiteral("FedIDNo"),  Return1099ColumnRule,      QStringLiteral("1099-NEC"), Form1099Values};
     return form;
 }
 

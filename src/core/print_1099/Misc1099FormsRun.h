@@ -11,12 +11,11 @@ namespace quillory {
 class Database;
 class Printer;
 
-// The 1099-MISC column rules: a Null column prints nothing; the payer number of a payer that
-// applied for one prints "Applied For"; the corrected, second TIN notice and box 9 marks print
-// "x" or a blank; other columns print their value, as an amount when the layout says so. The
-// 1099-NEC, whose columns up to the second TIN notice are those of the 1099-MISC, prints by them
-// too, its amounts and marks after them by their kind.
-std::optional<PrintedValue> Misc1099ColumnRule(const ColumnValue &column);
+// The column rules of the 1099-MISC and 1099-NEC, by column name: a Null column prints nothing;
+// the payer number of a payer that applied for one prints "Applied For"; the yes/no columns
+// (corrected, second TIN notice, the marks of the boxes) print "x" or a blank; other columns
+// print their value, as an amount when the layout says so.
+std::optional<PrintedValue> Return1099ColumnRule(const ColumnValue &column);
 
 // What the 2026 forms print in boxes of their own: the payer's address in its parts and the
 // filer's telephone number, the recipient's city, state and ZIP code, and the tax year.

@@ -2,16 +2,6 @@
 
 namespace quillory {
 
-namespace {
-
-// Positions in the W2 table's column order that print specially.
-constexpr int kEmployerNumber = 2;
-constexpr int kSsn = 7;
-constexpr int kFirstMark = 32;
-constexpr int kLastMark = 35;
-
-} // namespace
-
 QString FormatSsn(const QString &stored)
 {
     const QString trimmed = stored.trimmed();
@@ -28,11 +18,12 @@ QString FormatSsn(const QString &stored)
 
 std::optional<PrintedValue> W2ColumnRule(const ColumnValue &column)
 {
-    if (column.index == kEmployerNumber && column.text.startsWith(QLatin1String("AF")))
+    const QString &name = column.column.name;
+    if (name.compare(QLatin1String("Boxb"), Qt::CaseInsensitive) == 0 && column.text.startsWith(QLatin1String("AF")))
         return PrintedValue{QStringLiteral("Applied For "), false};
-    if (column.index == kSsn)
+    if (name.compare(QLatin1String("Boxd"), Qt::CaseInsensitive) == 0)
         return PrintedValue{column.value.isNull() ? QString() : FormatSsn(column.text), false};
-    if (column.index >= kFirstMark && column.index <= kLastMark)
+    if (column.column.kind == ColumnKind::Flag)
         return PrintedValue{column.value.toLongLong() != 0 ? QStringLiteral("x") : QStringLiteral(" "), false};
     return AmountByJustify(column);
 }

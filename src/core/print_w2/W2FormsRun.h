@@ -13,7 +13,7 @@ class Printer;
 
 // The W-2 column rules: an employer number applied for prints "Applied For ", the social
 // security number prints as 000-00-0000 (a trailing "a" becomes a capital "A" after it),
-// and the yes/no columns after box 12 print "x" or a blank. Other columns print their value,
+// and the yes/no columns (the box 13 marks) print "x" or a blank. Other columns print their value,
 // as an amount when the layout says so.
 std::optional<PrintedValue> W2ColumnRule(const ColumnValue &column);
 

@@ -14,15 +14,6 @@
 
 namespace quillory {
 
-namespace {
-
-// Positions in the 1096 table's column order that print specially.
-constexpr int kBox4 = 12;
-constexpr int kBox5 = 13;
-constexpr int kMark = 14;
-
-} // namespace
-
 void Print1096Form(Database &db, Printer &printer, const QString &payerNumber, const QString &formType)
 {
     QString where = payerNumber.count(QLatin1Char('-')) >= 2 ? QStringLiteral("Box2 = ?") : QStringLiteral("Box1 = ?");
@@ -45,10 +36,12 @@ void Print1096Form(Database &db, Printer &printer, const QString &payerNumber, c
     printer.startJob({job, FormPaper(QStringLiteral("1096"))});
     SetFormFont(printer);
     PrintRowOnForm(printer, row, layout, origin.top, origin.left, [](const ColumnValue &c) {
-        if (c.index == kMark)
+        // The final return mark prints a capital X; the amounts are boxes 4 and 5.
+        if (c.column.name == QLatin1String("FinalReturn"))
             return std::optional<PrintedValue>(
                 PrintedValue{c.value.toLongLong() != 0 ? QStringLiteral("X") : QString()});
-        return std::optional<PrintedValue>(PrintedValue{c.text, c.index == kBox4 || c.index == kBox5});
+        return std::optional<PrintedValue>(
+            PrintedValue{c.text, c.column.name == QLatin1String("Box4") || c.column.name == QLatin1String("Box5")});
     });
     // The 2026 form: the filer's address in its parts and the type of form marked in box 6.
     const AddressBoxes filer = addressBoxes({row.text(QStringLiteral("PayerL1")), row.text(QStringLiteral("PayerL2")),

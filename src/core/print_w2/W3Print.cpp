@@ -9,13 +9,19 @@
 #include "printing/Printer.h"
 #include "printing/ReportPrint.h"
 
+#include <QRegularExpression>
+
 namespace quillory {
 
 namespace {
 
-bool isW3Amount(int position)
+// Boxes 1 to 14 and 16 to 19 print as amounts (box 13, text, among them, as it always has).
+bool isW3Amount(const QString &column)
 {
-    return (position >= 18 && position <= 31) || (position >= 34 && position <= 37);
+    static const QRegularExpression box(QStringLiteral("^Box(\\d+)$"));
+    const QRegularExpressionMatch m = box.match(column);
+    const int n = m.hasMatch() ? m.captured(1).toInt() : 0;
+    return (n >= 1 && n <= 14) || (n >= 16 && n <= 19);
 }
 
 } // namespace
@@ -31,7 +37,7 @@ void PrintW3Form(Database &db, Printer &printer, const QString &employerNumber)
     printer.startJob({QStringLiteral("W-3 ") + employerNumber, FormPaper(QStringLiteral("W3"))});
     SetFormFont(printer);
     PrintRowOnForm(printer, row, layout, origin.top, origin.left, [](const ColumnValue &c) {
-        return std::optional<PrintedValue>(PrintedValue{c.text, isW3Amount(c.index)});
+        return std::optional<PrintedValue>(PrintedValue{c.text, isW3Amount(c.column.name)});
     });
     EndPrintJob(printer);
 }

@@ -239,7 +239,7 @@ void PrintRowOnForm(Printer &printer, const RecordSet &row, const FieldLayout &l
         const LayoutField *field = layout.find(column.name);
         if (!field)
             continue;
-        const auto printed = rule(ColumnValue{i, column, value, ValueText(value, column.kind), *field});
+        const auto printed = rule(ColumnValue{column, value, ValueText(value, column.kind), *field});
         if (printed)
             PlaceFieldText(printer, *field, printed->text, top, left, printed->isAmount);
     }

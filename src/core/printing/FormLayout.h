@@ -98,7 +98,6 @@ QString ValueText(const QVariant &value, ColumnKind kind);
 
 // What a run's column rule sees of one column that has a layout row.
 struct ColumnValue {
-    int index; // position in the table's column order, from 0
     const ColumnInfo &column;
     const QVariant &value;
     QString text; // ValueText of the value

@@ -168,27 +168,34 @@ QWidget *PrintScreen::buildPaperBox()
     return box;
 }
 
+QPushButton *PrintScreen::addButton(QWidget *box, const QString &caption, const QString &name, const QString &tip,
+                                    std::function<void()> click)
+{
+    auto *button = new QPushButton(caption, box);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    if (click)
+        connect(button, &QPushButton::clicked, this, std::move(click));
+    box->layout()->addWidget(button);
+    return button;
+}
+
 QWidget *PrintScreen::buildButtons()
 {
     auto *box = new QWidget(this);
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (int k = 0; k < 3; ++k) {
-        cmdPrint[k] = new QPushButton(setup_.printCaptions.value(k), box);
-        cmdPrint[k]->setObjectName(QStringLiteral("cmdPrint_%1").arg(k));
-        connect(cmdPrint[k], &QPushButton::clicked, this, [this, k] { cmdPrint_Click(k); });
-        layout->addWidget(cmdPrint[k]);
-    }
-    cmdTestSheet = new QPushButton(QStringLiteral("Print &Test Sheet"), box);
-    cmdTestSheet->setObjectName(QStringLiteral("cmdTestSheet"));
-    cmdTestSheet->setToolTip(QStringLiteral("Prints on plain paper where every field of the forms would print with "
-                                            "the paper type and adjustment chosen here; hold it against a form"));
-    connect(cmdTestSheet, &QPushButton::clicked, this, &PrintScreen::cmdTestSheet_Click);
-    layout->addWidget(cmdTestSheet);
-    cmdPreview = new QPushButton(QStringLiteral("Pre&view"), box);
-    cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
-    cmdPreview->setToolTip(QStringLiteral("Shows the selected forms, the summary form or the test sheet as they "
-                                          "would print, with the outline of every field"));
+    for (int k = 0; k < 3; ++k)
+        cmdPrint[k] = addButton(box, setup_.printCaptions.value(k), QStringLiteral("cmdPrint_%1").arg(k), {},
+                                [this, k] { cmdPrint_Click(k); });
+    cmdTestSheet = addButton(box, QStringLiteral("Print &Test Sheet"), QStringLiteral("cmdTestSheet"),
+                             QStringLiteral("Prints on plain paper where every field of the forms would print with "
+                                            "the paper type and adjustment chosen here; hold it against a form"),
+                             [this] { cmdTestSheet_Click(); });
+    cmdPreview = addButton(box, QStringLiteral("Pre&view"), QStringLiteral("cmdPreview"),
+                           QStringLiteral("Shows the selected forms, the summary form or the test sheet as they "
+                                          "would print, with the outline of every field"),
+                           {});
     auto *previews = new QMenu(cmdPreview);
     const std::pair<const char *, Run> choices[] = {
         {"Selected Forms", Forms}, {"Summary Form", SummaryForm}, {"Test Sheet", TestSheet}};
@@ -198,44 +205,29 @@ QWidget *PrintScreen::buildButtons()
     if (setup_.copies)
         connect(previews->addAction(setup_.copiesPreview), &QAction::triggered, this, [this] { Preview(Copies); });
     cmdPreview->setMenu(previews);
-    layout->addWidget(cmdPreview);
-    cmdEfile = new QPushButton(setup_.efileCaption, box);
-    cmdEfile->setObjectName(QStringLiteral("cmdEfile"));
-    connect(cmdEfile, &QPushButton::clicked, this, [this] { createEfile(); });
-    layout->addWidget(cmdEfile);
+    cmdEfile = addButton(box, setup_.efileCaption, QStringLiteral("cmdEfile"), {}, [this] { createEfile(); });
     if (setup_.copies) {
-        cmdCopies = new QPushButton(setup_.copiesCaption, box);
-        cmdCopies->setObjectName(QStringLiteral("cmdCopies"));
-        cmdCopies->setToolTip(QStringLiteral("Prints the selected records' copies for the people they are about on "
-                                             "plain paper, boxes and captions drawn, one sheet each"));
-        connect(cmdCopies, &QPushButton::clicked, this, &PrintScreen::cmdCopies_Click);
-        cmdCopiesPdf = new QPushButton(setup_.copiesPdfCaption, box);
-        cmdCopiesPdf->setObjectName(QStringLiteral("cmdCopiesPdf"));
-        cmdCopiesPdf->setToolTip(QStringLiteral("Writes the same copies as one PDF file per person into a folder"));
-        connect(cmdCopiesPdf, &QPushButton::clicked, this, &PrintScreen::cmdCopiesPdf_Click);
-        layout->addWidget(cmdCopies);
-        layout->addWidget(cmdCopiesPdf);
+        cmdCopies = addButton(box, setup_.copiesCaption, QStringLiteral("cmdCopies"),
+                              QStringLiteral("Prints the selected records' copies for the people they are about on "
+                                             "plain paper, boxes and captions drawn, one sheet each"),
+                              [this] { cmdCopies_Click(); });
+        cmdCopiesPdf = addButton(box, setup_.copiesPdfCaption, QStringLiteral("cmdCopiesPdf"),
+                                 QStringLiteral("Writes the same copies as one PDF file per person into a folder"),
+                                 [this] { cmdCopiesPdf_Click(); });
     }
     layout->addSpacing(fontMetrics().height());
-    cmdSelectAll = new QPushButton(QStringLiteral("Select &All records"), box);
-    cmdSelectAll->setObjectName(setup_.selectAllName);
-    connect(cmdSelectAll, &QPushButton::clicked, this, &PrintScreen::SelectAll);
-    cmdHelp = new QPushButton(QStringLiteral("&Help"), box);
-    cmdHelp->setObjectName(setup_.helpName);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] {
+    cmdSelectAll =
+        addButton(box, QStringLiteral("Select &All records"), setup_.selectAllName, {}, [this] { SelectAll(); });
+    cmdHelp = addButton(box, QStringLiteral("&Help"), setup_.helpName, {}, [this] {
         ctx_.help.showTopic(ctx_.state.helpFile.isEmpty() ? ctx_.state.helpFilePath() : ctx_.state.helpFile,
                             setup_.helpTopic);
     });
-    cmdExit = new QPushButton(QStringLiteral("E&xit"), box);
-    cmdExit->setObjectName(setup_.exitName);
-    connect(cmdExit, &QPushButton::clicked, this, [this] {
+    cmdExit = addButton(box, QStringLiteral("E&xit"), setup_.exitName, {}, [this] {
         if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
             sub->close();
         else
             close();
     });
-    for (QPushButton *b : {cmdSelectAll, cmdHelp, cmdExit})
-        layout->addWidget(b);
     layout->addStretch();
     return box;
 }

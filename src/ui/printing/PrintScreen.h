@@ -148,6 +148,9 @@ private:
     QWidget *buildFilerBox();
     QWidget *buildPaperBox();
     QWidget *buildButtons();
+    // A button of the column, its tooltip and what a click does (none: a menu button).
+    QPushButton *addButton(QWidget *box, const QString &caption, const QString &name, const QString &tip,
+                           std::function<void()> click);
 
     AppContext &ctx_;
     PrintScreenSetup setup_;

@@ -45,35 +45,7 @@ IrisUploadDialog::IrisUploadDialog(AppContext &ctx, const QString &chosenPayer, 
     setWindowTitle(QStringLiteral("Create IRIS Upload"));
     runSteps(ctx_, {[&] { year_ = Settings::read(ctx_.state.gDatabase).year.trimmed(); }}, OnFailure::EndRun);
     auto *layout = new QVBoxLayout(this);
-    auto *fields = new QFormLayout;
-    layout->addLayout(fields);
-    cboForm = new QComboBox(this);
-    cboForm->setObjectName(QStringLiteral("cboForm"));
-    cboForm->setAccessibleName(QStringLiteral("Form type"));
-    cboForm->addItems({QStringLiteral("1099-NEC"), QStringLiteral("1099-MISC")});
-    fields->addRow(QStringLiteral("&Form type:"), cboForm);
-    txtTemplate = new QLineEdit(this);
-    txtTemplate->setObjectName(QStringLiteral("txtTemplate"));
-    txtTemplate->setAccessibleName(QStringLiteral("Template downloaded from the IRIS Taxpayer Portal"));
-    txtTemplate->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
-    cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
-    cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
-    auto *templateRow = new QHBoxLayout;
-    templateRow->addWidget(txtTemplate, 1);
-    templateRow->addWidget(cmdBrowse);
-    fields->addRow(QStringLiteral("Template (CSV):"), templateRow);
-    chkAllPayers =
-        new QCheckBox(QStringLiteral("Every &payer with returns of this form (else payer %1)").arg(chosenPayer), this);
-    chkAllPayers->setObjectName(QStringLiteral("chkAllPayers"));
-    fields->addRow(QString(), chkAllPayers);
-    spnRowsPerFile = new QSpinBox(this);
-    spnRowsPerFile->setObjectName(QStringLiteral("spnRowsPerFile"));
-    spnRowsPerFile->setAccessibleName(QStringLiteral("Returns per file"));
-    spnRowsPerFile->setRange(1, efile::kIrisMostRowsPerFile);
-    runSteps(ctx_, {[&] { spnRowsPerFile->setValue(efile::irisRowsPerFile(ctx_.state.gDatabase)); }},
-             OnFailure::EndRun);
-    fields->addRow(QStringLiteral("&Returns per file:"), spnRowsPerFile);
-
+    makeChoices(layout);
     lblNames_ = new QLabel(this);
     lblNames_->setWordWrap(true);
     layout->addWidget(lblNames_);
@@ -113,6 +85,38 @@ IrisUploadDialog::IrisUploadDialog(AppContext &ctx, const QString &chosenPayer, 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     loadTemplate();
     reload();
+}
+
+void IrisUploadDialog::makeChoices(QVBoxLayout *layout)
+{
+    auto *fields = new QFormLayout;
+    layout->addLayout(fields);
+    cboForm = new QComboBox(this);
+    cboForm->setObjectName(QStringLiteral("cboForm"));
+    cboForm->setAccessibleName(QStringLiteral("Form type"));
+    cboForm->addItems({QStringLiteral("1099-NEC"), QStringLiteral("1099-MISC")});
+    fields->addRow(QStringLiteral("&Form type:"), cboForm);
+    txtTemplate = new QLineEdit(this);
+    txtTemplate->setObjectName(QStringLiteral("txtTemplate"));
+    txtTemplate->setAccessibleName(QStringLiteral("Template downloaded from the IRIS Taxpayer Portal"));
+    txtTemplate->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
+    cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
+    cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
+    auto *templateRow = new QHBoxLayout;
+    templateRow->addWidget(txtTemplate, 1);
+    templateRow->addWidget(cmdBrowse);
+    fields->addRow(QStringLiteral("Template (CSV):"), templateRow);
+    chkAllPayers =
+        new QCheckBox(QStringLiteral("Every &payer with returns of this form (else payer %1)").arg(chosenPayer_), this);
+    chkAllPayers->setObjectName(QStringLiteral("chkAllPayers"));
+    fields->addRow(QString(), chkAllPayers);
+    spnRowsPerFile = new QSpinBox(this);
+    spnRowsPerFile->setObjectName(QStringLiteral("spnRowsPerFile"));
+    spnRowsPerFile->setAccessibleName(QStringLiteral("Returns per file"));
+    spnRowsPerFile->setRange(1, efile::kIrisMostRowsPerFile);
+    runSteps(ctx_, {[&] { spnRowsPerFile->setValue(efile::irisRowsPerFile(ctx_.state.gDatabase)); }},
+             OnFailure::EndRun);
+    fields->addRow(QStringLiteral("&Returns per file:"), spnRowsPerFile);
 }
 
 QString IrisUploadDialog::form() const

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QSpinBox;
+class QVBoxLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -42,6 +43,8 @@ public:
     enum NameColumn { Who, NameLine, Kind, First, Middle, Last, Suffix, NameColumns };
 
 private:
+    // The form type, the template, the payers and the returns per file.
+    void makeChoices(QVBoxLayout *layout);
     QString form() const;
     QString payerScope() const;
     // The template remembered for the form type.

@@ -267,17 +267,8 @@ QWidget *Return1099Screen::editionBox(const BoxRow &row)
     return amount;
 }
 
-void Return1099Screen::buildEditionForm()
+PaperForm *Return1099Screen::editionPayerAndRecipient()
 {
-    makeRecipientFields({"RECIPIENT'S TIN", "RECIPIENT'S name", "Street address (including apt. no.)",
-                         "City or town, state or province, country, and ZIP or foreign postal code",
-                         "Account number (see instructions)"});
-    QVector<QWidget *> tabOrder = {Text1[kRecipientId], Text1[kRecipientName], Text1[kRecipientName + 1],
-                                   Text1[kStreet],      Text1[kCity],          Text1[kAccount]};
-    makeRecipientChecks();
-    tabOrder << Check1[kSecondTin];
-    makeLabels();
-
     auto *form = new PaperForm(this);
     form->setObjectName(QStringLiteral("paperForm"));
     form->setWrappingCaptions(true);
@@ -302,6 +293,21 @@ void Return1099Screen::buildEditionForm()
         {QString(), QString(), {8, 1}, {Check1[kSecondTin]}},
         {QString(), QString(), {0, 4, 2, 1}, {formName}},
     });
+    return form;
+}
+
+void Return1099Screen::buildEditionForm()
+{
+    makeRecipientFields({"RECIPIENT'S TIN", "RECIPIENT'S name", "Street address (including apt. no.)",
+                         "City or town, state or province, country, and ZIP or foreign postal code",
+                         "Account number (see instructions)"});
+    QVector<QWidget *> tabOrder = {Text1[kRecipientId], Text1[kRecipientName], Text1[kRecipientName + 1],
+                                   Text1[kStreet],      Text1[kCity],          Text1[kAccount]};
+    makeRecipientChecks();
+    tabOrder << Check1[kSecondTin];
+    makeLabels();
+
+    PaperForm *form = editionPayerAndRecipient();
     // The recipient's name for IRIS beside the boxes, where the paper form has none.
     irisNames_ = std::make_unique<IrisNameFields>(this, QStringLiteral("Recipient's"));
     form->addBox({QString(),

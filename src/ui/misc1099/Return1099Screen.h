@@ -110,6 +110,8 @@ protected:
 
 private:
     QWidget *editionBox(const BoxRow &row);
+    // The paper form of an edition with its first boxes: the payer's and the recipient's.
+    PaperForm *editionPayerAndRecipient();
     void connectStateBox(int index);
     void fillStateNumber(int index);
     // The amount a box shows, for the threshold check (a ticked mark counts as 1 cent).

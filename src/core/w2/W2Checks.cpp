@@ -53,6 +53,60 @@ bool isElectiveDeferral(const QString &code)
     return (c >= QLatin1Char('D') && c <= QLatin1Char('H')) || c == QLatin1Char('S');
 }
 
+namespace {
+
+// Box 12: each code against the year's list (or the rule of 2001), each deferral against the limit.
+void checkBox12(const W2Entry &entry, const Settings &limits, const QLocale &locale, const W2YearForm &form,
+                W2CheckResult &result)
+{
+    // 2001 lists no codes: one message for any code outside its rule; a later year names each.
+    const bool ruleOf2001 = form.box12Codes.isEmpty();
+    bool invalidCode = false;
+    for (const QString &code : entry.box12Codes) {
+        if (code.isEmpty() || (ruleOf2001 ? isValidBox12Code(code) : form.find(code) != nullptr))
+            continue;
+        invalidCode = true;
+        if (!ruleOf2001)
+            result.findings
+                << QStringLiteral("Box 12 code '%1' is not a valid code for tax year %2.").arg(code, form.year);
+    }
+    if (invalidCode) {
+        result.box12 = W2CheckResult::Box12::InvalidCode;
+        if (ruleOf2001)
+            result.findings << QStringLiteral("Valid Box 12 codes are 'A' thru 'T' or 'V'");
+    }
+
+    bool overLimit = false;
+    for (size_t i = 0; i < entry.box12Codes.size(); ++i) {
+        const QString &code = entry.box12Codes[i];
+        const Box12Code *listed = form.find(code);
+        const bool deferral = ruleOf2001 ? isElectiveDeferral(code) : listed && listed->deferral;
+        if (deferral && fieldAmount(entry.box12Amounts[i], locale) > limits.w2box12)
+            overLimit = true;
+    }
+    if (overLimit) {
+        // A deferral finding lets the user go on even with an invalid code listed too.
+        result.box12 = W2CheckResult::Box12::DeferralOverLimit;
+        result.findings << QStringLiteral("Box 12 amount cannot be greater than ") + limits.w2box12.toCurrency(locale);
+    }
+}
+
+// Box 14b: up to two Treasury tipped occupation codes of three digits.
+void checkBox14b(const W2Entry &entry, W2CheckResult &result)
+{
+    static const QRegularExpression threeDigits(QStringLiteral("^[0-9]{3}$"));
+    for (const QString &code : entry.box14b) {
+        if (code.isEmpty() || threeDigits.match(code).hasMatch())
+            continue;
+        result.invalidBox14b = true;
+        result.findings << QStringLiteral("Box 14b code '%1' is not a Treasury tipped occupation code: "
+                                          "enter three digits (000 when the tips are not qualified).")
+                               .arg(code);
+    }
+}
+
+} // namespace
+
 W2CheckResult checkW2(const W2Entry &entry, const Settings &limits, bool editsOn, const QLocale &locale,
                       const W2YearForm &form)
 {
@@ -93,48 +147,9 @@ W2CheckResult checkW2(const W2Entry &entry, const Settings &limits, bool editsOn
     else if (box9 > limits.eicMax)
         result.findings << QStringLiteral("EIC cannot be greater than ") + limits.eicMax.toCurrency(locale);
 
-    // 2001 lists no codes: one message for any code outside its rule; a later year names each.
-    const bool ruleOf2001 = form.box12Codes.isEmpty();
-    bool invalidCode = false;
-    for (const QString &code : entry.box12Codes) {
-        if (code.isEmpty() || (ruleOf2001 ? isValidBox12Code(code) : form.find(code) != nullptr))
-            continue;
-        invalidCode = true;
-        if (!ruleOf2001)
-            result.findings
-                << QStringLiteral("Box 12 code '%1' is not a valid code for tax year %2.").arg(code, form.year);
-    }
-    if (invalidCode) {
-        result.box12 = W2CheckResult::Box12::InvalidCode;
-        if (ruleOf2001)
-            result.findings << QStringLiteral("Valid Box 12 codes are 'A' thru 'T' or 'V'");
-    }
-
-    bool overLimit = false;
-    for (size_t i = 0; i < entry.box12Codes.size(); ++i) {
-        const QString &code = entry.box12Codes[i];
-        const Box12Code *listed = form.find(code);
-        const bool deferral = ruleOf2001 ? isElectiveDeferral(code) : listed && listed->deferral;
-        if (deferral && fieldAmount(entry.box12Amounts[i], locale) > limits.w2box12)
-            overLimit = true;
-    }
-    if (overLimit) {
-        // A deferral finding lets the user go on even with an invalid code listed too.
-        result.box12 = W2CheckResult::Box12::DeferralOverLimit;
-        result.findings << QStringLiteral("Box 12 amount cannot be greater than ") + limits.w2box12.toCurrency(locale);
-    }
-
-    if (form.box14b) {
-        static const QRegularExpression threeDigits(QStringLiteral("^[0-9]{3}$"));
-        for (const QString &code : entry.box14b) {
-            if (code.isEmpty() || threeDigits.match(code).hasMatch())
-                continue;
-            result.invalidBox14b = true;
-            result.findings << QStringLiteral("Box 14b code '%1' is not a Treasury tipped occupation code: "
-                                              "enter three digits (000 when the tips are not qualified).")
-                                   .arg(code);
-        }
-    }
+    checkBox12(entry, limits, locale, form, result);
+    if (form.box14b)
+        checkBox14b(entry, result);
     return result;
 }
 

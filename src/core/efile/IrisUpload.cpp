@@ -298,23 +298,66 @@ void addPayerFiles(IrisUpload &out, const QString &form, const QString &payerTin
     }
 }
 
-} // namespace
+// What a return's row says of where it belongs.
+struct RowContext {
+    const QString &form;
+    const QString &payerTin;
+    int taxYear;
+};
 
-IrisUpload buildIrisUpload(Database &db, const QString &form, const IrisTemplate &templ, const QString &payerFedIdNo)
+// One return's line of the file, with the payer's values, and its entry in the row map.
+Row returnRow(Builder &b, const RecordSet &rows, const RowContext &at, const QHash<QString, QString> &payer,
+              const QStringList &fields)
 {
-    IrisUpload out;
-    out.lineEnd = templ.lineEnd;
+    const QString tin = rows.text(QStringLiteral("RecIDNo")).trimmed();
+    Row r;
+    r.tinDigits = digitsOf(tin);
+    r.account = rows.text(QStringLiteral("AcctNo")).trimmed();
+    r.label = QStringLiteral("%1 of %2 (%3), payer %4")
+                  .arg(at.form, rows.text(QStringLiteral("RecName1")).trimmed(),
+                       tin.isEmpty() ? QStringLiteral("no TIN") : tin, at.payerTin);
+    QHash<QString, QString> values = b.returnValues(rows, r.label);
+    for (auto it = payer.cbegin(); it != payer.cend(); ++it)
+        values.insert(it.key(), it.value());
+    values.insert(QStringLiteral("FormType"), at.form);
+    values.insert(QStringLiteral("TaxYear"), QString::number(at.taxYear));
+    const bool person = values.value(QStringLiteral("RecNameType")) == b.code("NameType", QStringLiteral("I"));
+    const QString name = person ? values.value(QStringLiteral("RecFirstName")) + QLatin1Char(' ') +
+                                      values.value(QStringLiteral("RecLastName"))
+                                : rows.text(QStringLiteral("RecName1")).trimmed();
+    r.mapText = (name + QStringLiteral(", TIN ending ") + r.tinDigits.right(4)).toUtf8();
+    r.line = csvLine(fields, values);
+    return r;
+}
+
+// A box with amounts that the template has no column for stops the files.
+void noteMissingColumns(const QMap<QString, int> &missingBoxes, IrisUpload &out)
+{
+    for (auto it = missingBoxes.cbegin(); it != missingBoxes.cend(); ++it)
+        out.problems << QStringLiteral("The template has no column for %1, which %2 of the returns fill: use the "
+                                       "template of this form and tax year from the IRIS Taxpayer Portal")
+                            .arg(it.key())
+                            .arg(it.value());
+}
+
+// The tax year of Settings, when IRIS takes its returns; else the reason is a problem.
+bool yearTaken(Database &db, IrisUpload &out)
+{
     const Settings settings = Settings::read(db);
     out.taxYear = taxYearNumber(settings.year);
-    if (out.taxYear < kFirstYear) {
-        out.problems << QStringLiteral("Tax year %1 (Options, Tax Year...): IRIS uploads are made for tax years from "
-                                       "%2 on; file earlier years with the Publication 1220 file")
-                            .arg(settings.year.trimmed())
-                            .arg(kFirstYear);
-        return out;
-    }
-    const QVector<QPair<QString, QString>> boxes = boxesOfYear(db, form, out.taxYear);
-    const QStringList fields = matchColumns(db, form, templ, out.warnings);
+    if (out.taxYear >= kFirstYear)
+        return true;
+    out.problems << QStringLiteral("Tax year %1 (Options, Tax Year...): IRIS uploads are made for tax years from "
+                                   "%2 on; file earlier years with the Publication 1220 file")
+                        .arg(settings.year.trimmed())
+                        .arg(kFirstYear);
+    return false;
+}
+
+// The year's boxes are known and the template has the columns every file needs.
+void checkTemplate(const QString &form, const QVector<QPair<QString, QString>> &boxes, const QStringList &fields,
+                   IrisUpload &out)
+{
     if (boxes.isEmpty())
         out.problems
             << QStringLiteral("Tax year %1: Quillory knows no %2 boxes of this year").arg(out.taxYear).arg(form);
@@ -322,6 +365,19 @@ IrisUpload buildIrisUpload(Database &db, const QString &form, const IrisTemplate
         out.problems << QStringLiteral("The template has no \"Tax Year\" or no recipient TIN column: is it the %1 "
                                        "template of the IRIS Taxpayer Portal?")
                             .arg(form);
+}
+
+} // namespace
+
+IrisUpload buildIrisUpload(Database &db, const QString &form, const IrisTemplate &templ, const QString &payerFedIdNo)
+{
+    IrisUpload out;
+    out.lineEnd = templ.lineEnd;
+    if (!yearTaken(db, out))
+        return out;
+    const QVector<QPair<QString, QString>> boxes = boxesOfYear(db, form, out.taxYear);
+    const QStringList fields = matchColumns(db, form, templ, out.warnings);
+    checkTemplate(form, boxes, fields, out);
     Builder b(db, form, out);
     b.setBoxes(boxes);
 
@@ -356,36 +412,14 @@ IrisUpload buildIrisUpload(Database &db, const QString &form, const IrisTemplate
                 b.problem(payerLabel, QStringLiteral("no filer has this number"));
             }
         }
-        const QString tin = rows.text(QStringLiteral("RecIDNo")).trimmed();
-        Row r;
-        r.tinDigits = digitsOf(tin);
-        r.account = rows.text(QStringLiteral("AcctNo")).trimmed();
-        r.label = QStringLiteral("%1 of %2 (%3), payer %4")
-                      .arg(form, rows.text(QStringLiteral("RecName1")).trimmed(),
-                           tin.isEmpty() ? QStringLiteral("no TIN") : tin, payerTin);
         for (const auto &[field, box] : boxes)
             if (holds(rows, field) && !fields.contains(field, Qt::CaseInsensitive))
                 ++missingBoxes[box];
-        QHash<QString, QString> values = b.returnValues(rows, r.label);
-        for (auto it = payer.cbegin(); it != payer.cend(); ++it)
-            values.insert(it.key(), it.value());
-        values.insert(QStringLiteral("FormType"), form);
-        values.insert(QStringLiteral("TaxYear"), QString::number(out.taxYear));
-        const bool person = values.value(QStringLiteral("RecNameType")) == b.code("NameType", QStringLiteral("I"));
-        const QString name = person ? values.value(QStringLiteral("RecFirstName")) + QLatin1Char(' ') +
-                                          values.value(QStringLiteral("RecLastName"))
-                                    : rows.text(QStringLiteral("RecName1")).trimmed();
-        r.mapText = (name + QStringLiteral(", TIN ending ") + r.tinDigits.right(4)).toUtf8();
-        r.line = csvLine(fields, values);
-        payerRows << r;
+        payerRows << returnRow(b, rows, {form, payerTin, out.taxYear}, payer, fields);
     }
     if (!payerRows.isEmpty())
         finishPayer();
-    for (auto it = missingBoxes.cbegin(); it != missingBoxes.cend(); ++it)
-        out.problems << QStringLiteral("The template has no column for %1, which %2 of the returns fill: use the "
-                                       "template of this form and tax year from the IRIS Taxpayer Portal")
-                            .arg(it.key())
-                            .arg(it.value());
+    noteMissingColumns(missingBoxes, out);
     if (out.returns == 0)
         out.problems << QStringLiteral("There are no %1 amounts to write").arg(form);
     if (!out.ok())

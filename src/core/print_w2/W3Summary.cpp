@@ -80,12 +80,53 @@ const char *kindOfPayerColumn(const QString &filerType)
     return nullptr;
 }
 
+namespace {
+
+// Amount columns in the order of the group query's s1 .. s19 (box 13 holds a label).
+const QStringList kAmountColumns = {"Box1",  "Box2",  "Box3",  "Box4",  "Box5",  "Box6",  "Box7",  "Box8", "Box9",
+                                    "Box10", "Box11", "Box12", "Box14", "Box16", "Box17", "Box18", "Box19"};
+
+// The W-3 row of one group of W-2s, by column.
+QHash<QString, QVariant> w3Row(const QSqlQuery &groups)
+{
+    const auto v = [&](const char *name) { return groups.value(QLatin1String(name)); };
+    const auto text = [&](const char *name) { return v(name).toString(); };
+    const QString filerType = text("filertype");
+    const Money sickTotal = Money::fromVariant(v("sick"));
+    const bool twoStates = !text("Box15a_L1").isEmpty() && !text("Box15a_L2").isEmpty();
+
+    QHash<QString, QVariant> row;
+    row["Boxa"] = QString(QLatin1String(""));
+    row["Boxc"] = v("n");
+    row["Boxd"] = text("estno");
+    row["Boxe"] = text("boxb");
+    row["Boxf"] = v("Boxc_L1");
+    row["Boxg_L1"] = v("Boxc_L2");
+    row["Boxg_L2"] = v("Boxc_L3");
+    row["Boxg_L3"] = v("Boxc_L4");
+    row["Boxh"] = v("AddlEIN");
+    if (sickTotal > Money())
+        row["Box13"] = QStringLiteral("Third-Party Sick Pay Recap");
+    row["Box15a"] = twoStates ? QStringLiteral("X") : v("Box15a_L1");
+    row["Box15b"] = twoStates ? QString(QLatin1String("")) : v("Box15b_L1");
+    for (const char *c : {"Contact", "Phone", "Email", "Fax"})
+        row[QLatin1String(c)] = v(c);
+    const char *const sums[] = {"s1",  "s2",  "s3",  "s4",   "s5",  "s6",  "s7",  "s8", "s9",
+                                "s10", "s11", "s12", "sick", "s16", "s17", "s18", "s19"};
+    for (int i = 0; i < kAmountColumns.size(); ++i)
+        row[kAmountColumns[i]] = Money::fromVariant(v(sums[i])).toVariant();
+    if (const char *mark = kindOfPayerColumn(filerType))
+        row[QLatin1String(mark)] = QStringLiteral("X");
+    if (Money::fromVariant(v("SickPay")) > Money())
+        row["Boxb_3PSP"] = QStringLiteral("X");
+
+    return row;
+}
+
+} // namespace
+
 int buildW3Summaries(Database &db)
 {
-    // Amount columns in the order of the group query's s1 .. s19 (box 13 holds a label).
-    static const QStringList amountColumns = {"Box1",  "Box2",  "Box3",  "Box4",  "Box5",  "Box6",
-                                              "Box7",  "Box8",  "Box9",  "Box10", "Box11", "Box12",
-                                              "Box14", "Box16", "Box17", "Box18", "Box19"};
     const FormEdition edition = ChooseEdition(db, QStringLiteral("W3"));
     QVariantList params;
     QString query = QString::fromLatin1(kGroupQuery);
@@ -98,7 +139,7 @@ int buildW3Summaries(Database &db)
 
     QStringList columns = {"Boxa", "Boxc",  "Boxd",   "Boxe",   "Boxf",    "Boxg_L1", "Boxg_L2", "Boxg_L3",
                            "Boxh", "Box13", "Box15a", "Box15b", "Contact", "Phone",   "Email",   "Fax"};
-    columns += amountColumns;
+    columns += kAmountColumns;
     for (const PayerKind &k : kKinds)
         if (!columns.contains(QLatin1String(k.column)))
             columns << QLatin1String(k.column);
@@ -112,37 +153,7 @@ int buildW3Summaries(Database &db)
 
     int rows = 0;
     while (groups.next()) {
-        const auto v = [&](const char *name) { return groups.value(QLatin1String(name)); };
-        const auto text = [&](const char *name) { return v(name).toString(); };
-        const QString filerType = text("filertype");
-        const Money sickTotal = Money::fromVariant(v("sick"));
-        const bool twoStates = !text("Box15a_L1").isEmpty() && !text("Box15a_L2").isEmpty();
-
-        QHash<QString, QVariant> row;
-        row["Boxa"] = QString(QLatin1String(""));
-        row["Boxc"] = v("n");
-        row["Boxd"] = text("estno");
-        row["Boxe"] = text("boxb");
-        row["Boxf"] = v("Boxc_L1");
-        row["Boxg_L1"] = v("Boxc_L2");
-        row["Boxg_L2"] = v("Boxc_L3");
-        row["Boxg_L3"] = v("Boxc_L4");
-        row["Boxh"] = v("AddlEIN");
-        if (sickTotal > Money())
-            row["Box13"] = QStringLiteral("Third-Party Sick Pay Recap");
-        row["Box15a"] = twoStates ? QStringLiteral("X") : v("Box15a_L1");
-        row["Box15b"] = twoStates ? QString(QLatin1String("")) : v("Box15b_L1");
-        for (const char *c : {"Contact", "Phone", "Email", "Fax"})
-            row[QLatin1String(c)] = v(c);
-        const char *const sums[] = {"s1",  "s2",  "s3",  "s4",   "s5",  "s6",  "s7",  "s8", "s9",
-                                    "s10", "s11", "s12", "sick", "s16", "s17", "s18", "s19"};
-        for (int i = 0; i < amountColumns.size(); ++i)
-            row[amountColumns[i]] = Money::fromVariant(v(sums[i])).toVariant();
-        if (const char *mark = kindOfPayerColumn(filerType))
-            row[QLatin1String(mark)] = QStringLiteral("X");
-        if (Money::fromVariant(v("SickPay")) > Money())
-            row["Boxb_3PSP"] = QStringLiteral("X");
-
+        const QHash<QString, QVariant> row = w3Row(groups);
         QVariantList values;
         for (const QString &c : columns)
             values << row.value(c);

@@ -80,16 +80,24 @@ void TwoUpRun::finish()
     EndPrintJob(printer_);
 }
 
+std::vector<std::function<void()>> TwoUpSteps(TwoUpRun &run, Database &db, const TwoUpForm &form,
+                                              const QVector<qlonglong> &keys)
+{
+    std::vector<std::function<void()>> steps{[&run] { run.start(); }};
+    for (qlonglong key : keys) {
+        steps.push_back([&run, &db, &form, key] { run.printForm(FindListedRow(db, form, key)); });
+        steps.push_back([&run] { run.nextSlot(); });
+    }
+    steps.push_back([&run] { run.finish(); });
+    return steps;
+}
+
 void PrintTwoUp(Database &db, Printer &printer, const QString &paperKind, const TwoUpForm &form,
                 const QVector<qlonglong> &keys)
 {
     TwoUpRun run(db, printer, paperKind, form, keys.size());
-    run.start();
-    for (qlonglong key : keys) {
-        run.printForm(FindListedRow(db, form, key));
-        run.nextSlot();
-    }
-    run.finish();
+    for (const auto &step : TwoUpSteps(run, db, form, keys))
+        step();
 }
 
 } // namespace quillory

@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QVector>
+#include <functional>
+#include <vector>
 
 namespace quillory {
 
@@ -84,9 +86,14 @@ private:
     int sheet_ = 0;
 };
 
-// Prints the rows with the given keys, in that order, on the paper kind ("W2-L", "1099-M",
-// ...). Throws on the first failure; the print screens run the same steps through their
-// failure dialog.
+// The steps of a run over the rows with the given keys, in that order: the start, each form and
+// the move to the next slot, the finish. Run one after the other they print the forms; the
+// print screens run them through their failure dialog.
+std::vector<std::function<void()>> TwoUpSteps(TwoUpRun &run, Database &db, const TwoUpForm &form,
+                                              const QVector<qlonglong> &keys);
+
+// Prints the rows with the given keys on the paper kind ("W2-L", "1099-M", ...) by those
+// steps. Throws on the first failure.
 void PrintTwoUp(Database &db, Printer &printer, const QString &paperKind, const TwoUpForm &form,
                 const QVector<qlonglong> &keys);
 

@@ -131,14 +131,9 @@ void PrtSel1099::printForms(Printer &printer, const QVector<qlonglong> &keys)
 {
     AppContext &ctx = context();
     ctx.statusText(QStringLiteral("Printing 1099's..............."));
-    if (keys.isEmpty())
-        ctx.dialogs.message(QStringLiteral("No 1099 Records were selected to be printed"), ctx.state.gAppTitle);
     // Any failure ends the run; forms already sent stay printed.
-    if (runBusy({[&] {
-                    Print1099Forms(database(), printer, paperKind(), keys,
-                                   nec_ ? Nec1099TwoUpForm() : Misc1099TwoUpForm());
-                }},
-                OnFailure::EndRun))
+    if (printFormSteps(printer, nec_ ? Nec1099TwoUpForm() : Misc1099TwoUpForm(), keys,
+                       QStringLiteral("No 1099 Records were selected to be printed"), OnFailure::EndRun))
         ctx.statusText(QStringLiteral("1099 print screen"));
 }
 

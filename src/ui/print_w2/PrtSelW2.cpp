@@ -75,20 +75,9 @@ void PrtSelW2::printForms(Printer &printer, const QVector<qlonglong> &keys)
 {
     AppContext &ctx = context();
     ctx.statusText(QStringLiteral("Printing W2's..............."));
-    TwoUpRun run(database(), printer, paperKind(), W2TwoUpForm(), keys.size());
-    std::vector<Step> steps{[&] { run.start(); }};
-    if (keys.isEmpty()) {
-        steps.push_back([&] {
-            ctx.dialogs.message(QStringLiteral("No W-2 Records were selected to be printed"), ctx.state.gAppTitle);
-        });
-    }
     // Retry prints a form again, Ignore leaves it out and goes on with the next.
-    for (qlonglong id : keys) {
-        steps.push_back([&, id] { run.printForm(FindListedRow(database(), W2TwoUpForm(), id)); });
-        steps.push_back([&] { run.nextSlot(); });
-    }
-    steps.push_back([&] { run.finish(); });
-    if (runBusy(steps, OnFailure::RetryIgnoreAbort))
+    if (printFormSteps(printer, W2TwoUpForm(), keys, QStringLiteral("No W-2 Records were selected to be printed"),
+                       OnFailure::RetryIgnoreAbort))
         ctx.statusText(QStringLiteral("W2 print screen"));
 }
 

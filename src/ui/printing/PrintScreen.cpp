@@ -7,6 +7,7 @@
 #include "printing/PaintPrinter.h"
 #include "printing/PreviewPrinter.h"
 #include "printing/TestSheet.h"
+#include "printing/TwoUpRun.h"
 #include "shell/MainWindow.h"
 #include "shell/StepRunner.h"
 
@@ -166,6 +167,16 @@ QWidget *PrintScreen::buildPaperBox()
     }
     layout->addWidget(adjust);
     return box;
+}
+
+bool PrintScreen::printFormSteps(Printer &printer, const TwoUpForm &form, const QVector<qlonglong> &keys,
+                                 const QString &noneSelected, OnFailure onFailure)
+{
+    TwoUpRun run(database(), printer, paperKind(), form, keys.size());
+    std::vector<Step> steps = TwoUpSteps(run, database(), form, keys);
+    if (keys.isEmpty())
+        steps.insert(steps.begin() + 1, [&] { ctx_.dialogs.message(noneSelected, ctx_.state.gAppTitle); });
+    return runBusy(steps, onFailure);
 }
 
 QPushButton *PrintScreen::addButton(QWidget *box, const QString &caption, const QString &name, const QString &tip,

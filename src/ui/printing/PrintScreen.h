@@ -111,6 +111,10 @@ protected:
     virtual void rebuildSummaries() = 0;
     // The three runs, given a printer; each handles its own failures and status texts.
     virtual void printForms(Printer &printer, const QVector<qlonglong> &keys) = 0;
+    // Prints the forms of the keys by the run's steps, telling when none are selected; a failed
+    // step asks as `onFailure` says. True when the run went through.
+    bool printFormSteps(Printer &printer, const TwoUpForm &form, const QVector<qlonglong> &keys,
+                        const QString &noneSelected, OnFailure onFailure);
     virtual void printSummaryReport(Printer &printer) = 0;
     virtual void printSummaryForm(Printer &printer) = 0;
     // Writes the electronic file of these records.

@@ -216,13 +216,14 @@ TEST_F(FilerScreen, SaveNeedsAnIdNumberAndWarnsOfMissingEntries)
 
     f.Check3D1->click();
     type(f.Text1[5], "123");
+    type(f.Text1[1], "acme");
+    type(f.Text1[2], "1 main st");
     dialogs.answer(Answer::Ok);
     f.cmdEdit[2]->click();
     EXPECT_EQ(dialogs.calls.last().title, "Missing employer information");
     EXPECT_EQ(dialogs.calls.last().text,
-              "The following entries have not been made:\r\r     Company name\r     Company address\r"
-              "     Company city, state, or zip\r     1st state code missing\r\rSelect Edit to enter missing "
-              "information.");
+              "The following entries have not been made:\r\r     Company city, state, or zip\r     1st state code "
+              "missing\r\rSelect Edit to enter missing information.");
     EXPECT_EQ(filerCount(), 1) << "the warning does not stop the save";
 }
 

@@ -29,31 +29,30 @@ void Print1096Form(Database &db, Printer &printer, const QString &payerNumber, c
                 ? QStringLiteral("There is no 1096 summary for payer %1.").arg(payerNumber)
                 : QStringLiteral("There is no 1096 summary of %1 returns for payer %2.").arg(formType, payerNumber));
     const FormEdition edition = ChooseEdition(db, QStringLiteral("1096"));
-    const FormOrigin origin = GetFormOrigin(db, QStringLiteral("1096"), MissingMargins::UseZero);
-    const FieldLayout layout = OpenFieldLayout(db, edition.layoutForm, 0);
     const QString job = formType.isEmpty() ? QStringLiteral("1096 ") + payerNumber
                                            : QStringLiteral("1096 %1 %2").arg(formType, payerNumber);
-    printer.startJob({job, FormPaper(QStringLiteral("1096"))});
-    SetFormFont(printer);
-    PrintRowOnForm(printer, row, layout, origin.top, origin.left, [](const ColumnValue &c) {
-        // The final return mark prints a capital X; the amounts are boxes 4 and 5.
-        if (c.column.name == QLatin1String("FinalReturn"))
+    const OneUpForm form = PrintOneUpForm(
+        printer, db, QStringLiteral("1096"), edition.layoutForm, job, row,
+        [](const ColumnValue &c) {
+            // The final return mark prints a capital X; the amounts are boxes 4 and 5.
+            if (c.column.name == QLatin1String("FinalReturn"))
+                return std::optional<PrintedValue>(
+                    PrintedValue{c.value.toLongLong() != 0 ? QStringLiteral("X") : QString()});
             return std::optional<PrintedValue>(
-                PrintedValue{c.value.toLongLong() != 0 ? QStringLiteral("X") : QString()});
-        return std::optional<PrintedValue>(
-            PrintedValue{c.text, c.column.name == QLatin1String("Box4") || c.column.name == QLatin1String("Box5")});
-    });
+                PrintedValue{c.text, c.column.name == QLatin1String("Box4") || c.column.name == QLatin1String("Box5")});
+        },
+        0, LayoutNumbers::Int16);
     // The 2026 form: the filer's address in its parts and the type of form marked in box 6.
     const AddressBoxes filer = addressBoxes({row.text(QStringLiteral("PayerL1")), row.text(QStringLiteral("PayerL2")),
                                              row.text(QStringLiteral("PayerL3"))});
-    PrintDerivedValues(printer, layout,
+    PrintDerivedValues(printer, form.layout,
                        {{QStringLiteral("PayerSuite"), filer.suite},
                         {QStringLiteral("PayerStreet"), filer.street},
                         {QStringLiteral("PayerCity"), filer.city},
                         {QStringLiteral("PayerState"), filer.state},
                         {QStringLiteral("PayerZip"), filer.zip},
                         {QStringLiteral("Type") + row.text(QStringLiteral("FormType")), QStringLiteral("X")}},
-                       origin.top, origin.left);
+                       form.origin.top, form.origin.left);
     EndPrintJob(printer);
 }
 

@@ -32,13 +32,12 @@ void PrintW3Form(Database &db, Printer &printer, const QString &employerNumber)
     RecordSet row = RecordSet::table(db, QStringLiteral("W3"), QStringLiteral("Boxe = ?"), {employerNumber});
     if (row.eof())
         throw DbError(QStringLiteral("There is no W-3 summary for employer %1.").arg(employerNumber));
-    const FormOrigin origin = GetFormOrigin(db, QStringLiteral("W3"), MissingMargins::UseZero);
-    const FieldLayout layout = OpenFieldLayout(db, edition.layoutForm, std::nullopt, LayoutNumbers::Int32);
-    printer.startJob({QStringLiteral("W-3 ") + employerNumber, FormPaper(QStringLiteral("W3"))});
-    SetFormFont(printer);
-    PrintRowOnForm(printer, row, layout, origin.top, origin.left, [](const ColumnValue &c) {
-        return std::optional<PrintedValue>(PrintedValue{c.text, isW3Amount(c.column.name)});
-    });
+    PrintOneUpForm(
+        printer, db, QStringLiteral("W3"), edition.layoutForm, QStringLiteral("W-3 ") + employerNumber, row,
+        [](const ColumnValue &c) {
+            return std::optional<PrintedValue>(PrintedValue{c.text, isW3Amount(c.column.name)});
+        },
+        std::nullopt, LayoutNumbers::Int32);
     EndPrintJob(printer);
 }
 

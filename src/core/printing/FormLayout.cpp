@@ -225,6 +225,18 @@ QString ValueText(const QVariant &value, ColumnKind kind)
     }
 }
 
+OneUpForm PrintOneUpForm(Printer &printer, Database &db, const QString &form, const QString &layoutForm,
+                         const QString &job, const RecordSet &row, const ColumnRule &rule,
+                         std::optional<int> layoutType, LayoutNumbers numbers)
+{
+    const FormOrigin origin = GetFormOrigin(db, form, MissingMargins::UseZero);
+    OneUpForm one{OpenFieldLayout(db, layoutForm, layoutType, numbers), origin};
+    printer.startJob({job, FormPaper(form)});
+    SetFormFont(printer);
+    PrintRowOnForm(printer, row, one.layout, origin.top, origin.left, rule);
+    return one;
+}
+
 std::optional<PrintedValue> AmountByJustify(const ColumnValue &column)
 {
     return PrintedValue{column.text, column.layout.justify > 0};

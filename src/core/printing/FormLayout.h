@@ -118,6 +118,18 @@ std::optional<PrintedValue> AmountByJustify(const ColumnValue &column);
 void PrintRowOnForm(Printer &printer, const RecordSet &row, const FieldLayout &layout, Twips top, Twips left,
                     const ColumnRule &rule = AmountByJustify);
 
+// A form printed one to a sheet (the W-3, the 1096): its layout and where it starts.
+struct OneUpForm {
+    FieldLayout layout;
+    FormOrigin origin;
+};
+// Starts the job of a one-up form ("W3", "1096") in the layout of its edition, shifted by the
+// form's alignment (none set: no shift), on its paper in the form font, and prints the row on
+// it by the rule; the caller ends the job.
+OneUpForm PrintOneUpForm(Printer &printer, Database &db, const QString &form, const QString &layoutForm,
+                         const QString &job, const RecordSet &row, const ColumnRule &rule,
+                         std::optional<int> layoutType, LayoutNumbers numbers);
+
 // Sends what was drawn since the last end as one print job.
 void EndPrintJob(Printer &printer);
 

@@ -37,7 +37,7 @@ void printOurs(Database &db, const QVector<qlonglong> &ids, const QString &path)
     PrepareFormPrinter(printer);
     SetPdfOutput(printer, path);
     PaintPrinter out(printer);
-    PrintW2Forms(db, out, QStringLiteral("W2-L"), ids);
+    PrintTwoUp(db, out, QStringLiteral("W2-L"), W2TwoUpForm(), ids);
     out.finish();
 }
 
@@ -74,7 +74,7 @@ void BM_W2RunToPdf(benchmark::State &state)
     while (q.next())
         ids << q.value(0).toLongLong();
     RecordingPrinter recorded;
-    PrintW2Forms(db, recorded, QStringLiteral("W2-L"), ids);
+    PrintTwoUp(db, recorded, QStringLiteral("W2-L"), W2TwoUpForm(), ids);
 
     const QString ours = folder.folder() + QStringLiteral("/ours.pdf");
     const QString bare = folder.folder() + QStringLiteral("/bare.pdf");

@@ -170,7 +170,7 @@ TEST_F(FormEditions1099, A2026Nec1099PrintsEveryValueInItsBoxOfTheOfficialFormOn
 {
     const QVector<qlonglong> ids{addReturn("1099Nec", kNec), addReturn("1099Nec", kNec)};
     RecordingPrinter printer;
-    Print1099Forms(db, printer, "NEC-L", ids, Nec1099TwoUpForm());
+    PrintTwoUp(db, printer, "NEC-L", Nec1099TwoUpForm(), ids);
     ASSERT_EQ(printer.jobsEnded(), 1);
     EXPECT_EQ(printer.jobSetup(1).name, "1099-NEC 12-3456789 sheet 1 of 1");
     // Two to a sheet, the lower form 5.5 in below the upper.
@@ -193,7 +193,7 @@ TEST_F(FormEditions1099, A2026Misc1099PrintsEveryValueInItsBoxOfTheOfficialFormO
     // Boxes the 2026 form no longer has: nonemployee compensation, golden parachute payments.
     db.exec("UPDATE \"1099Misc\" SET Box7 = 990000, Box13 = 880000, Box15a = 'OLD 15A'");
     RecordingPrinter printer;
-    Print1099Forms(db, printer, "1099-L", ids);
+    PrintTwoUp(db, printer, "1099-L", Misc1099TwoUpForm(), ids);
     ASSERT_EQ(printer.jobsEnded(), 1);
     test::expectOnOfficialBoxes(printer, kMisc.constData(), kMisc.constData() + kMisc.size(), 2, 7920);
 }
@@ -246,13 +246,13 @@ TEST_F(FormEditions1099, A2025DatabaseIsRefusedNamingTheMissingForm)
     db.exec("UPDATE Settings SET Year = '2025'");
     RecordingPrinter printer;
     try {
-        Print1099Forms(db, printer, "NEC-L", {nec}, Nec1099TwoUpForm());
+        PrintTwoUp(db, printer, "NEC-L", Nec1099TwoUpForm(), {nec});
         ADD_FAILURE() << "printed";
     } catch (const DbError &e) {
         EXPECT_STREQ(e.what(), "Quillory has no 1099-NEC form for tax year 2025; it has the 1099-NEC of tax years "
                                "2026 and later.");
     }
-    EXPECT_THROW(Print1099Forms(db, printer, "1099-L", {misc}), DbError);
+    EXPECT_THROW(PrintTwoUp(db, printer, "1099-L", Misc1099TwoUpForm(), {misc}), DbError);
     EXPECT_THROW(PrintTestSheet(db, printer, "NEC-M", Nec1099TwoUpForm(), {}), DbError);
     EXPECT_THROW(Print1096Form(db, printer, "12-3456789", "1099-NEC"), DbError);
     EXPECT_TRUE(printer.placed().isEmpty());

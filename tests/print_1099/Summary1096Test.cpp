@@ -129,7 +129,8 @@ protected:
 
 TEST_F(Print1099, ThreeFormsMakeTwoSheets)
 {
-    Print1099Forms(db, printer, "1099-L", {add1099("11-1111111"), add1099("22-2222222"), add1099("AF")});
+    PrintTwoUp(db, printer, "1099-L", Misc1099TwoUpForm(),
+               {add1099("11-1111111"), add1099("22-2222222"), add1099("AF")});
     EXPECT_EQ(printer.jobsEnded(), 2);
     EXPECT_EQ(count("Applied For"), 1);
     EXPECT_EQ(count("1500.00"), 3);
@@ -140,7 +141,7 @@ TEST_F(Print1099, ThreeFormsMakeTwoSheets)
 TEST_F(Print1099, EveryMarkColumnPrintsInItsOwnBox)
 {
     test::expectEveryMarkInItsBox(db, "1099Misc", "1099-MISC", "1099-M", [&](RecordingPrinter &p, const QString &set) {
-        Print1099Forms(db, p, "1099-M", {add1099("11-1111111", set)});
+        PrintTwoUp(db, p, "1099-M", Misc1099TwoUpForm(), {add1099("11-1111111", set)});
     });
 }
 

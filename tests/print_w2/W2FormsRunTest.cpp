@@ -37,7 +37,7 @@ protected:
 TEST_F(W2FormsRun, TwoFormsASheetEachFullSheetItsOwnJob)
 {
     const qlonglong a = addW2("111-11-1111"), b = addW2("222-22-2222"), c = addW2("333-33-3333");
-    PrintW2Forms(db, printer, "W2-L", {a, b, c});
+    PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {a, b, c});
     EXPECT_EQ(printer.jobsEnded(), 2);
     const int y = field("Boxd").yPos1.value();
     const auto *upper = printer.find("111-11-1111"), *lower = printer.find("222-22-2222");
@@ -51,7 +51,7 @@ TEST_F(W2FormsRun, OneFormGoesOutWithTheFinalEndAndThePaperKindMovesOnlyTheOrigi
 {
     db.exec("UPDATE PrintMargins SET TopMargAdjust = 180, LeftMargAdjust = -90 WHERE FormName = 'W2-M'");
     const FormOrigin origin = GetFormOrigin(db, "W2-M");
-    PrintW2Forms(db, printer, "W2-M", {addW2("123-45-6789")});
+    PrintTwoUp(db, printer, "W2-M", W2TwoUpForm(), {addW2("123-45-6789")});
     EXPECT_EQ(printer.jobsEnded(), 1);
     const auto *ssn = printer.find("123-45-6789");
     ASSERT_TRUE(ssn);
@@ -66,7 +66,7 @@ TEST_F(W2FormsRun, OneFormGoesOutWithTheFinalEndAndThePaperKindMovesOnlyTheOrigi
 
 TEST_F(W2FormsRun, ColumnRulesForEmployerNumberAndSsn)
 {
-    PrintW2Forms(db, printer, "W2-L", {addW2("123456789a", "AF"), addW2("12345678", "af-123")});
+    PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {addW2("123456789a", "AF"), addW2("12345678", "af-123")});
     EXPECT_TRUE(printer.find("Applied For "));
     EXPECT_TRUE(printer.find("af-123"));
     EXPECT_TRUE(printer.find("123-45-6789A"));
@@ -78,7 +78,7 @@ TEST_F(W2FormsRun, EveryMarkColumnPrintsInItsOwnBox)
     test::expectEveryMarkInItsBox(db, "W2", "W2", "W2-C", [&](RecordingPrinter &p, const QString &set) {
         const qlonglong id = addW2("123-45-6789");
         db.exec(QString("UPDATE W2 SET %1 = -1 WHERE id = ?").arg(set), {id});
-        PrintW2Forms(db, p, "W2-C", {id});
+        PrintTwoUp(db, p, "W2-C", W2TwoUpForm(), {id});
     });
 }
 
@@ -91,8 +91,8 @@ TEST_F(W2FormsRun, SsnFormatting)
 
 TEST_F(W2FormsRun, ARemovedRecordOrAMissingMarginRowStopsTheRun)
 {
-    EXPECT_THROW(PrintW2Forms(db, printer, "W2-L", {4242}), DbError);
+    EXPECT_THROW(PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {4242}), DbError);
     db.exec("DELETE FROM PrintMargins WHERE FormName = 'W2-C'");
-    EXPECT_THROW(PrintW2Forms(db, printer, "W2-C", {addW2("123-45-6789")}), std::exception);
+    EXPECT_THROW(PrintTwoUp(db, printer, "W2-C", W2TwoUpForm(), {addW2("123-45-6789")}), std::exception);
     EXPECT_TRUE(printer.placed().isEmpty());
 }

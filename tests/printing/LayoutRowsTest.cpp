@@ -54,7 +54,7 @@ protected:
     QStringList print()
     {
         RecordingPrinter printer;
-        PrintW2Forms(db, printer, "W2-L", {id});
+        PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {id});
         QStringList placed;
         for (const auto &p : printer.placed())
             placed << QString("%1@%2,%3").arg(p.text).arg(p.x.value()).arg(p.y.value());
@@ -73,7 +73,7 @@ TEST_P(HostileLayout, StopsWithTheFieldNamedOrPrintsTheSameEveryTime)
     if (const char *error = GetParam().error) {
         RecordingPrinter printer;
         try {
-            PrintW2Forms(db, printer, "W2-L", {id});
+            PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {id});
             FAIL() << "the run must stop";
         } catch (const DbError &e) {
             const QString message = QString::fromUtf8(e.what());

@@ -117,9 +117,9 @@ TEST_F(ShippedLayouts, EveryValueOfFullFormsLiesOnTheJobPageOfEachPaperKind)
             SCOPED_TRACE(kind.toStdString());
             RecordingPrinter printer;
             if (form.table == QLatin1String("W2"))
-                PrintW2Forms(db, printer, kind, keys);
+                PrintTwoUp(db, printer, kind, W2TwoUpForm(), keys);
             else if (form.table == QLatin1String("1099Misc"))
-                Print1099Forms(db, printer, kind, keys);
+                PrintTwoUp(db, printer, kind, Misc1099TwoUpForm(), keys);
             else if (form.table == QLatin1String("W3"))
                 PrintW3Form(db, printer, number);
             else

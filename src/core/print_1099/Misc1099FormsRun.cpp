@@ -50,10 +50,4 @@ const TwoUpForm &Nec1099TwoUpForm()
     return form;
 }
 
-void Print1099Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &counters,
-                    const TwoUpForm &form)
-{
-    PrintTwoUp(db, printer, paperKind, form, counters);
-}
-
 } // namespace quillory

@@ -27,9 +27,4 @@ const TwoUpForm &Misc1099TwoUpForm();
 // The 1099-NEC likewise: rows of 1099Nec by Counter.
 const TwoUpForm &Nec1099TwoUpForm();
 
-// Prints the forms with the given Counter values, in that order, two to a sheet on the paper
-// kind ("1099-L", "1099-C", "1099-M"; "NEC-L", ... for the 1099-NEC). Throws on the first failure.
-void Print1099Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &counters,
-                    const TwoUpForm &form = Misc1099TwoUpForm());
-
 } // namespace quillory

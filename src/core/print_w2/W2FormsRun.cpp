@@ -36,9 +36,4 @@ const TwoUpForm &W2TwoUpForm()
     return form;
 }
 
-void PrintW2Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &ids)
-{
-    PrintTwoUp(db, printer, paperKind, W2TwoUpForm(), ids);
-}
-
 } // namespace quillory

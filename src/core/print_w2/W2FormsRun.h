@@ -23,8 +23,4 @@ QString FormatSsn(const QString &stored);
 // The W-2 as a two-up form: the layout of the tax year's W-2 edition, rows of W2 by id.
 const TwoUpForm &W2TwoUpForm();
 
-// Prints the W-2s with the given ids, in that order, two to a sheet on the paper kind
-// ("W2-L", "W2-C" or "W2-M"). Throws on the first failure.
-void PrintW2Forms(Database &db, Printer &printer, const QString &paperKind, const QVector<qlonglong> &ids);
-
 } // namespace quillory

@@ -23,6 +23,7 @@ struct Fixture {
     QtDialogs dialogs;
     QtHelpViewer help;
     AppContext ctx{state, dialogs, help};
+    FilerKey employer;
 
     explicit Fixture(int w2s)
     {
@@ -30,8 +31,8 @@ struct Fixture {
         state.programFolder = folder.folder();
         state.gDatabase.open(folder.databasePath());
         bench::generateW2s(state.gDatabase, 1, w2s, 2001);
-        state.gTfid = state.gDatabase.scalar(QStringLiteral("SELECT min(Tfid) FROM FilerInfo")).toInt();
-        state.gFedIDNo = state.gDatabase.scalar(QStringLiteral("SELECT FedIDNo FROM FilerInfo")).toString();
+        employer.tfid = state.gDatabase.scalar(QStringLiteral("SELECT min(Tfid) FROM FilerInfo")).toInt();
+        employer.fedIdNo = state.gDatabase.scalar(QStringLiteral("SELECT FedIDNo FROM FilerInfo")).toString();
     }
 };
 
@@ -49,18 +50,18 @@ void BM_W2ScreenOpen(benchmark::State &state)
     bench::againstLimit(
         state,
         [&] {
-            screen = std::make_unique<W2>(f.ctx);
+            screen = std::make_unique<W2>(f.ctx, f.employer);
             screen->load();
             QApplication::processEvents();
         },
-        [&] { readRows(f.state.gDatabase, f.state.gTfid); });
+        [&] { readRows(f.state.gDatabase, f.employer.tfid); });
 }
 BENCHMARK(BM_W2ScreenOpen)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_W2ScreenMove(benchmark::State &state)
 {
     Fixture f(10000);
-    W2 screen(f.ctx);
+    W2 screen(f.ctx, f.employer);
     screen.load();
     const int moves = static_cast<int>(state.range(0));
     double total = 0;

@@ -16,7 +16,10 @@ class EmployerList : public RecordScreenFixture<FilerInfo> {
 protected:
     frmEmployerList &openList(const QString &target)
     {
-        list = new frmEmployerList(ctx, [this](ScreenId which) { opened.append(which); });
+        list = new frmEmployerList(ctx, [this](ScreenId which, const FilerKey &key) {
+            opened.append(which);
+            openedFor = key;
+        });
         lists.append(list);
         list->setTarget(target);
         list->load();
@@ -57,10 +60,11 @@ TEST_F(EmployerList, APickHandsOverTheFilerAndOpensTheTargetScreen)
     frmEmployerList &l = openList("W2");
     clickRow(l.grdEmployers, 1);
     EXPECT_EQ(opened, QVector<ScreenId>{ScreenId::W2});
-    EXPECT_EQ(state.gFedIDNo, "22-2222222");
-    EXPECT_EQ(state.gEstNo, "0002");
-    EXPECT_EQ(state.gFilerType, "CT-1");
-    EXPECT_EQ(state.gTfid, b);
+    EXPECT_EQ(openedFor.fedIdNo, "22-2222222");
+    EXPECT_EQ(openedFor.estNo, "0002");
+    EXPECT_EQ(openedFor.filerType, "CT-1");
+    EXPECT_EQ(openedFor.tfid, b);
+    EXPECT_EQ(state.chosenFiler.estNo, "0002") << "kept for the menus' next choice";
     EXPECT_FALSE(l.isVisible());
 }
 
@@ -70,10 +74,14 @@ TEST_F(EmployerList, TheFormsMenuOpensOneListAndOneFilerScreen)
     addFiler("22-2222222", "B");
     MDIForm1 w(ctx);
     int w2Opened = 0;
+    QString w2Filer;
     ScreenOpeners openers;
     openers.filerInfo = &FilerInfo::open;
     openers.employerList = &frmEmployerList::open;
-    openers.w2 = [&](MDIForm1 &) { ++w2Opened; };
+    openers.w2 = [&](MDIForm1 &, const FilerKey &key) {
+        ++w2Opened;
+        w2Filer = key.fedIdNo;
+    };
     w.setScreenOpeners(openers);
     w.show();
 
@@ -86,7 +94,7 @@ TEST_F(EmployerList, TheFormsMenuOpensOneListAndOneFilerScreen)
     EXPECT_EQ(shown[0]->target(), "W2");
     clickRow(shown[0]->grdEmployers, 0);
     EXPECT_EQ(w2Opened, 1);
-    EXPECT_EQ(state.gFedIDNo, "11-1111111");
+    EXPECT_EQ(w2Filer, "11-1111111");
 
     w.mnuForms_TaxPayer_Click();
     w.mnuForms_TaxPayer_Click();

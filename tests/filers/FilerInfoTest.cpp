@@ -49,10 +49,10 @@ TEST_F(FilerScreen, AnEmptyTableOpensAddingAndTheFirstSaveCountsOne)
     f.cmdEdit[2]->click();
 
     EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 1 of 1");
-    EXPECT_EQ(stored("PayerName", state.gTfid), "O'NEIL & SONS");
-    EXPECT_EQ(stored("FilerType", state.gTfid), "941");
-    EXPECT_EQ(stored("AppliedFor", state.gTfid), "0");
-    EXPECT_EQ(state.gFedIDNo, "12-3456789");
+    EXPECT_EQ(stored("PayerName", state.chosenFiler.tfid), "O'NEIL & SONS");
+    EXPECT_EQ(stored("FilerType", state.chosenFiler.tfid), "941");
+    EXPECT_EQ(stored("AppliedFor", state.chosenFiler.tfid), "0");
+    EXPECT_EQ(state.chosenFiler.fedIdNo, "12-3456789");
 }
 
 TEST_F(FilerScreen, ASecondFilerWithAStoredNumberIsRefused)
@@ -80,7 +80,7 @@ TEST_F(FilerScreen, ASecondFilerWithAStoredNumberIsRefused)
     dialogs.answer(Answer::Yes); // Save leaves the number field first
     f.cmdEdit[2]->click();
     EXPECT_EQ(f.windowTitle(), "Employer Information - Employer 2 of 2");
-    EXPECT_EQ(stored("EstNo", state.gTfid), "0002");
+    EXPECT_EQ(stored("EstNo", state.chosenFiler.tfid), "0002");
 }
 
 TEST_F(FilerScreen, DeleteIsRefusedWhileReturnsNameTheFiler)
@@ -234,8 +234,8 @@ TEST_F(FilerScreen, TheEntryScreenButtonsHandOverTheFilerShown)
     EXPECT_EQ(f.Combo1->currentText(), "Household Employer");
     f.cmdDetail[1]->click();
     EXPECT_EQ(opened, QVector<ScreenId>{ScreenId::Misc1099});
-    EXPECT_EQ(state.gFilerType, "Household Employer");
-    EXPECT_EQ(state.gTfid, b);
+    EXPECT_EQ(openedFor.filerType, "Household Employer");
+    EXPECT_EQ(openedFor.tfid, b);
     EXPECT_FALSE(f.isVisible());
     openScreen().cmdDetail[3]->click();
     EXPECT_EQ(opened.last(), ScreenId::Nec1099);
@@ -308,8 +308,8 @@ TEST_F(FilerScreen, EveryFieldIsStoredInItsOwnColumnAndShownBackInIt)
     screen->cmdEdit[2]->click();
     ASSERT_EQ(filerCount(), 1) << dialogs.texts().join('|').toStdString();
     for (const auto &f : fields)
-        EXPECT_EQ(stored(f.column, state.gTfid), f.stored) << f.name;
-    EXPECT_EQ(stored("PayerTinType || PayerNameType", state.gTfid), "EINI");
+        EXPECT_EQ(stored(f.column, state.chosenFiler.tfid), f.stored) << f.name;
+    EXPECT_EQ(stored("PayerTinType || PayerNameType", state.chosenFiler.tfid), "EINI");
     openScreen();
     EXPECT_EQ(box<QComboBox>("Payer's name for IRIS is of")->currentText(), "an individual");
     for (const auto &f : fields)

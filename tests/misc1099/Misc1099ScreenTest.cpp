@@ -26,15 +26,12 @@ protected:
     void SetUp() override
     {
         RecordScreenFixture::SetUp();
-        state.gTfid = addFiler(kPayer, "ACME", "0001");
-        state.gFedIDNo = kPayer;
-        state.gEstNo = "0001";
-        state.gFilerType = "941";
+        filer = {kPayer, addFiler(kPayer, "ACME", "0001"), "941", "0001"};
     }
     void addRecipient(const QString &id, const QString &name, int tfid = 0)
     {
         db().exec("INSERT INTO \"1099Misc\" (FedIDNo, RecIDNo, RecName1, Tfid) VALUES (?, ?, ?, ?)",
-                  {kPayer, id, name, tfid ? tfid : state.gTfid});
+                  {kPayer, id, name, tfid ? tfid : filer.tfid});
     }
     QString stored(const QString &column, const QString &name)
     {
@@ -69,7 +66,7 @@ TEST_F(Misc1099Screen, ANameIsNeededAndAllElseMayStayEmptyOrRepeat)
     EXPECT_EQ(stored("FedIDNo", "O'BRIEN"), kPayer);
     EXPECT_EQ(stored("PayerL2", "O'BRIEN"), "SPRINGFIELD");
     EXPECT_EQ(stored("EstNo", "O'BRIEN"), "0001");
-    EXPECT_EQ(stored("Tfid", "O'BRIEN").toInt(), state.gTfid);
+    EXPECT_EQ(stored("Tfid", "O'BRIEN").toInt(), filer.tfid);
 
     // The same identification number again is no obstacle.
     m.cmdEdit[0]->click();
@@ -83,7 +80,7 @@ TEST_F(Misc1099Screen, TheListAndTheKeysKeepTheScreenOnTheRecordShown)
 {
     for (const char *name : {"A", "B", "C", "D"})
         addRecipient(QString("ID-") + name, name);
-    addRecipient("ID-X", "OTHER PAYER", state.gTfid + 1);
+    addRecipient("ID-X", "OTHER PAYER", filer.tfid + 1);
     Misc1099 &m = openScreen();
     EXPECT_EQ(m.windowTitle(), caption(1, 4));
 
@@ -105,7 +102,6 @@ TEST_F(Misc1099Screen, TheListAndTheKeysKeepTheScreenOnTheRecordShown)
 TEST_F(Misc1099Screen, TheEntryAndPrintScreensTakeTurns)
 {
     addRecipient("1", "A");
-    const int firstPayer = state.gTfid;
     MDIForm1 window(ctx);
     window.show();
     auto shown = [&](const QString &name) {
@@ -116,37 +112,37 @@ TEST_F(Misc1099Screen, TheEntryAndPrintScreensTakeTurns)
         return found;
     };
     bool entryOpenWhilePrinting = true;
+    FilerKey printing;
     ScreenOpeners openers;
-    openers.prtSel1099 = [&](MDIForm1 &w) {
+    openers.prtSel1099 = [&](MDIForm1 &w, const FilerKey &payer) {
         entryOpenWhilePrinting = !shown("Misc1099").isEmpty();
+        printing = payer;
         auto *print = new QWidget;
         print->setObjectName("PrtSel1099");
         w.showChild(print, ScreenId::PrtSel1099);
     };
     window.setScreenOpeners(openers);
 
-    Misc1099::open(window);
-    Misc1099::open(window);
+    Misc1099::open(window, filer);
+    Misc1099::open(window, filer);
     EXPECT_EQ(shown("Misc1099").size(), 1) << "the same payer's screen is brought forward";
     db().exec("INSERT INTO FilerInfo (FedIDNo, PayerName) VALUES ('98-7654321', 'OTHER')");
-    state.gFedIDNo = "98-7654321";
-    state.gTfid = db().scalar("SELECT max(Tfid) FROM FilerInfo").toInt();
+    const FilerKey other{"98-7654321", db().scalar("SELECT max(Tfid) FROM FilerInfo").toInt(), {}, {}};
     dialogs.answer(Answer::Ok);
-    Misc1099::open(window);
+    Misc1099::open(window, other);
     ASSERT_EQ(shown("Misc1099").size(), 1) << "another payer's screen is closed";
     static_cast<Misc1099 *>(shown("Misc1099")[0])->cmdEdit[3]->click(); // no recipient yet: Cancel closes
-    state.gFedIDNo = kPayer;
-    state.gTfid = firstPayer;
-    Misc1099::open(window);
+    Misc1099::open(window, filer);
     static_cast<Misc1099 *>(shown("Misc1099")[0])->cmdEdit[6]->click();
     EXPECT_FALSE(entryOpenWhilePrinting) << "Print closes the entry screen first";
+    EXPECT_EQ(printing.fedIdNo, kPayer) << "the print screen starts at the screen's payer";
     EXPECT_EQ(shown("PrtSel1099").size(), 1);
-    Misc1099::open(window);
+    Misc1099::open(window, filer);
     EXPECT_TRUE(shown("PrtSel1099").isEmpty());
 
     // A database of 2001 keeps nonemployee compensation in box 7 of the 1099-MISC.
     dialogs.answer(Answer::Ok);
-    Nec1099::open(window);
+    Nec1099::open(window, filer);
     EXPECT_EQ(dialogs.texts().last(), "Form 1099-NEC is kept for tax years 2025 and later; this database's tax year "
                                       "is 2001. Nonemployee compensation of earlier years is box 7 of the 1099-MISC "
                                       "screen.");

@@ -31,9 +31,7 @@ protected:
     {
         RecordScreenFixture<Screen>::SetUp();
         this->db().exec("UPDATE Settings SET Year = '2026'");
-        auto &s = this->state;
-        s.gTfid = this->addFiler("12-3456789", "ACME", "0001");
-        s.gFedIDNo = "12-3456789";
+        this->filer = {"12-3456789", this->addFiler("12-3456789", "ACME", "0001"), "941", "0001"};
     }
     // Opens the screen on no rows, names a recipient and types every box.
     Screen &typeEveryBox(const QVector<Entry> &entries)
@@ -205,7 +203,7 @@ TEST_F(Misc2026, Box7AmountsMoveToNecReturnsOnlyWhenTheUserSaysYesAndAreOfferedO
         const QString marks = QString("?, ").repeated(values.size());
         db().exec(QString("INSERT INTO \"1099Misc\" (RecName1, FedIDNo, Tfid, %1) VALUES (?, ?, ?, %2)")
                       .arg(columns, marks.chopped(2)),
-                  QVariantList{name, state.gFedIDNo, state.gTfid} + values);
+                  QVariantList{name, filer.fedIdNo, filer.tfid} + values);
     };
     const QString question =
         "Nonemployee compensation is reported on Form 1099-NEC since tax year 2020. 2 1099-MISC return(s) still "
@@ -238,7 +236,7 @@ TEST_F(Misc2026, Box7AmountsMoveToNecReturnsOnlyWhenTheUserSaysYesAndAreOfferedO
                          "StateIncome_L1 || ' ' || coalesce(AcctNo, '-') || ' ' || TIN || ' ' || Tfid, '|') "
                          "FROM \"1099Nec\" ORDER BY Counter"),
                   QString("ONLY NEC 7000000 700000 70000 MD MD-1 7000000 A-1 -1 %1|RENT TOO 8000000 0 0 - - 0 - 0 %1")
-                      .arg(state.gTfid));
+                      .arg(filer.tfid));
     }
     db().exec("UPDATE Settings SET Year = '2001'");
     db().exec("UPDATE NecMoveOffer SET Offered = 0");

@@ -44,7 +44,7 @@ TEST_F(PrtSelW2Test, OpensOnTheFirstEmployerWithItsW2sBySsnAndRebuildsTheW3)
     threeEmployers();
     PrtSelW2 &s = open();
     EXPECT_EQ(s.SSDataCombo1->count(), 3);
-    EXPECT_EQ(state.gFedIDNo, "11-1111111");
+    EXPECT_EQ(s.SSDataCombo1->currentText(), "11-1111111");
     ASSERT_EQ(s.grdSel->rowCount(), 3);
     EXPECT_EQ(s.grdSel->text(0, 0), "111-11-1111");
     EXPECT_EQ(s.grdSel->text(2, 2), "O'Neil");
@@ -54,15 +54,13 @@ TEST_F(PrtSelW2Test, OpensOnTheFirstEmployerWithItsW2sBySsnAndRebuildsTheW3)
     s.SSDataCombo1_Click(1);
     ASSERT_EQ(s.grdSel->rowCount(), 1);
     EXPECT_EQ(s.grdSel->text(0, 2), "Other");
-    EXPECT_EQ(state.gFedIDNo, "11-1111111");
 }
 
 TEST_F(PrtSelW2Test, OpenedForOneEmployerListsOnlyItsRows)
 {
     threeEmployers();
     addFiler("22-2222222", "2");
-    state.gFedIDNo = "22-2222222";
-    PrtSelW2 &s = open();
+    PrtSelW2 &s = open("22-2222222");
     EXPECT_EQ(s.SSDataCombo1->count(), 2);
     EXPECT_EQ(s.grdSel->rowCount(), 1);
 }

@@ -51,8 +51,10 @@ TEST_P(CloseUnderABox, WaitsForTheAnswer)
     state.programFolder = folder.folder();
     state.gDatabase.open(folder.databasePath());
     state.gDatabase.exec(QStringLiteral("INSERT INTO FilerInfo (FedIDNo, PayerName) VALUES ('12-3456789', 'ACME')"));
-    state.gTfid = state.gDatabase.scalar(QStringLiteral("SELECT max(Tfid) FROM FilerInfo")).toInt();
-    state.gFedIDNo = QStringLiteral("12-3456789");
+    const FilerKey filer{QStringLiteral("12-3456789"),
+                         state.gDatabase.scalar(QStringLiteral("SELECT max(Tfid) FROM FilerInfo")).toInt(),
+                         {},
+                         {}};
     if (GetParam().before)
         state.gDatabase.exec(QString::fromLatin1(GetParam().before));
     QtDialogs dialogs;
@@ -85,7 +87,7 @@ TEST_P(CloseUnderABox, WaitsForTheAnswer)
         modal->done(0); // as Escape: the least harmful answer
     });
     poll.start(10);
-    window.openScreen(GetParam().screen);
+    window.openScreen(GetParam().screen, filer);
     if (auto *print = window.findChild<PrintScreen *>()) {
         print->Text1[0]->setText(QStringLiteral("x"));
         print->cmdPrint[0]->click();

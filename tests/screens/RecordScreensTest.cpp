@@ -81,13 +81,8 @@ protected:
         Base::SetUp();
         if constexpr (std::is_same_v<Screen, Nec1099>)
             this->db().exec("UPDATE Settings SET Year = '2026'");
-        if constexpr (!std::is_same_v<Screen, FilerInfo>) {
-            auto &s = this->state;
-            s.gTfid = this->addFiler("12-3456789", "ACME", "0001");
-            s.gFedIDNo = "12-3456789";
-            s.gEstNo = "0001";
-            s.gFilerType = "941";
-        }
+        if constexpr (!std::is_same_v<Screen, FilerInfo>)
+            this->filer = {"12-3456789", this->addFiler("12-3456789", "ACME", "0001"), "941", "0001"};
     }
 
     // A row of the screen's table under the given name.
@@ -100,11 +95,11 @@ protected:
             this->addFiler(number, name);
         else if constexpr (std::is_same_v<Screen, W2>)
             this->db().exec("INSERT INTO W2 (Boxd, Boxe_FName, Boxe_LName, Tfid) VALUES (?, 'X', ?, ?)",
-                            {QString("%1-11-1111").arg(100 + n % 800), name, this->state.gTfid});
+                            {QString("%1-11-1111").arg(100 + n % 800), name, this->filer.tfid});
         else
             this->db().exec(
                 QString("INSERT INTO \"%1\" (FedIDNo, RecIDNo, RecName1, Tfid) VALUES (?, ?, ?, ?)").arg(K::table),
-                {this->state.gFedIDNo, number, name, this->state.gTfid});
+                {this->filer.fedIdNo, number, name, this->filer.tfid});
     }
     Screen &open(const QStringList &names)
     {

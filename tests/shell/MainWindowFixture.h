@@ -35,13 +35,19 @@ protected:
             window_ = std::make_unique<MDIForm1>(ctx);
             ScreenOpeners openers;
             openers.filerInfo = [this](MDIForm1 &) { opened.append(QStringLiteral("FilerInfo")); };
-            openers.w2 = [this](MDIForm1 &) { opened.append(QStringLiteral("W2")); };
-            openers.misc1099 = [this](MDIForm1 &) { opened.append(QStringLiteral("Misc1099")); };
+            auto forFiler = [this](const char *name) {
+                return [this, name](MDIForm1 &, const FilerKey &filer) {
+                    opened.append(QLatin1String(name));
+                    openedFor = filer;
+                };
+            };
+            openers.w2 = forFiler("W2");
+            openers.misc1099 = forFiler("Misc1099");
             openers.employerList = [this](MDIForm1 &, const QString &target) {
                 opened.append(QStringLiteral("frmEmployerList:") + target);
             };
-            openers.prtSelW2 = [this](MDIForm1 &) { opened.append(QStringLiteral("PrtSelW2")); };
-            openers.prtSel1099 = [this](MDIForm1 &) { opened.append(QStringLiteral("PrtSel1099")); };
+            openers.prtSelW2 = forFiler("PrtSelW2");
+            openers.prtSel1099 = forFiler("PrtSel1099");
             openers.efileSubmitter = [this](MDIForm1 &) { opened.append(QStringLiteral("EfileSubmitter")); };
             openers.taxYear = [this](MDIForm1 &) { opened.append(QStringLiteral("TaxYear")); };
             window_->setScreenOpeners(openers);
@@ -68,6 +74,7 @@ protected:
     RecordingHelp help;
     AppContext ctx{state, dialogs, help};
     QStringList opened;
+    FilerKey openedFor; // the filer handed to the screen opened last
 
 private:
     std::unique_ptr<MDIForm1> window_;

@@ -51,15 +51,19 @@ TEST_F(MenuCommands, OneFilerIsHandedOverDirectly)
 {
     addFiler("12-3456789", "943");
     const int tfid = state.gDatabase.scalar("SELECT Tfid FROM FilerInfo").toInt();
-    state.gEstNo = "kept";
+    state.chosenFiler.estNo = "kept";
     window().mnuForms_W2_Click();
     EXPECT_EQ(opened, QStringList{"W2"});
-    EXPECT_EQ(state.gFedIDNo, "12-3456789");
-    EXPECT_EQ(state.gTfid, tfid);
-    EXPECT_EQ(state.gFilerType, "943");
-    EXPECT_EQ(state.gEstNo, "kept");
+    EXPECT_EQ(openedFor.fedIdNo, "12-3456789");
+    EXPECT_EQ(openedFor.tfid, tfid);
+    EXPECT_EQ(openedFor.filerType, "943");
+    EXPECT_EQ(openedFor.estNo, "kept");
+    // The 1099 command leaves the filer type as the last choice gave it.
+    state.chosenFiler.filerType = "earlier";
     window().mnuForms_1099_Click();
     EXPECT_EQ(opened.last(), "Misc1099");
+    EXPECT_EQ(openedFor.tfid, tfid);
+    EXPECT_EQ(openedFor.filerType, "earlier");
 }
 
 TEST_F(MenuCommands, TwoFilersOpenTheEmployerListWithTheTarget)
@@ -69,30 +73,29 @@ TEST_F(MenuCommands, TwoFilersOpenTheEmployerListWithTheTarget)
     window().mnuForms_W2_Click();
     window().mnuForms_1099_Click();
     EXPECT_EQ(opened, (QStringList{"frmEmployerList:W2", "frmEmployerList:1099"}));
-    EXPECT_TRUE(state.gFedIDNo.isEmpty());
+    EXPECT_TRUE(state.chosenFiler.fedIdNo.isEmpty());
 }
 
-TEST_F(MenuCommands, PrintCommandsNeedSomethingToPrintAndClearTheChosenFiler)
+TEST_F(MenuCommands, PrintCommandsNeedSomethingToPrintAndStartAtEveryFiler)
 {
     // A W-2 without a last name is not printable.
     folder.exec("INSERT INTO W2 (Boxd) VALUES ('123-45-6789')");
-    state.gFedIDNo = "12-3456789";
+    state.chosenFiler.fedIdNo = "12-3456789";
     dialogs.answer(Dialogs::Answer::Ok).answer(Dialogs::Answer::Ok);
     window().mnuPrint_W2_Click();
     window().mnuPrint_1099Misc_Click();
     EXPECT_EQ(dialogs.texts(),
               QStringList({"There is no W2 Information to print.", "There is no 1099Misc Information to print."}));
     EXPECT_EQ(dialogs.calls[0].icon, Dialogs::Icon::Information);
-    EXPECT_EQ(state.gFedIDNo, "12-3456789");
     EXPECT_TRUE(opened.isEmpty());
 
     folder.exec("INSERT INTO W2 (Boxd, Boxe_LName) VALUES ('123-45-6789', 'Smith')");
     folder.exec("INSERT INTO \"1099Nec\" (RecName1) VALUES ('Jones')"); // a 1099-NEC alone is printable
     window().mnuPrint_W2_Click();
-    EXPECT_TRUE(state.gFedIDNo.isEmpty());
-    state.gFedIDNo = "12-3456789";
+    EXPECT_TRUE(openedFor.fedIdNo.isEmpty());
+    openedFor.fedIdNo = "not handed";
     window().mnuPrint_1099Misc_Click();
-    EXPECT_TRUE(state.gFedIDNo.isEmpty());
+    EXPECT_TRUE(openedFor.fedIdNo.isEmpty());
     EXPECT_EQ(opened, QStringList({"PrtSelW2", "PrtSel1099"}));
 }
 

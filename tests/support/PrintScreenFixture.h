@@ -49,11 +49,12 @@ protected:
         return state.gDatabase.scalar(QStringLiteral("SELECT max(Tfid) FROM FilerInfo")).toInt();
     }
 
-    Screen &open()
+    // The screen for the filer with this number, or for every filer.
+    Screen &open(const QString &fedIdNo = {})
     {
         screen = std::make_unique<Screen>(ctx);
         screen->setPrinterFactory([this](QPrinter &) { return std::unique_ptr<Printer>(new KeptPrinter(this)); });
-        screen->load();
+        screen->load(fedIdNo);
         return *screen;
     }
 

@@ -52,12 +52,19 @@ protected:
         return scalar(QStringLiteral("SELECT max(Tfid) FROM FilerInfo")).toInt();
     }
 
-    // Opens the screen as an active window of its own and loads it.
+    // Opens the screen as an active window of its own (for `filer` where it works on one) and
+    // loads it.
     Screen &openScreen()
     {
         delete screen.data();
-        if constexpr (std::is_constructible_v<Screen, AppContext &, std::function<void(ScreenId)>>)
-            screen = new Screen(ctx, [this](ScreenId which) { opened.append(which); });
+        const OpenScreen note = [this](ScreenId which, const FilerKey &key) {
+            opened.append(which);
+            openedFor = key;
+        };
+        if constexpr (std::is_constructible_v<Screen, AppContext &, const FilerKey &, OpenScreen>)
+            screen = new Screen(ctx, filer, note);
+        else if constexpr (std::is_constructible_v<Screen, AppContext &, OpenScreen>)
+            screen = new Screen(ctx, note);
         else
             screen = new Screen(ctx);
         screen->show();
@@ -113,7 +120,9 @@ protected:
     QString status;
     AppContext ctx{state, dialogs, help, [this](const QString &text) { status = text; }};
     QPointer<Screen> screen;
+    FilerKey filer;
     QVector<ScreenId> opened;
+    FilerKey openedFor; // the filer handed to the screen opened last
 };
 
 } // namespace quillory::test

@@ -35,7 +35,7 @@ protected:
     int count() { return scalar("SELECT count(*) FROM W2").toInt(); }
     W2 &open(int tfid = 0)
     {
-        state.gTfid = tfid ? tfid : employer;
+        filer.tfid = tfid ? tfid : employer;
         return openScreen();
     }
     // The caption after the employer's numbers.
@@ -246,22 +246,25 @@ TEST_F(W2Screen, OpeningInTheMainWindowKeepsOneScreenPerEmployer)
     addW2("111-11-1111", "FIRST");
     addW2("222-22-2222", "SECOND", other);
     MDIForm1 main(ctx);
+    QString printing;
+    ScreenOpeners openers;
+    openers.prtSelW2 = [&](MDIForm1 &, const FilerKey &key) { printing = key.fedIdNo; };
+    main.setScreenOpeners(openers);
     main.show();
-    state.gTfid = employer;
-    W2::open(main);
-    W2::open(main);
+    W2::open(main, {{}, employer, {}, {}});
+    W2::open(main, {{}, employer, {}, {}});
     ASSERT_EQ(main.mdiArea()->subWindowList().size(), 1);
     type(qobject_cast<W2 *>(main.mdiArea()->subWindowList()[0]->widget())->Text1[2], "changed");
-    state.gTfid = other;
     dialogs.answer(Answer::No);
-    W2::open(main);
+    W2::open(main, {{}, other, {}, {}});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(main.mdiArea()->subWindowList().size(), 1);
     auto *second = qobject_cast<W2 *>(main.mdiArea()->subWindowList()[0]->widget());
     EXPECT_EQ(second->Text1[2]->text(), "SECOND");
     EXPECT_EQ(stored("Boxe_LName", "111-11-1111").toString(), "FIRST");
 
-    second->cmdEdit[6]->click(); // Print: no print screen in this main window
+    second->cmdEdit[6]->click();
+    EXPECT_EQ(printing, "98-7654321") << "the print screen starts at the screen's employer";
     second->cmdEdit[7]->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(main.mdiArea()->subWindowList().isEmpty());

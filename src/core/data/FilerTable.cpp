@@ -61,8 +61,10 @@ QVector<FilerKey> withIdNumber(Database &db)
     QSqlQuery q = db.exec(QStringLiteral("SELECT FedIDNo, Tfid, FilerType FROM FilerInfo "
                                          "WHERE FedIDNo IS NOT NULL AND FedIDNo <> '' ORDER BY Tfid"));
     while (q.next())
-        filers.append({q.value(QStringLiteral("FedIDNo")).toString(), q.value(QStringLiteral("Tfid")).toInt(),
-                       q.value(QStringLiteral("FilerType")).toString()});
+        filers.append({q.value(QStringLiteral("FedIDNo")).toString(),
+                       q.value(QStringLiteral("Tfid")).toInt(),
+                       q.value(QStringLiteral("FilerType")).toString(),
+                       {}});
     return filers;
 }
 

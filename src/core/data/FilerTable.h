@@ -8,11 +8,12 @@
 
 namespace quillory {
 
-// A filer as the menus hand it to the entry screens.
+// A filer as the menus hand it to the screens that work on one.
 struct FilerKey {
     QString fedIdNo;
     int tfid = 0;
     QString filerType;
+    QString estNo;
 };
 
 // Every read of the filers table (employers and payers) on its own. Summaries that total other

@@ -80,6 +80,22 @@ void Settings::storeAutoNumber(Database &db, bool on)
     rs.update();
 }
 
+void Settings::storeYearValues(Database &db, const Settings &values)
+{
+    RecordSet rs = RecordSet::table(db, QStringLiteral("Settings"));
+    if (rs.eof())
+        throw DbError(QStringLiteral("No current record."));
+    rs.edit();
+    rs.setText(QStringLiteral("Year"), values.year);
+    rs.setMoney(QStringLiteral("SSwages"), values.ssWages);
+    rs.setValue(QStringLiteral("SSTaxPct"), values.ssTaxPct);
+    rs.setMoney(QStringLiteral("SSTaxMax"), values.ssTaxMax);
+    rs.setValue(QStringLiteral("MDtaxPct"), values.mdTaxPct);
+    rs.setMoney(QStringLiteral("EICMax"), values.eicMax);
+    rs.setMoney(QStringLiteral("W2box12"), values.w2box12);
+    rs.update();
+}
+
 QString whatsChangedCaption(const QString &year)
 {
     if (year.isEmpty())

@@ -28,6 +28,9 @@ struct Settings {
     static int screenYear(Database &db);
     // Writes W2AutoNo (-1 on, 0 off) into the first row.
     static void storeAutoNumber(Database &db, bool on);
+    // Writes the year and its limits and rates (not the switch or the counter) into the first
+    // row; throws DbError when the table has no row.
+    static void storeYearValues(Database &db, const Settings &values);
     // The tax year as stored, without a check; a null text when the table has no row.
     static QString yearText(Database &db);
     // Whether the table has its row.

@@ -1,9 +1,7 @@
 #include "efile/TaxYear.h"
 
 #include "data/Database.h"
-#include "data/DbError.h"
 #include "data/Money.h"
-#include "data/RecordSet.h"
 #include "data/Settings.h"
 #include "data/TaxYears.h"
 #include "efile/EfileData.h"
@@ -16,17 +14,16 @@ namespace {
 
 struct Value {
     QString TaxYearText::*text;
-    const char *column;
     const char *label;
     bool rate;
 };
 const Value kValues[] = {
-    {&TaxYearText::ssWages, "SSwages", "The social security wage base", false},
-    {&TaxYearText::ssTaxPct, "SSTaxPct", "The social security tax rate", true},
-    {&TaxYearText::ssTaxMax, "SSTaxMax", "The largest social security tax", false},
-    {&TaxYearText::mdTaxPct, "MDtaxPct", "The Medicare tax rate", true},
-    {&TaxYearText::eicMax, "EICMax", "The largest advance EIC payment", false},
-    {&TaxYearText::w2box12, "W2box12", "The box 12 elective deferral limit", false},
+    {&TaxYearText::ssWages, "The social security wage base", false},
+    {&TaxYearText::ssTaxPct, "The social security tax rate", true},
+    {&TaxYearText::ssTaxMax, "The largest social security tax", false},
+    {&TaxYearText::mdTaxPct, "The Medicare tax rate", true},
+    {&TaxYearText::eicMax, "The largest advance EIC payment", false},
+    {&TaxYearText::w2box12, "The box 12 elective deferral limit", false},
 };
 
 std::optional<double> rateOf(const QString &text)
@@ -87,19 +84,15 @@ void storeTaxYear(Database &db, const TaxYearText &text)
 {
     if (!checkTaxYearText(text).isEmpty())
         throw std::invalid_argument("tax year values not checked");
-    RecordSet rs = RecordSet::table(db, QStringLiteral("Settings"));
-    if (rs.eof())
-        throw DbError(QStringLiteral("No current record."));
-    rs.edit();
-    rs.setText(QStringLiteral("Year"), text.year.trimmed());
-    for (const Value &v : kValues) {
-        const QString &value = text.*v.text;
-        if (v.rate)
-            rs.setValue(QLatin1String(v.column), *rateOf(value));
-        else
-            rs.setMoney(QLatin1String(v.column), *Money::parse(value.trimmed()));
-    }
-    rs.update();
+    Settings values;
+    values.year = text.year.trimmed();
+    values.ssWages = *Money::parse(text.ssWages.trimmed());
+    values.ssTaxPct = *rateOf(text.ssTaxPct);
+    values.ssTaxMax = *Money::parse(text.ssTaxMax.trimmed());
+    values.mdTaxPct = *rateOf(text.mdTaxPct);
+    values.eicMax = *Money::parse(text.eicMax.trimmed());
+    values.w2box12 = *Money::parse(text.w2box12.trimmed());
+    Settings::storeYearValues(db, values);
 }
 
 } // namespace quillory::efile

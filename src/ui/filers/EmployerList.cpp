@@ -57,8 +57,7 @@ void frmEmployerList::open(MDIForm1 &mainWindow, const QString &target)
         open->setTarget(target);
         return;
     }
-    auto *list =
-        new frmEmployerList(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
+    auto *list = new frmEmployerList(mainWindow.context(), mainWindow.screenOpener());
     list->setTarget(target);
     list->load();
     mainWindow.showChild(list);
@@ -83,17 +82,17 @@ void frmEmployerList::load()
 
 void frmEmployerList::grdEmployers_Click(int row)
 {
-    AppState &s = ctx_.state;
     // By name, so that the values do not depend on where the columns stand.
-    s.gFedIDNo = grdEmployers->value(row, QStringLiteral("FedIDNo")).toString();
-    s.gEstNo = grdEmployers->value(row, QStringLiteral("EstNo")).toString();
-    s.gFilerType = grdEmployers->value(row, QStringLiteral("FilerType")).toString();
-    s.gTfid = static_cast<int>(std::lround(grdEmployers->value(row, QStringLiteral("Tfid")).toDouble()));
+    FilerKey &filer = ctx_.state.chosenFiler;
+    filer.fedIdNo = grdEmployers->value(row, QStringLiteral("FedIDNo")).toString();
+    filer.estNo = grdEmployers->value(row, QStringLiteral("EstNo")).toString();
+    filer.filerType = grdEmployers->value(row, QStringLiteral("FilerType")).toString();
+    filer.tfid = static_cast<int>(std::lround(grdEmployers->value(row, QStringLiteral("Tfid")).toDouble()));
     if (openScreen_) {
-        if (target() == QLatin1String("W2"))
-            openScreen_(ScreenId::W2);
-        else
-            openScreen_(target() == QLatin1String("1099NEC") ? ScreenId::Nec1099 : ScreenId::Misc1099);
+        const ScreenId which = target() == QLatin1String("W2")        ? ScreenId::W2
+                               : target() == QLatin1String("1099NEC") ? ScreenId::Nec1099
+                                                                      : ScreenId::Misc1099;
+        openScreen_(which, filer);
     }
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
         sub->close();

@@ -17,8 +17,6 @@ class RecordGrid;
 class frmEmployerList : public QWidget {
     Q_OBJECT
 public:
-    using OpenScreen = std::function<void(ScreenId)>;
-
     explicit frmEmployerList(AppContext &ctx, OpenScreen openScreen = {}, QWidget *parent = nullptr);
     // Opens the list in the main window; an open list only takes the new target.
     static void open(MDIForm1 &mainWindow, const QString &target);
@@ -27,7 +25,7 @@ public:
     QString target() const;
     // Reads every filer into the grid.
     void load();
-    // Hands the clicked filer to the program-wide state and opens the target's screen.
+    // Opens the target's screen for the clicked filer, which becomes the last one chosen.
     void grdEmployers_Click(int row);
 
     QSize sizeHint() const override;

@@ -239,7 +239,7 @@ void FilerInfo::open(MDIForm1 &mainWindow)
 {
     if (mainWindow.raiseChild<FilerInfo>())
         return;
-    auto *screen = new FilerInfo(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
+    auto *screen = new FilerInfo(mainWindow.context(), mainWindow.screenOpener());
     mainWindow.showChild(screen, ScreenId::FilerInfo);
     screen->load();
 }
@@ -277,21 +277,21 @@ void FilerInfo::openedEmpty()
 
 void FilerInfo::recordShown()
 {
-    AppState &s = context().state;
-    s.gTfid = static_cast<int>(records().integer(QStringLiteral("Tfid")));
-    s.gFedIDNo = Text1[kFedIdNo]->text();
+    FilerKey &filer = context().state.chosenFiler;
+    filer.tfid = static_cast<int>(records().integer(QStringLiteral("Tfid")));
+    filer.fedIdNo = Text1[kFedIdNo]->text();
     EnableDetailButtons(true);
 }
 
 void FilerInfo::recordAdded()
 {
     // The number the database gave the new filer.
-    context().state.gTfid = static_cast<int>(records().integer(QStringLiteral("Tfid")));
+    context().state.chosenFiler.tfid = static_cast<int>(records().integer(QStringLiteral("Tfid")));
 }
 
 void FilerInfo::recordSaved()
 {
-    context().state.gFedIDNo = Text1[kFedIdNo]->text();
+    context().state.chosenFiler.fedIdNo = Text1[kFedIdNo]->text();
     EnableDetailButtons(true);
 }
 
@@ -329,16 +329,16 @@ void FilerInfo::cmdDetail_Click(int index)
         closeScreen();
         return;
     }
-    AppState &s = context().state;
-    s.gFedIDNo = Text1[kFedIdNo]->text().trimmed();
-    s.gEstNo = Text1[kEstNo]->text().trimmed();
-    s.gFilerType = Combo1->currentText().trimmed();
-    if (s.gFedIDNo.isEmpty()) {
+    FilerKey &filer = context().state.chosenFiler;
+    filer.fedIdNo = Text1[kFedIdNo]->text().trimmed();
+    filer.estNo = Text1[kEstNo]->text().trimmed();
+    filer.filerType = Combo1->currentText().trimmed();
+    if (filer.fedIdNo.isEmpty()) {
         say(QStringLiteral("No current employer selected"));
         return;
     }
     if (openScreen_)
-        openScreen_(index == 0 ? ScreenId::W2 : index == 3 ? ScreenId::Nec1099 : ScreenId::Misc1099);
+        openScreen_(index == 0 ? ScreenId::W2 : index == 3 ? ScreenId::Nec1099 : ScreenId::Misc1099, filer);
     closeScreen();
 }
 

@@ -20,8 +20,6 @@ namespace quillory {
 class FilerInfo : public RecordScreen {
     Q_OBJECT
 public:
-    using OpenScreen = std::function<void(ScreenId)>;
-
     explicit FilerInfo(AppContext &ctx, OpenScreen openScreen = {}, QWidget *parent = nullptr);
     // Opens the screen in the main window, or brings the open one forward.
     static void open(MDIForm1 &mainWindow);

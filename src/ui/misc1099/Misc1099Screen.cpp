@@ -2,12 +2,12 @@
 
 namespace quillory {
 
-Misc1099::Misc1099(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
+Misc1099::Misc1099(AppContext &ctx, const FilerKey &payer, OpenScreen openScreen, QWidget *parent)
     : Return1099Screen(ctx,
                        {QStringLiteral("1099-MISC"), QStringLiteral("1099Misc"), QStringLiteral("Misc1099"),
                         QStringLiteral("1099 Misc"), QStringLiteral("1099Misc screen"),
                         QStringLiteral("Deleting Current W2......")},
-                       &miscEdition, std::move(openScreen), parent)
+                       &miscEdition, payer, std::move(openScreen), parent)
 {
     if (edition()) {
         buildEditionForm();
@@ -18,11 +18,11 @@ Misc1099::Misc1099(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     finishSetup();
 }
 
-void Misc1099::open(MDIForm1 &mainWindow)
+void Misc1099::open(MDIForm1 &mainWindow, const FilerKey &payer)
 {
-    if (!prepareOpening(mainWindow, ScreenId::Misc1099, staticMetaObject))
+    if (!prepareOpening(mainWindow, ScreenId::Misc1099, staticMetaObject, payer))
         return;
-    auto *screen = new Misc1099(mainWindow.context(), [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
+    auto *screen = new Misc1099(mainWindow.context(), payer, mainWindow.screenOpener());
     mainWindow.showChild(screen, ScreenId::Misc1099);
     screen->load();
 }

@@ -9,10 +9,10 @@ namespace quillory {
 class Misc1099 : public Return1099Screen {
     Q_OBJECT
 public:
-    explicit Misc1099(AppContext &ctx, OpenScreen openScreen = {}, QWidget *parent = nullptr);
-    // Opens the screen for the payer of the program-wide state, closing the 1099 print screen
+    Misc1099(AppContext &ctx, const FilerKey &payer, OpenScreen openScreen = {}, QWidget *parent = nullptr);
+    // Opens the screen for the payer, closing the 1099 print screen
     // and a screen left open for another payer.
-    static void open(MDIForm1 &mainWindow);
+    static void open(MDIForm1 &mainWindow, const FilerKey &payer);
 
     // The box fields of the form before 2025 by index.
     enum Box : int {

@@ -5,12 +5,12 @@
 
 namespace quillory {
 
-Nec1099::Nec1099(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
+Nec1099::Nec1099(AppContext &ctx, const FilerKey &payer, OpenScreen openScreen, QWidget *parent)
     : Return1099Screen(ctx,
                        {QStringLiteral("1099-NEC"), QStringLiteral("1099Nec"), QStringLiteral("Nec1099"),
                         QStringLiteral("1099 NEC"), QStringLiteral("1099Nec screen"),
                         QStringLiteral("Deleting Current 1099-NEC......")},
-                       &necEdition, std::move(openScreen), parent)
+                       &necEdition, payer, std::move(openScreen), parent)
 {
     // Made only for a year with an edition (see open); a screen made otherwise stays empty.
     if (edition())
@@ -18,7 +18,7 @@ Nec1099::Nec1099(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     finishSetup();
 }
 
-void Nec1099::open(MDIForm1 &mainWindow)
+void Nec1099::open(MDIForm1 &mainWindow, const FilerKey &payer)
 {
     AppContext &ctx = mainWindow.context();
     int year = 0;
@@ -32,9 +32,9 @@ void Nec1099::open(MDIForm1 &mainWindow)
                             ctx.state.gAppTitle, Dialogs::Icon::Information);
         return;
     }
-    if (!prepareOpening(mainWindow, ScreenId::Nec1099, staticMetaObject))
+    if (!prepareOpening(mainWindow, ScreenId::Nec1099, staticMetaObject, payer))
         return;
-    auto *screen = new Nec1099(ctx, [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
+    auto *screen = new Nec1099(ctx, payer, mainWindow.screenOpener());
     mainWindow.showChild(screen, ScreenId::Nec1099);
     screen->load();
 }

@@ -9,10 +9,10 @@ namespace quillory {
 class Nec1099 : public Return1099Screen {
     Q_OBJECT
 public:
-    explicit Nec1099(AppContext &ctx, OpenScreen openScreen = {}, QWidget *parent = nullptr);
-    // Opens the screen for the payer of the program-wide state, as the 1099-MISC screen opens;
+    Nec1099(AppContext &ctx, const FilerKey &payer, OpenScreen openScreen = {}, QWidget *parent = nullptr);
+    // Opens the screen for the payer, as the 1099-MISC screen opens;
     // a database of a year before 2025 is told that the form is not kept for it.
-    static void open(MDIForm1 &mainWindow);
+    static void open(MDIForm1 &mainWindow, const FilerKey &payer);
 };
 
 } // namespace quillory

@@ -42,22 +42,21 @@ QString accessible(const BoxRow &row, const char *part = nullptr)
 } // namespace
 
 Return1099Screen::Return1099Screen(AppContext &ctx, Kind kind, const ReturnEdition *(*editionOf)(int),
-                                   OpenScreen openScreen, QWidget *parent)
+                                   const FilerKey &payer, OpenScreen openScreen, QWidget *parent)
     : RecordScreen(ctx, parent), kind_(std::move(kind)), openScreen_(std::move(openScreen)),
       year_(Settings::screenYear(ctx.state.gDatabase)), edition_(editionOf(year_))
 {
     setObjectName(kind_.objectName);
-    const AppState &s = ctx.state;
-    // The payer is fixed when the screen opens: other screens may choose another one meanwhile.
-    payerKey_ = {s.gFedIDNo, s.gEstNo, s.gFilerType, s.gTfid, {}};
+    payerKey_ = {payer.fedIdNo, payer.estNo, payer.filerType, payer.tfid, {}};
 }
 
-bool Return1099Screen::prepareOpening(MDIForm1 &mainWindow, ScreenId which, const QMetaObject &type)
+bool Return1099Screen::prepareOpening(MDIForm1 &mainWindow, ScreenId which, const QMetaObject &type,
+                                      const FilerKey &payer)
 {
     // The print screen and the entry screens are never open together.
     mainWindow.closeChild(ScreenId::PrtSel1099);
     if (auto *open = static_cast<Return1099Screen *>(mainWindow.raiseChild(type))) {
-        if (open->payerTfid() == mainWindow.context().state.gTfid)
+        if (open->payerTfid() == payer.tfid)
             return false;
         mainWindow.closeChild(which); // another payer's; asks to save its changes first
     }
@@ -456,9 +455,10 @@ void Return1099Screen::cmdEdit_Click(int index)
     if (index == 6) {
         // This screen closes (asking to save its changes) before the print screen opens.
         const OpenScreen openScreen = openScreen_;
+        const FilerKey payer{payerKey_.fedIdNo, payerKey_.tfid, payerKey_.filerType, payerKey_.estNo};
         closeScreen();
         if (openScreen)
-            openScreen(ScreenId::PrtSel1099);
+            openScreen(ScreenId::PrtSel1099, payer);
     } else if (index == 7) {
         closeScreen();
     }

@@ -26,8 +26,6 @@ class StateBox;
 class Return1099Screen : public RecordScreen {
     Q_OBJECT
 public:
-    using OpenScreen = std::function<void(ScreenId)>;
-
     // The check run by Save before a record is stored.
     bool ValidateRecord();
     // 0 Add, 1 Edit, 2 Save, 3 Cancel, 4 Delete, 5 List, 6 Print, 7 Exit.
@@ -65,7 +63,7 @@ protected:
     // What comes before an entry screen of 1099s opens: the print screen closes, and a screen of
     // the type left open for another payer; false when one is open for the payer (then brought
     // forward). Then the offer to move 1099-MISC box 7 amounts to 1099-NEC returns.
-    static bool prepareOpening(MDIForm1 &mainWindow, ScreenId which, const QMetaObject &type);
+    static bool prepareOpening(MDIForm1 &mainWindow, ScreenId which, const QMetaObject &type, const FilerKey &payer);
 
     // The form's name ("1099-MISC"), the table of its rows and the words that set it apart.
     struct Kind {
@@ -76,8 +74,8 @@ protected:
         QString activeStatus;
         QString deletingStatus;
     };
-    Return1099Screen(AppContext &ctx, Kind kind, const ReturnEdition *(*editionOf)(int), OpenScreen openScreen,
-                     QWidget *parent);
+    Return1099Screen(AppContext &ctx, Kind kind, const ReturnEdition *(*editionOf)(int), const FilerKey &payer,
+                     OpenScreen openScreen, QWidget *parent);
 
     // Makes the recipient's fields, with their captions on the form of the year; then its two
     // marks (2nd TIN notice, Corrected).

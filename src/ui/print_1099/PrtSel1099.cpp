@@ -101,9 +101,9 @@ const CopyForm *PrtSel1099::copyForm() const
     return &RecipientCopies(nec_ ? RecipientForm::Nec : RecipientForm::Misc);
 }
 
-void PrtSel1099::open(MDIForm1 &mainWindow)
+void PrtSel1099::open(MDIForm1 &mainWindow, const FilerKey &filer)
 {
-    OpenPrintScreen(mainWindow, ScreenId::Misc1099, ScreenId::PrtSel1099,
+    OpenPrintScreen(mainWindow, ScreenId::Misc1099, ScreenId::PrtSel1099, filer,
                     [&mainWindow] { return new PrtSel1099(mainWindow.context()); });
 }
 

@@ -12,8 +12,9 @@ class PrtSel1099 : public PrintScreen {
     Q_OBJECT
 public:
     explicit PrtSel1099(AppContext &ctx, QWidget *parent = nullptr);
-    // Opens the screen in the main window; the 1099-MISC entry screen closes first.
-    static void open(MDIForm1 &mainWindow);
+    // Opens the screen in the main window for the filer (every filer when it has no number);
+    // the 1099-MISC entry screen closes first.
+    static void open(MDIForm1 &mainWindow, const FilerKey &filer);
 
     static constexpr int kHelpTopic = 1310;
 

@@ -53,9 +53,9 @@ PrintScreenSetup w2Setup()
 
 PrtSelW2::PrtSelW2(AppContext &ctx, QWidget *parent) : PrintScreen(ctx, w2Setup(), parent) {}
 
-void PrtSelW2::open(MDIForm1 &mainWindow)
+void PrtSelW2::open(MDIForm1 &mainWindow, const FilerKey &filer)
 {
-    OpenPrintScreen(mainWindow, ScreenId::W2, ScreenId::PrtSelW2,
+    OpenPrintScreen(mainWindow, ScreenId::W2, ScreenId::PrtSelW2, filer,
                     [&mainWindow] { return new PrtSelW2(mainWindow.context()); });
 }
 

@@ -9,8 +9,9 @@ class PrtSelW2 : public PrintScreen {
     Q_OBJECT
 public:
     explicit PrtSelW2(AppContext &ctx, QWidget *parent = nullptr);
-    // Opens the screen in the main window; the W-2 entry screen closes first.
-    static void open(MDIForm1 &mainWindow);
+    // Opens the screen in the main window for the filer (every filer when it has no number);
+    // the W-2 entry screen closes first.
+    static void open(MDIForm1 &mainWindow, const FilerKey &filer);
 
     static constexpr int kHelpTopic = 1300;
 

@@ -243,22 +243,22 @@ QWidget *PrintScreen::buildButtons()
     return box;
 }
 
-void PrintScreen::load()
+void PrintScreen::load(const QString &fedIdNo)
 {
-    AppState &s = ctx_.state;
+    fedIdNo_ = fedIdNo;
     loading_ = true;
     ctx_.statusText(setup_.activeStatus);
     runSteps(ctx_, {
                        [&] {
-                           filers_->setRecords(filerTable::forPrinting(database(), s.gFedIDNo), nullptr);
+                           filers_->setRecords(filerTable::forPrinting(database(), fedIdNo_), nullptr);
                            SSDataCombo1->setModelColumn(filers_->columnIndex(QStringLiteral("FedIDNo")));
-                           if (s.gFedIDNo.isEmpty() && filers_->rowCount() > 0)
-                               s.gFedIDNo = filerValue(0, "FedIDNo");
+                           if (fedIdNo_.isEmpty() && filers_->rowCount() > 0)
+                               fedIdNo_ = filerValue(0, "FedIDNo");
                        },
                        [&] {
                            SSDataCombo1->setCurrentIndex(filers_->rowCount() > 0 ? 0 : -1);
                            if (SSDataCombo1->currentIndex() < 0)
-                               SSDataCombo1->setEditText(s.gFedIDNo);
+                               SSDataCombo1->setEditText(fedIdNo_);
                            showFilerDetails(SSDataCombo1->currentIndex());
                        },
                        [&] { fillGrid(true); },
@@ -279,7 +279,7 @@ QString PrintScreen::filerValue(int row, const char *column) const
 QString PrintScreen::chosenNumber() const
 {
     const int row = SSDataCombo1->currentIndex();
-    return row >= 0 ? filerValue(row, "FedIDNo") : ctx_.state.gFedIDNo;
+    return row >= 0 ? filerValue(row, "FedIDNo") : fedIdNo_;
 }
 
 void PrintScreen::showFilerDetails(int row)
@@ -535,7 +535,7 @@ void PrintScreen::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void OpenPrintScreen(MDIForm1 &mainWindow, ScreenId entryScreen, ScreenId printScreen,
+void OpenPrintScreen(MDIForm1 &mainWindow, ScreenId entryScreen, ScreenId printScreen, const FilerKey &filer,
                      const std::function<PrintScreen *()> &make)
 {
     mainWindow.closeChild(entryScreen);
@@ -543,7 +543,7 @@ void OpenPrintScreen(MDIForm1 &mainWindow, ScreenId entryScreen, ScreenId printS
     mainWindow.closeChild(printScreen);
     PrintScreen *screen = make();
     mainWindow.showChild(screen, printScreen);
-    screen->load();
+    screen->load(filer.fedIdNo);
 }
 
 } // namespace quillory

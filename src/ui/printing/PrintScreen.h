@@ -61,8 +61,9 @@ public:
 
     ~PrintScreen() override;
 
-    // Fills the filer list, the grid and the alignment fields and rebuilds the summaries.
-    void load();
+    // Fills the filer list, the grid and the alignment fields and rebuilds the summaries. The
+    // list holds the filers with this number, or every filer (the first shown) when it is empty.
+    void load(const QString &fedIdNo = {});
 
     // The controls' actions.
     void SSDataCombo1_Click(int row);
@@ -164,11 +165,12 @@ private:
     QString paperKind_;
     int paperIndex_ = 0;
     bool loading_ = true;
+    QString fedIdNo_; // the filer number shown when the list has none
 };
 
 // Opens a print screen as a child of the main window: the entry screen of the same records
 // closes first, and an open print screen of the kind is brought forward.
-void OpenPrintScreen(MDIForm1 &mainWindow, ScreenId entryScreen, ScreenId printScreen,
+void OpenPrintScreen(MDIForm1 &mainWindow, ScreenId entryScreen, ScreenId printScreen, const FilerKey &filer,
                      const std::function<PrintScreen *()> &make);
 
 } // namespace quillory

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Database.h"
+#include "data/FilerTable.h"
 #include "data/ProgramFolders.h"
 
 #include <QString>
@@ -12,11 +13,10 @@ struct AppState {
     QString gAppTitle;
     QString gDatabasePath;
     Database gDatabase;
-    // The chosen filer.
-    QString gFedIDNo;
-    QString gEstNo;
-    QString gFilerType;
-    int gTfid = 0;
+    // The filer chosen last: the menus start from it, so a value they do not set (the
+    // establishment number of a sole filer) keeps what the last choice gave it. Screens are
+    // handed their filer when they open and never read this.
+    FilerKey chosenFiler;
     // W-2 switches: edits on at every start; auto-numbering mirrors Settings.W2AutoNo.
     bool gW2EditsOn = true;
     bool gW2AutoNumber = false;

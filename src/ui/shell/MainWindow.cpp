@@ -243,7 +243,8 @@ void MDIForm1::mnuForms_TaxPayer_Click()
     open(openers_.filerInfo);
 }
 
-bool MDIForm1::chooseFiler(const QString &noFilerMessage, bool withFilerType, const QString &target)
+void MDIForm1::chooseFiler(const QString &noFilerMessage, bool withFilerType, const QString &target,
+                           const ScreenOpeners::ForFiler &entryScreen)
 {
     AppState &s = ctx_.state;
     QVector<FilerKey> filers;
@@ -254,36 +255,35 @@ bool MDIForm1::chooseFiler(const QString &noFilerMessage, bool withFilerType, co
                            if (filers.isEmpty()) {
                                ctx_.dialogs.message(noFilerMessage, s.gAppTitle, Dialogs::Icon::Information);
                            } else if (filers.size() == 1) {
-                               s.gFedIDNo = filers.first().fedIdNo;
-                               s.gTfid = filers.first().tfid;
+                               // What the sole filer does not set keeps the value of the last choice.
+                               FilerKey &last = s.chosenFiler;
+                               last.fedIdNo = filers.first().fedIdNo;
+                               last.tfid = filers.first().tfid;
                                if (withFilerType)
-                                   s.gFilerType = filers.first().filerType;
+                                   last.filerType = filers.first().filerType;
                                chosen = true;
-                           } else {
-                               if (openers_.employerList)
-                                   openers_.employerList(*this, target);
+                           } else if (openers_.employerList) {
+                               openers_.employerList(*this, target);
                            }
                        },
                    });
-    return chosen;
+    if (chosen)
+        open(entryScreen, s.chosenFiler);
 }
 
 void MDIForm1::mnuForms_W2_Click()
 {
-    if (chooseFiler(tr("TaxPayer Information must be entered first."), true, QStringLiteral("W2")))
-        open(openers_.w2);
+    chooseFiler(tr("TaxPayer Information must be entered first."), true, QStringLiteral("W2"), openers_.w2);
 }
 
 void MDIForm1::mnuForms_1099_Click()
 {
-    if (chooseFiler(tr("Tax payer information must be entered first."), false, QStringLiteral("1099")))
-        open(openers_.misc1099);
+    chooseFiler(tr("Tax payer information must be entered first."), false, QStringLiteral("1099"), openers_.misc1099);
 }
 
 void MDIForm1::mnuForms_1099Nec_Click()
 {
-    if (chooseFiler(tr("Tax payer information must be entered first."), false, QStringLiteral("1099NEC")))
-        open(openers_.nec1099);
+    chooseFiler(tr("Tax payer information must be entered first."), false, QStringLiteral("1099NEC"), openers_.nec1099);
 }
 
 bool MDIForm1::somethingToPrint(bool (*lookup)(Database &), const QString &nothingMessage)
@@ -301,20 +301,19 @@ bool MDIForm1::somethingToPrint(bool (*lookup)(Database &), const QString &nothi
         ctx_.dialogs.message(nothingMessage, s.gAppTitle, Dialogs::Icon::Information);
         return false;
     }
-    s.gFedIDNo.clear();
     return true;
 }
 
 void MDIForm1::mnuPrint_W2_Click()
 {
     if (somethingToPrint(&w2Table::anyToPrint, tr("There is no W2 Information to print.")))
-        open(openers_.prtSelW2);
+        open(openers_.prtSelW2, FilerKey{}); // no filer: the screen starts at the first one
 }
 
 void MDIForm1::mnuPrint_1099Misc_Click()
 {
     if (somethingToPrint(&returnTable::anyToPrint, tr("There is no 1099Misc Information to print.")))
-        open(openers_.prtSel1099);
+        open(openers_.prtSel1099, FilerKey{});
 }
 
 void MDIForm1::mnuNagger_Click()
@@ -362,35 +361,41 @@ void MDIForm1::mnuHelp_About_Click()
     sub->move(px, px);
 }
 
-void MDIForm1::openScreen(ScreenId which)
+void MDIForm1::openScreen(ScreenId which, const FilerKey &filer)
 {
     switch (which) {
     case ScreenId::FilerInfo:
         open(openers_.filerInfo);
         break;
     case ScreenId::W2:
-        open(openers_.w2);
+        open(openers_.w2, filer);
         break;
     case ScreenId::Misc1099:
-        open(openers_.misc1099);
+        open(openers_.misc1099, filer);
         break;
     case ScreenId::Nec1099:
-        open(openers_.nec1099);
+        open(openers_.nec1099, filer);
         break;
     case ScreenId::PrtSelW2:
-        open(openers_.prtSelW2);
+        open(openers_.prtSelW2, filer);
         break;
     case ScreenId::PrtSel1099:
-        open(openers_.prtSel1099);
+        open(openers_.prtSel1099, filer);
         break;
     }
 }
 
-void MDIForm1::open(const std::function<void(MDIForm1 &)> &opener)
+void MDIForm1::open(const ScreenOpeners::Plain &opener)
 {
     // A screen that is not part of this build leaves the command ended after its checks.
     if (opener)
         opener(*this);
+}
+
+void MDIForm1::open(const ScreenOpeners::ForFiler &opener, const FilerKey &filer)
+{
+    if (opener)
+        opener(*this, filer);
 }
 
 void MDIForm1::closeEvent(QCloseEvent *event)

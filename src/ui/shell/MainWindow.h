@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/FilerTable.h"
 #include "shell/AppContext.h"
 
 #include <QMainWindow>
@@ -19,21 +20,27 @@ class MDIForm1;
 // The screens that other screens open through the main window.
 enum class ScreenId { FilerInfo, W2, Misc1099, PrtSelW2, PrtSel1099, Nec1099 };
 
+// How a screen asks for another one; the filer goes to the screens that work on one (an empty
+// one lets a print screen start at the first filer).
+using OpenScreen = std::function<void(ScreenId, const FilerKey &)>;
+
 // How the main window opens the screens of the other parts of the program; the
 // application fills these in, so that the shell does not depend on the screens.
 struct ScreenOpeners {
-    std::function<void(MDIForm1 &)> filerInfo;
-    std::function<void(MDIForm1 &)> w2;
-    std::function<void(MDIForm1 &)> misc1099;
+    using Plain = std::function<void(MDIForm1 &)>;
+    using ForFiler = std::function<void(MDIForm1 &, const FilerKey &)>;
+    Plain filerInfo;
+    ForFiler w2;
+    ForFiler misc1099;
     // target "W2", "1099" or "1099NEC": the entry screen that the pick opens.
     std::function<void(MDIForm1 &, const QString &target)> employerList;
-    std::function<void(MDIForm1 &)> prtSelW2;
-    std::function<void(MDIForm1 &)> prtSel1099;
+    ForFiler prtSelW2;
+    ForFiler prtSel1099;
     // The Options dialogs of electronic filing.
-    std::function<void(MDIForm1 &)> efileSubmitter;
-    std::function<void(MDIForm1 &)> taxYear;
+    Plain efileSubmitter;
+    Plain taxYear;
     // The 1099-NEC screen (tax years from 2025).
-    std::function<void(MDIForm1 &)> nec1099;
+    ForFiler nec1099;
 };
 
 // The main window: menus, status bar and the area in which every screen opens.
@@ -49,8 +56,14 @@ public:
 
     AppContext &context() { return ctx_; }
     void setScreenOpeners(ScreenOpeners openers) { openers_ = std::move(openers); }
-    // Opens a screen through its opener; nothing happens for a screen this build lacks.
-    void openScreen(ScreenId which);
+    // Opens a screen through its opener, for the filer given; nothing happens for a screen
+    // this build lacks.
+    void openScreen(ScreenId which, const FilerKey &filer = {});
+    // The same, for a screen to call.
+    OpenScreen screenOpener()
+    {
+        return [this](ScreenId which, const FilerKey &filer) { openScreen(which, filer); };
+    }
     QMdiArea *mdiArea() const { return area_; }
     // Opens a screen as a child window centred in the client area; `which` tells closeChild
     // what it is.
@@ -104,12 +117,15 @@ private:
     void buildStatusBar();
     void updateClock();
     void showHelp(int topic);
-    // The filers with an identification number; shows the given message when there are none.
-    bool chooseFiler(const QString &noFilerMessage, bool withFilerType, const QString &target);
+    // The filers with an identification number: a sole one is chosen and its entry screen
+    // opened; several open the employer list; none shows the given message.
+    void chooseFiler(const QString &noFilerMessage, bool withFilerType, const QString &target,
+                     const ScreenOpeners::ForFiler &entryScreen);
     // Whether the second connection finds something to print; shows the message otherwise.
     bool somethingToPrint(bool (*lookup)(Database &), const QString &nothingMessage);
 
-    void open(const std::function<void(MDIForm1 &)> &opener);
+    void open(const ScreenOpeners::Plain &opener);
+    void open(const ScreenOpeners::ForFiler &opener, const FilerKey &filer);
 
     AppContext &ctx_;
     ScreenOpeners openers_;

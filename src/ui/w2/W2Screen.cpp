@@ -22,7 +22,7 @@ const QColor kFocusGreen(0, 255, 0);
 
 } // namespace
 
-W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
+W2::W2(AppContext &ctx, const FilerKey &employer, OpenScreen openScreen, QWidget *parent)
     : RecordScreen(ctx, parent), openScreen_(std::move(openScreen))
 {
     setObjectName(QStringLiteral("W2"));
@@ -63,7 +63,7 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
         if (box)
             s.list.disables.append(box);
 
-    employer_.tfid = ctx.state.gTfid;
+    employer_.tfid = employer.tfid;
     s.table = QStringLiteral("W2");
     s.rows = [tfid = employer_.tfid](Database &db) { return w2Table::rowsOf(db, tfid); };
     s.list.rows = [tfid = employer_.tfid](Database &db) { return w2Table::listOf(db, tfid); };
@@ -71,16 +71,16 @@ W2::W2(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     listGrid()->setOtherKeyHandler([this] { context().dialogs.beep(); });
 }
 
-void W2::open(MDIForm1 &mainWindow)
+void W2::open(MDIForm1 &mainWindow, const FilerKey &employer)
 {
     AppContext &ctx = mainWindow.context();
     // Entering W-2s and printing them do not go on side by side.
     mainWindow.closeChild(ScreenId::PrtSelW2);
     // Another employer's W-2s: that screen closes (asking to save) and this one opens.
     if (W2 *open = mainWindow.raiseChild<W2>())
-        if (open->employer().tfid == ctx.state.gTfid || !mainWindow.closeChild(ScreenId::W2))
+        if (open->employer().tfid == employer.tfid || !mainWindow.closeChild(ScreenId::W2))
             return;
-    auto *screen = new W2(ctx, [&mainWindow](ScreenId which) { mainWindow.openScreen(which); });
+    auto *screen = new W2(ctx, employer, mainWindow.screenOpener());
     mainWindow.showChild(screen, ScreenId::W2);
     screen->load();
 }
@@ -152,7 +152,7 @@ void W2::cmdEdit_Click(int index)
     if (index == 6) {
         // The print screen closes this one when it opens.
         if (openScreen_)
-            openScreen_(ScreenId::PrtSelW2);
+            openScreen_(ScreenId::PrtSelW2, {employer_.fedIdNo, employer_.tfid, employer_.filerType, employer_.estNo});
     } else if (index == 7) {
         closeScreen();
     }

@@ -21,13 +21,11 @@ class StateBox;
 class W2 : public RecordScreen {
     Q_OBJECT
 public:
-    using OpenScreen = std::function<void(ScreenId)>;
-
-    // The employer is the one gTfid names when the screen is made.
-    explicit W2(AppContext &ctx, OpenScreen openScreen = {}, QWidget *parent = nullptr);
-    // Opens the screen in the main window for the chosen employer, or brings forward the one
-    // already open for it.
-    static void open(MDIForm1 &mainWindow);
+    // The W-2s of the employer given; the screen reads the rest of its row when it loads.
+    W2(AppContext &ctx, const FilerKey &employer, OpenScreen openScreen = {}, QWidget *parent = nullptr);
+    // Opens the screen in the main window for the employer, or brings forward the one already
+    // open for it.
+    static void open(MDIForm1 &mainWindow, const FilerKey &employer);
 
     // The check run by Save before a W-2 is stored.
     bool ValidateRecord();

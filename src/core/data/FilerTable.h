@@ -16,8 +16,8 @@ struct FilerKey {
     QString estNo;
 };
 
-// Every read of the filers table (employers and payers) on its own. Summaries that total other
-// tables by filer join it in their own queries.
+// Every read of the filers table (employers and payers) on its own. The W-2 and 1099 tables'
+// files join it where their rows need their filer's columns.
 namespace filerTable {
 
 // Every filer, in table order, as an updatable set (the filer screen's rows).

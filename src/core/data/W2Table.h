@@ -2,12 +2,14 @@
 
 #include "data/RecordSet.h"
 
+#include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 namespace quillory::w2Table {
 
-// Every read of the W-2 table on its own. The W-3 summary totals it in its own query.
+// Every read of the W-2 table on its own.
 
 // The W-2s of one employer, in stored order, as an updatable set (the W-2 screen's rows).
 RecordSet rowsOf(Database &db, int tfid);
@@ -25,5 +27,9 @@ QString filerHasW2s();
 bool anyOfEmployer(Database &db, const QString &fedIdNo);
 // Whether any W-2 has an employee last name, so that there is something to print.
 bool anyToPrint(Database &db);
+// The W-3's groups of W-2s (by employer number, kind and establishment, with a filer): count,
+// sums s1 to s19 (s12 the box 12 amounts whose code is one of the deferral codes, "D-H" for a
+// range), sick pay, and the first W-2's and its filer's name, address and contact columns.
+QSqlQuery w3Groups(Database &db, const QStringList &deferralCodes);
 
 } // namespace quillory::w2Table

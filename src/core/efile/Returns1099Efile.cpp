@@ -76,20 +76,8 @@ struct PayerRows {
 // by payer number and then recipient; from 2025 the 1099-NEC rows with them.
 RecordSet readReturns(Database &db, const QString &payerFedIdNo, int taxYear)
 {
-    if (taxYear >= 2025) {
-        // The 1099-NEC rows are returns of their own: their box 1 as box 7 of the older form.
-        const QString common = QStringLiteral("Counter, CorrectedFlag, FedIDNo, RecIDNo, RecName1, RecName2, RecAddr, "
-                                              "RecCityStZip, AcctNo, TIN, ");
-        const QString where = payerFedIdNo.isEmpty() ? QString() : QStringLiteral(" WHERE FedIDNo = ?");
-        const QString sql =
-            QStringLiteral("SELECT %1 Box1, Box2, Box3, Box4, Box5, Box6, Box7, Box8, Box9, Box10, Box13, Box14, "
-                           "0 AS FromNec, 0 AS NecDirectSales, 0 AS NecParachute FROM \"1099Misc\"%2 UNION ALL "
-                           "SELECT %1 0, 0, 0, FedTaxWithheld, 0, 0, NonemployeeComp, 0, 0, 0, 0, 0, -1, DirectSales, "
-                           "GoldenParachute FROM \"1099Nec\"%2 ORDER BY FedIDNo, RecIDNo, FromNec DESC, Counter")
-                .arg(common, where);
-        return RecordSet::query(db, sql,
-                                payerFedIdNo.isEmpty() ? QVariantList() : QVariantList{payerFedIdNo, payerFedIdNo});
-    }
+    if (taxYear >= 2025)
+        return returnTable::miscAndNecOfPayer(db, payerFedIdNo);
     return returnTable::ofPayer(db, QStringLiteral("1099Misc"), payerFedIdNo);
 }
 

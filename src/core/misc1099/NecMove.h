@@ -6,9 +6,6 @@ namespace quillory {
 
 class Database;
 
-// The 1099-MISC rows that still hold nonemployee compensation in box 7 of the older form.
-int box7Returns(Database &db);
-
 // For a database whose tax year is 2025 or later, once: when 1099-MISC rows hold box 7 amounts,
 // asks (given their count) whether to move them to 1099-NEC returns. Yes makes one 1099-NEC per
 // such row (payer, recipient, account, corrected mark and 2nd TIN notice copied) and sets box 7

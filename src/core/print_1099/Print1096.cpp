@@ -6,6 +6,7 @@
 #include "data/RecordSet.h"
 #include "data/Settings.h"
 #include "print_1099/Report1096.h"
+#include "print_1099/Summary1096.h"
 #include "printing/FormEdition.h"
 #include "printing/FormLayout.h"
 #include "printing/Printer.h"
@@ -16,13 +17,7 @@ namespace quillory {
 
 void Print1096Form(Database &db, Printer &printer, const QString &payerNumber, const QString &formType)
 {
-    QString where = payerNumber.count(QLatin1Char('-')) >= 2 ? QStringLiteral("Box2 = ?") : QStringLiteral("Box1 = ?");
-    QVariantList params{payerNumber};
-    if (!formType.isEmpty()) {
-        where += QStringLiteral(" AND FormType = ?");
-        params << formType;
-    }
-    RecordSet row = RecordSet::table(db, QStringLiteral("1096"), where, params);
+    RecordSet row = summary1096Of(db, payerNumber, formType);
     if (row.eof())
         throw DbError(
             formType.isEmpty()
@@ -58,9 +53,7 @@ void Print1096Form(Database &db, Printer &printer, const QString &payerNumber, c
 
 void Print1096Report(Database &db, Printer &printer, const QDate &today, const QString &formType)
 {
-    RecordSet rows = formType.isEmpty()
-                         ? RecordSet::table(db, QStringLiteral("1096"))
-                         : RecordSet::table(db, QStringLiteral("1096"), QStringLiteral("FormType = ?"), {formType});
+    RecordSet rows = summaries1096(db, formType);
     StartReport(printer, formType.isEmpty() ? QStringLiteral("1096 Summary Report")
                                             : QStringLiteral("1096 %1 Summary Report").arg(formType));
     if (rows.eof())

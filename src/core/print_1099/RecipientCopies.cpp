@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/RecordSet.h"
+#include "data/ReturnTable.h"
 #include "printing/CopySheets.h"
 
 #include <QRegularExpression>
@@ -93,9 +94,7 @@ CopyForm recipientForm(const QString &form, const QString &table)
     f.keyColumn = QStringLiteral("Counter");
     f.lastNameColumn = QStringLiteral("RecName1"); // the name line as typed, a business's too
     f.copiesWord = QStringLiteral("recipient copies");
-    f.rowQuery = QStringLiteral("SELECT r.*, f.Phone AS PayerPhone FROM %1 AS r LEFT JOIN FilerInfo AS f "
-                                "ON f.Tfid = r.Tfid WHERE r.Counter = ?")
-                     .arg(Database::quoted(table));
+    f.readRow = [table](Database &db, qlonglong counter) { return returnTable::withPayerPhone(db, table, counter); };
     f.value = recipientCopyValue;
     return f;
 }

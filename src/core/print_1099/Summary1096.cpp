@@ -3,6 +3,7 @@
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/Money.h"
+#include "data/ReturnTable.h"
 #include "data/Settings.h"
 
 #include <QSqlQuery>
@@ -13,7 +14,8 @@ namespace quillory {
 namespace {
 
 // The returns of one form type that a 1096 summarises: their table, the column of the tax
-// withheld (box 4), the sum of the amounts reported (box 5), the type mark and the FormType.
+// withheld (box 4), the columns whose sum is the amount reported (box 5), the type mark and the
+// FormType.
 struct Returns {
     const char *table;
     const char *withheld;
@@ -23,44 +25,18 @@ struct Returns {
 };
 
 // Tax years before 2025: one 1096 per payer for the 1099-MISCs, as the early-2000s program made it.
-const Returns kMiscBefore2025{"1099Misc", "m.Box4",
-                              "m.Box1 + m.Box2 + m.Box3 + m.Box5 + m.Box6 + m.Box7 + m.Box8 + m.Box10\n"
-                              "             + m.Box13 + m.Box14",
-                              "X", nullptr};
+const Returns kMiscBefore2025{"1099Misc", "Box4", "Box1 Box2 Box3 Box5 Box6 Box7 Box8 Box10 Box13 Box14", "X", nullptr};
 // From 2025 one 1096 per payer and form type. Box 5 totals "Form 1099-MISC: Boxes 1, 2, 3, 5, 6,
 // 8, 9, 10, and 11" and "Form 1099-NEC: Boxes 1 and 3" (Form 1096 (2026), page 2, Box 5); the
 // 1099-NEC's boxes 1b and 1d are amounts included in box 1a (Instructions for Forms 1099-MISC
 // and 1099-NEC, Rev. December 2026).
-const Returns kMisc{"1099Misc", "m.Box4",
-                    "m.Box1 + m.Box2 + m.Box3 + m.Box5 + m.Box6 + m.Box8 + m.Box10 + m.Box14 + m.FishPurchased", "X",
-                    "1099-MISC"};
-const Returns kNec{"1099Nec", "m.FedTaxWithheld", "m.NonemployeeComp + m.GoldenParachute", nullptr, "1099-NEC"};
-
-// Every payer number, and for those whose forms join a filer the totals and the first form.
-QString payerQuery(const Returns &r)
-{
-    return QStringLiteral(R"SQL(
-SELECT p.payer, g.n, g.box4, g.reported,
-       m.PayerName, m.PayerL1, m.PayerL2, m.PayerL3, m.RecIDNo,
-       fi.Contact, fi.Phone, fi.Email, fi.Fax
-FROM (SELECT DISTINCT coalesce(FedIDNo, '') AS payer FROM %1) AS p
-LEFT JOIN (
-  SELECT coalesce(m.FedIDNo, '') AS payer, count(*) AS n, min(m.Counter) AS firstId,
-         sum(%2) AS box4,
-         sum(%3) AS reported
-  FROM %1 AS m INNER JOIN FilerInfo AS f ON m.Tfid = f.Tfid
-  GROUP BY 1
-) AS g ON g.payer = p.payer
-LEFT JOIN %1 AS m ON m.Counter = g.firstId
-LEFT JOIN FilerInfo AS fi ON fi.Tfid = m.Tfid
-ORDER BY p.payer
-)SQL")
-        .arg(Database::quoted(QLatin1String(r.table)), QLatin1String(r.withheld), QLatin1String(r.reported));
-}
+const Returns kMisc{"1099Misc", "Box4", "Box1 Box2 Box3 Box5 Box6 Box8 Box10 Box14 FishPurchased", "X", "1099-MISC"};
+const Returns kNec{"1099Nec", "FedTaxWithheld", "NonemployeeComp GoldenParachute", nullptr, "1099-NEC"};
 
 int addSummaries(Database &db, const Returns &r, const std::function<void(const QString &)> &noFiler)
 {
-    QSqlQuery payers = db.exec(payerQuery(r));
+    QSqlQuery payers = returnTable::payerTotals(db, QLatin1String(r.table), QLatin1String(r.withheld),
+                                                QString::fromLatin1(r.reported).split(QLatin1Char(' ')));
     Statement insert(db, QStringLiteral("INSERT INTO \"1096\" (PayerName, PayerL1, PayerL2, PayerL3, Contact, Phone, "
                                         "Email, Fax, Box1, Box2, Box3, Box4, Box5, \"1099-MISC\", FormType) "
                                         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
@@ -95,6 +71,24 @@ int addSummaries(Database &db, const Returns &r, const std::function<void(const 
 }
 
 } // namespace
+
+RecordSet summaries1096(Database &db, const QString &formType)
+{
+    return formType.isEmpty()
+               ? RecordSet::table(db, QStringLiteral("1096"))
+               : RecordSet::table(db, QStringLiteral("1096"), QStringLiteral("FormType = ?"), {formType});
+}
+
+RecordSet summary1096Of(Database &db, const QString &payerNumber, const QString &formType)
+{
+    QString where = payerNumber.count(QLatin1Char('-')) >= 2 ? QStringLiteral("Box2 = ?") : QStringLiteral("Box1 = ?");
+    QVariantList params{payerNumber};
+    if (!formType.isEmpty()) {
+        where += QStringLiteral(" AND FormType = ?");
+        params << formType;
+    }
+    return RecordSet::table(db, QStringLiteral("1096"), where, params);
+}
 
 int build1096Summaries(Database &db, const std::function<void(const QString &)> &noFiler)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/RecordSet.h"
+
 #include <QString>
 #include <functional>
 
@@ -16,5 +18,10 @@ class Database;
 // (FormType "1099-MISC" or "1099-NEC"), each totalling only the returns of its own table and the
 // boxes that Form 1096 (2026) lists for the type. One transaction: a failure leaves 1096 as it was.
 int build1096Summaries(Database &db, const std::function<void(const QString &payer)> &noFiler = {});
+
+// The 1096 summaries of a form type (every one when it is empty) in stored order, and the one of
+// a payer number (box 2 for a number with two "-", else box 1) and form type (at end when none).
+RecordSet summaries1096(Database &db, const QString &formType);
+RecordSet summary1096Of(Database &db, const QString &payerNumber, const QString &formType);
 
 } // namespace quillory

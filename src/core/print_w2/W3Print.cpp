@@ -4,6 +4,7 @@
 #include "data/DbError.h"
 #include "data/RecordSet.h"
 #include "print_w2/W3Report.h"
+#include "print_w2/W3Summary.h"
 #include "printing/FormEdition.h"
 #include "printing/FormLayout.h"
 #include "printing/Printer.h"
@@ -29,7 +30,7 @@ bool isW3Amount(const QString &column)
 void PrintW3Form(Database &db, Printer &printer, const QString &employerNumber)
 {
     const FormEdition edition = ChooseEdition(db, QStringLiteral("W3"));
-    RecordSet row = RecordSet::table(db, QStringLiteral("W3"), QStringLiteral("Boxe = ?"), {employerNumber});
+    RecordSet row = w3SummaryOf(db, employerNumber);
     if (row.eof())
         throw DbError(QStringLiteral("There is no W-3 summary for employer %1.").arg(employerNumber));
     PrintOneUpForm(
@@ -44,7 +45,7 @@ void PrintW3Form(Database &db, Printer &printer, const QString &employerNumber)
 void PrintW3Report(Database &db, Printer &printer, const QDate &today)
 {
     ChooseEdition(db, QStringLiteral("W3")); // its totals are the edition's
-    RecordSet rows = RecordSet::table(db, QStringLiteral("W3"));
+    RecordSet rows = w3Summaries(db);
     StartReport(printer, QStringLiteral("W-3 Summary Report"));
     if (rows.eof())
         throw DbError(QStringLiteral("There are no W-3 summaries to report."));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/RecordSet.h"
+
 #include <QString>
 
 namespace quillory {
@@ -17,5 +19,9 @@ int buildW3Summaries(Database &db);
 // The W3 kind-of-payer column that a filer type marks, or nothing. Besides the short codes the
 // filer screen's own texts count ("Household Employer", "Medicare Govt Employer").
 const char *kindOfPayerColumn(const QString &filerType);
+
+// Every W-3 summary in stored order, and the one of an employer number (at end when none).
+RecordSet w3Summaries(Database &db);
+RecordSet w3SummaryOf(Database &db, const QString &employerNumber);
 
 } // namespace quillory

@@ -245,9 +245,8 @@ void drawInstructions(Printer &printer, const CopyDrawing &drawing)
 
 RecordSet FindCopyRow(Database &db, const CopyForm &form, qlonglong key)
 {
-    RecordSet row = form.rowQuery.isEmpty()
-                        ? RecordSet::table(db, form.table, form.keyColumn + QStringLiteral(" = ?"), {key})
-                        : RecordSet::query(db, form.rowQuery, {key});
+    RecordSet row = form.readRow ? form.readRow(db, key)
+                                 : RecordSet::table(db, form.table, form.keyColumn + QStringLiteral(" = ?"), {key});
     if (row.eof())
         throw DbError(QStringLiteral("The %1 record %2 no longer exists.").arg(form.shownForm).arg(key));
     return row;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/RecordSet.h"
 #include "printing/CopyDrawing.h"
 
 #include <QVariant>
@@ -22,9 +23,9 @@ struct CopyForm {
     QString copiesWord; // "employee copies"
     // The text of a value for the kinds the drawing leaves to the form (ssn, ein, ...).
     std::function<QString(const QString &kind, const QVariant &value)> format;
-    // Reads the row with what the drawing needs beyond the table, its key the one parameter;
-    // empty: the table's row.
-    QString rowQuery;
+    // Reads the row by its key with what the drawing needs beyond the table; empty: the
+    // table's row.
+    std::function<RecordSet(Database &db, qlonglong key)> readRow;
     // The value of a column the drawing names that the row does not hold as such (a TIN as the
     // copy shows it, a part of an address line); an invalid value: the row's own.
     std::function<QVariant(const RecordSet &row, const QString &column)> value;

@@ -180,8 +180,9 @@ TEST_F(FormEditions1099, A2026Nec1099PrintsEveryValueInItsBoxOfTheOfficialFormOn
     RecordingPrinter sheet;
     PrintTestSheet(db, sheet, "NEC-C", Nec1099TwoUpForm(), {});
     int found = 0;
+    const auto at = [](int x, int y) { return TwipsPoint{Twips(x), Twips(y)}; };
     for (const auto &box : sheet.fieldBoxes())
-        found += box.box.topLeft() == QPoint(6192 + 720, 2640) || box.box.topLeft() == QPoint(6192 + 720, 2640 + 7920);
+        found += box.box.topLeft() == at(6192 + 720, 2640) || box.box.topLeft() == at(6192 + 720, 2640 + 7920);
     EXPECT_EQ(found, 2);
 }
 

@@ -156,8 +156,9 @@ TEST_F(FormEditions, A2026W2PrintsEveryValueInItsBoxOfTheOfficialFormOnBothForms
     RecordingPrinter sheet;
     PrintTestSheet(db, sheet, "W2-L", W2TwoUpForm(), {});
     int found = 0;
+    const auto at = [](int x, int y) { return TwipsPoint{Twips(x), Twips(y)}; };
     for (const auto &box : sheet.fieldBoxes())
-        found += box.box.topLeft() == QPoint(6644, 5520) || box.box.topLeft() == QPoint(6644, 5520 + 7920);
+        found += box.box.topLeft() == at(6644, 5520) || box.box.topLeft() == at(6644, 5520 + 7920);
     EXPECT_EQ(found, 2);
 }
 

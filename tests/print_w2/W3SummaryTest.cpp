@@ -9,6 +9,8 @@
 #include "print_w2/W3Report.h"
 #include "printing/RecordingPrinter.h"
 #include <QMap>
+#include <QMargins>
+#include <QRect>
 
 using namespace quillory;
 
@@ -243,20 +245,24 @@ TEST_F(W3Print, BothReportsStayInsideTheMarginsOnEveryPaperAndLoseNothingAtAPage
         db.exec("INSERT INTO \"1096\" (Box1, Box2, PayerName, PayerL2, Box3, Box4, Box5) VALUES "
                 "('12-3456789', '123-45-6789', ?, ?, 99999, 999999999900, 999999999900)",
                 {QString(40, 'P'), QString(70, 'L')});
+    const auto size = [](int width, int height) { return TwipsSize{Twips(width), Twips(height)}; };
     const struct {
-        QSize page;
-        QMargins unprintable;
-    } papers[] = {{{12240, 15840}, {}}, {{11906, 16838}, {}}, {{11906, 16838}, {432, 288, 432, 720}}};
+        TwipsSize page;
+        TwipsMargins unprintable;
+    } papers[] = {{size(12240, 15840), {}},
+                  {size(11906, 16838), {}},
+                  {size(11906, 16838), {Twips(432), Twips(288), Twips(432), Twips(720)}}};
     for (const auto &paper : papers) {
         for (const bool w3 : {true, false}) {
-            SCOPED_TRACE(paper.page.width());
+            SCOPED_TRACE(paper.page.width.value());
             RecordingPrinter out(std::make_shared<FixedPitchMetrics>(), paper.page, paper.unprintable);
             w3 ? PrintW3Report(db, out, QDate(2002, 1, 31)) : Print1096Report(db, out, QDate(2002, 1, 31));
             EXPECT_EQ(out.jobSetup(1).name, w3 ? "W-3 Summary Report" : "1096 Summary Report");
             EXPECT_EQ(out.jobSetup(1).paper, JobPaper::Plain);
-            const QMargins m(std::max(360, paper.unprintable.left()), std::max(360, paper.unprintable.top()),
-                             std::max(360, paper.unprintable.right()), std::max(360, paper.unprintable.bottom()));
-            const QRect inside = QRect(QPoint(0, 0), paper.page).marginsRemoved(m);
+            const TwipsMargins &u = paper.unprintable;
+            const QMargins m(std::max(360, u.left.value()), std::max(360, u.top.value()),
+                             std::max(360, u.right.value()), std::max(360, u.bottom.value()));
+            const QRect inside = QRect(0, 0, paper.page.width.value(), paper.page.height.value()).marginsRemoved(m);
             QString all;
             int pages = 1;
             for (const auto &p : out.placed()) {

@@ -89,7 +89,7 @@ TEST(PlaceFieldText, AmountsEndAtTheRightEdgeOfTheBoxAndTextRunsInFull)
 
     PlaceFieldText(printer, field, "0", Twips(0), Twips(0), true);
     EXPECT_EQ(printer.placed().size(), 2);
-    EXPECT_EQ(printer.fieldBoxes().at(1).box, QRect(120, 60, 1440, 240));
+    EXPECT_EQ(printer.fieldBoxes().at(1).box, TwipsRect::of(120, 60, 1440, 240));
 }
 
 TEST_F(Layout, OnlyColumnsWithALayoutRowPrintAndTheFirstRowOfAFieldWins)

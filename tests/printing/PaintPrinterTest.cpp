@@ -255,9 +255,10 @@ TEST_F(PdfRun, ATestSheetOutlinesEveryFieldWhereTheShownAdjustmentPutsIt)
     const FieldLayout layout = OpenFieldLayout(db, "1099-MISC", 0);
     for (const LayoutField &f : layout.fields()) {
         for (const Twips top : {at.top, at.top + kLowerFormOffset}) {
-            const QRect box = FieldBox(f, top, at.left, 12);
-            EXPECT_TRUE(inked(box.center().x(), box.top()) && inked(box.left(), box.center().y()))
-                << f.fieldName.toStdString() << " at " << box.left() << ", " << box.top();
+            const TwipsRect box = FieldBox(f, top, at.left, 12);
+            const int left = box.left.value(), upper = box.top.value();
+            const int middleX = left + (box.width.value() - 1) / 2, middleY = upper + (box.height.value() - 1) / 2;
+            EXPECT_TRUE(inked(middleX, upper) && inked(left, middleY)) << f.fieldName.toStdString() << " at " << box;
         }
     }
 }

@@ -133,7 +133,8 @@ TEST_F(ShippedLayouts, EveryValueOfFullFormsLiesOnTheJobPageOfEachPaperKind)
             }
             EXPECT_EQ(names.size(), printer.jobsEnded()) << "each sheet has a name of its own";
             for (const auto &p : printer.placed()) {
-                const QRect page(QPoint(0, 0), printer.jobPage(p.job));
+                const TwipsSize paper = printer.jobPage(p.job);
+                const QRect page(0, 0, paper.width.value(), paper.height.value());
                 EXPECT_TRUE(page.contains(
                     QRect(p.x.value(), p.y.value(), printer.textWidth(p.text).value(), printer.textHeight().value())))
                     << p.text.toStdString() << " at " << p.x << ", " << p.y;
@@ -141,8 +142,8 @@ TEST_F(ShippedLayouts, EveryValueOfFullFormsLiesOnTheJobPageOfEachPaperKind)
         }
     }
     // The wide page is the continuous kinds' only.
-    EXPECT_EQ(FormPaperTwips(FormPaper("W2-C")), QSize(13680, 15840));
-    EXPECT_EQ(FormPaperTwips(FormPaper("1099-M")), QSize(12240, 15840));
+    EXPECT_EQ(FormPaperTwips(FormPaper("W2-C")), (TwipsSize{Twips(13680), Twips(15840)}));
+    EXPECT_EQ(FormPaperTwips(FormPaper("1099-M")), (TwipsSize{Twips(12240), Twips(15840)}));
 }
 
 TEST_F(ShippedLayouts, NoTwoFieldBoxesOfAFormOverlap)

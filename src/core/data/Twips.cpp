@@ -15,4 +15,10 @@ std::ostream &operator<<(std::ostream &out, Twips t)
     return out << t.value() << " twips";
 }
 
+std::ostream &operator<<(std::ostream &out, const TwipsRect &r)
+{
+    return out << "(" << r.left.value() << ", " << r.top.value() << ") " << r.width.value() << " x " << r.height.value()
+               << " twips";
+}
+
 } // namespace quillory

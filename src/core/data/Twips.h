@@ -44,6 +44,8 @@ public:
     friend constexpr Twips operator*(int n, Twips a) { return Twips(a.value_ * n); }
     // How many whole lengths b fit into a.
     friend constexpr int operator/(Twips a, Twips b) { return a.value_ / b.value_; }
+    // The nth part, rounded toward zero.
+    friend constexpr Twips operator/(Twips a, int n) { return Twips(a.value_ / n); }
 
     friend constexpr bool operator==(Twips a, Twips b) { return a.value_ == b.value_; }
     friend constexpr bool operator!=(Twips a, Twips b) { return a.value_ != b.value_; }
@@ -57,5 +59,71 @@ private:
 };
 
 std::ostream &operator<<(std::ostream &out, Twips t);
+
+// A point on paper: twips right of and below an origin.
+struct TwipsPoint {
+    Twips x;
+    Twips y;
+
+    friend constexpr bool operator==(TwipsPoint a, TwipsPoint b) { return a.x == b.x && a.y == b.y; }
+    friend constexpr bool operator!=(TwipsPoint a, TwipsPoint b) { return !(a == b); }
+};
+
+struct TwipsSize {
+    Twips width;
+    Twips height;
+
+    constexpr bool isEmpty() const { return width <= Twips() || height <= Twips(); }
+    friend constexpr bool operator==(TwipsSize a, TwipsSize b) { return a.width == b.width && a.height == b.height; }
+    friend constexpr bool operator!=(TwipsSize a, TwipsSize b) { return !(a == b); }
+};
+
+// A rectangle on paper; right and bottom are its edges (left + width, top + height).
+struct TwipsRect {
+    Twips left;
+    Twips top;
+    Twips width;
+    Twips height;
+
+    static constexpr TwipsRect of(int left, int top, int width, int height)
+    {
+        return {Twips(left), Twips(top), Twips(width), Twips(height)};
+    }
+    constexpr TwipsPoint topLeft() const { return {left, top}; }
+    constexpr Twips right() const { return left + width; }
+    constexpr Twips bottom() const { return top + height; }
+    constexpr TwipsRect translated(TwipsPoint by) const { return {left + by.x, top + by.y, width, height}; }
+
+    friend constexpr bool operator==(const TwipsRect &a, const TwipsRect &b)
+    {
+        return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+    }
+    friend constexpr bool operator!=(const TwipsRect &a, const TwipsRect &b) { return !(a == b); }
+};
+
+// Widths kept free at each edge of a page.
+struct TwipsMargins {
+    Twips left;
+    Twips top;
+    Twips right;
+    Twips bottom;
+
+    friend constexpr bool operator==(const TwipsMargins &a, const TwipsMargins &b)
+    {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    }
+};
+
+struct TwipsLine {
+    TwipsPoint from;
+    TwipsPoint to;
+
+    friend constexpr bool operator==(const TwipsLine &a, const TwipsLine &b)
+    {
+        return a.from == b.from && a.to == b.to;
+    }
+};
+
+std::ostream &operator<<(std::ostream &out, const TwipsRect &r);
 
 } // namespace quillory

@@ -8,11 +8,11 @@
 
 namespace quillory {
 
-QPoint CopyDrawing::copyOrigin(int copy) const
+TwipsPoint CopyDrawing::copyOrigin(int copy) const
 {
     const int row = perRow > 0 ? copy / perRow : 0;
     const int column = perRow > 0 ? copy % perRow : copy;
-    return {column * copySize.width(), row * copySize.height()};
+    return {column * copySize.width, row * copySize.height};
 }
 
 namespace {
@@ -53,7 +53,8 @@ CopyDrawing OpenCopyDrawing(Database &db, const QString &form, const QString &sh
     CopyDrawing d;
     d.name = q.value(QStringLiteral("Drawing")).toString();
     d.year = year;
-    d.copySize = QSize(q.value(QStringLiteral("CopyWidth")).toInt(), q.value(QStringLiteral("CopyHeight")).toInt());
+    d.copySize = {Twips(q.value(QStringLiteral("CopyWidth")).toInt()),
+                  Twips(q.value(QStringLiteral("CopyHeight")).toInt())};
     d.perRow = q.value(QStringLiteral("PerRow")).toInt();
 
     QSqlQuery items = db.exec(QStringLiteral("SELECT Kind, BoxNo, Caption, X, Y, W, H, Columns, FontSize, Bold "
@@ -64,8 +65,8 @@ CopyDrawing OpenCopyDrawing(Database &db, const QString &form, const QString &sh
         item.kind = items.value(QStringLiteral("Kind")).toString().toLower();
         item.boxNo = items.value(QStringLiteral("BoxNo")).toString();
         item.caption = items.value(QStringLiteral("Caption")).toString();
-        item.rect = QRect(items.value(QStringLiteral("X")).toInt(), items.value(QStringLiteral("Y")).toInt(),
-                          items.value(QStringLiteral("W")).toInt(), items.value(QStringLiteral("H")).toInt());
+        item.rect = TwipsRect::of(items.value(QStringLiteral("X")).toInt(), items.value(QStringLiteral("Y")).toInt(),
+                                  items.value(QStringLiteral("W")).toInt(), items.value(QStringLiteral("H")).toInt());
         item.columns = items.value(QStringLiteral("Columns")).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         item.fontSize = items.value(QStringLiteral("FontSize")).toDouble();
         item.bold = items.value(QStringLiteral("Bold")).toLongLong() != 0;

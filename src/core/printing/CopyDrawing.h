@@ -1,7 +1,8 @@
 #pragma once
 
+#include "data/Twips.h"
 #include <QHash>
-#include <QRect>
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -16,7 +17,7 @@ struct CopyItem {
     QString kind;    // text, amount, mark, joined, ssn, ein, empty, label, legend
     QString boxNo;   // "1", "12a"; may be empty
     QString caption; // as on the official form
-    QRect rect;      // twips from the copy's top-left corner
+    TwipsRect rect;  // from the copy's top-left corner
     QStringList columns;
     double fontSize = 0; // labels and legends
     bool bold = false;
@@ -32,7 +33,7 @@ struct CopyParagraph {
 struct CopyDrawing {
     QString name; // "W2-2026"
     int year = 0;
-    QSize copySize; // twips
+    TwipsSize copySize;
     int perRow = 2; // copies side by side
     QVector<CopyItem> items;
     QVector<QHash<QString, QString>> legends; // per copy: slot -> text
@@ -40,7 +41,7 @@ struct CopyDrawing {
 
     int copies() const { return static_cast<int>(legends.size()); }
     // The copy's top-left corner on the sheet.
-    QPoint copyOrigin(int copy) const;
+    TwipsPoint copyOrigin(int copy) const;
 };
 
 // The drawing of a form ("W2") for the database's tax year. A year without one is refused with

@@ -18,20 +18,21 @@ constexpr double kValuePoints = 8.0;
 constexpr double kSmallestValuePoints = 4.5;
 const PrinterFont kInstructionFont{kSans, 6.5, false};
 const PrinterFont kHeadingFont{kSans, 8.0, true};
-constexpr int kPad = 40;         // twips between a box's border and what is in it
-constexpr int kDash = 144;       // cut lines: 1/10 in dashes and gaps
-constexpr int kPageMargin = 540; // instructions pages: 3/8 in
+constexpr Twips kPad(40);         // between a box's border and what is in it
+constexpr Twips kDash(144);       // cut lines: 1/10 in dashes and gaps
+constexpr Twips kPageMargin(540); // instructions pages: 3/8 in
 constexpr int kColumns = 3;
-constexpr int kColumnGap = 288;
+constexpr Twips kColumnGap(288);
+constexpr Twips kMostMarkSide(110); // a check box's square
 
 // Breaks the text into lines no wider than the width; a word wider than it keeps a line of its own.
-QStringList wrap(Printer &printer, const QString &text, int width)
+QStringList wrap(Printer &printer, const QString &text, Twips width)
 {
     QStringList lines;
     QString line;
     for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (!line.isEmpty() && printer.textWidth(longer).value() > width) {
+        if (!line.isEmpty() && printer.textWidth(longer) > width) {
             lines << line;
             line = word;
         } else {
@@ -43,32 +44,32 @@ QStringList wrap(Printer &printer, const QString &text, int width)
     return lines;
 }
 
-void printAt(Printer &printer, int x, int y, const QString &text)
+void printAt(Printer &printer, TwipsPoint at, const QString &text)
 {
-    printer.setCurrentX(Twips(x));
-    printer.setCurrentY(Twips(y));
+    printer.setCurrentX(at.x);
+    printer.setCurrentY(at.y);
     printer.print(text);
 }
 
-// Prints the text wrapped within the width from (x, y); returns the y below its last line.
-int printWrapped(Printer &printer, const PrinterFont &font, const QString &text, int x, int y, int width)
+// Prints the text wrapped within the width from a point; returns the y below its last line.
+Twips printWrapped(Printer &printer, const PrinterFont &font, const QString &text, TwipsPoint at, Twips width)
 {
     printer.setFont(font);
-    const int height = printer.textHeight().value();
+    const Twips height = printer.textHeight();
     for (const QString &line : wrap(printer, text, width)) {
-        printAt(printer, x, y, line);
-        y += height;
+        printAt(printer, at, line);
+        at.y += height;
     }
-    return y;
+    return at.y;
 }
 
 // The fixed-pitch face at the largest size, up to the usual one, that fits the text in the width.
-PrinterFont fittingFont(Printer &printer, const QString &text, int width)
+PrinterFont fittingFont(Printer &printer, const QString &text, Twips width)
 {
     PrinterFont font;
     font.size = kValuePoints;
     printer.setFont(font);
-    while (font.size > kSmallestValuePoints && printer.textWidth(text).value() > width) {
+    while (font.size > kSmallestValuePoints && printer.textWidth(text) > width) {
         font.size -= 0.5;
         printer.setFont(font);
     }
@@ -98,35 +99,36 @@ QString valueText(const CopyForm &form, const CopyItem &item, const RecordSet &r
     return form.format ? form.format(item.kind, value) : value.toString().trimmed();
 }
 
-void drawMark(Printer &printer, const CopyItem &item, QPoint at, bool marked)
+void drawMark(Printer &printer, const CopyItem &item, TwipsPoint at, bool marked)
 {
-    const QRect r = item.rect.translated(at);
-    const int side = std::min(r.height() - kPad, 110);
-    const int top = r.top() + (r.height() - side) / 2;
-    printer.drawBox(QRect(r.left(), top, side, side));
+    const TwipsRect r = item.rect.translated(at);
+    const Twips side = std::min(r.height - kPad, kMostMarkSide);
+    const Twips top = r.top + (r.height - side) / 2;
+    printer.drawBox({r.left, top, side, side});
     printer.setFont(kCaptionFont);
-    printAt(printer, r.left() + side + kPad, r.top() + (r.height() - printer.textHeight().value()) / 2, item.caption);
+    printAt(printer, {r.left + side + kPad, r.top + (r.height - printer.textHeight()) / 2}, item.caption);
     if (marked) {
         PrinterFont mark;
         mark.size = 6;
         mark.bold = true;
         printer.setFont(mark);
-        printAt(printer, r.left() + (side - printer.textWidth(QStringLiteral("X")).value()) / 2,
-                top + (side - printer.textHeight().value()) / 2, QStringLiteral("X"));
+        printAt(printer,
+                {r.left + (side - printer.textWidth(QStringLiteral("X"))) / 2, top + (side - printer.textHeight()) / 2},
+                QStringLiteral("X"));
     }
 }
 
 // A box: its border, "number caption" at the top, then its values one line each, amounts
 // right-aligned.
-void drawBox(Printer &printer, const CopyForm &form, const CopyItem &item, QPoint at, const RecordSet &row)
+void drawBox(Printer &printer, const CopyForm &form, const CopyItem &item, TwipsPoint at, const RecordSet &row)
 {
-    const QRect r = item.rect.translated(at);
+    const TwipsRect r = item.rect.translated(at);
     printer.drawBox(r);
-    const int inner = r.width() - 2 * kPad;
-    int y = r.top() + kPad / 2;
+    const Twips inner = r.width - 2 * kPad;
+    Twips y = r.top + kPad / 2;
     const QString caption = (item.boxNo + QLatin1Char(' ') + item.caption).trimmed();
     if (!caption.isEmpty())
-        y = printWrapped(printer, kCaptionFont, caption, r.left() + kPad / 2, y, r.width() - kPad);
+        y = printWrapped(printer, kCaptionFont, caption, {r.left + kPad / 2, y}, r.width - kPad);
     QStringList lines;
     if (item.kind == QLatin1String("joined")) {
         QStringList parts;
@@ -140,16 +142,18 @@ void drawBox(Printer &printer, const CopyForm &form, const CopyItem &item, QPoin
     PrinterFont usual;
     usual.size = kValuePoints;
     printer.setFont(usual);
-    const int height = printer.textHeight().value();
+    const Twips height = printer.textHeight();
+    // The last twip inside the border, where values end.
+    const Twips lastX = r.right() - Twips(1), lastY = r.bottom() - Twips(1);
     // Values start under the caption; where they would reach the border they move up to it.
-    y = std::max(r.top(), std::min(y + kPad / 2, r.bottom() - kPad / 2 - height * int(lines.size())));
+    y = std::max(r.top, std::min(y + kPad / 2, lastY - kPad / 2 - height * int(lines.size())));
     for (const QString &line : lines) {
         if (!line.isEmpty()) {
             printer.setFont(fittingFont(printer, line, inner));
-            const int width = printer.textWidth(line).value();
+            const Twips width = printer.textWidth(line);
             const bool amount = item.kind == QLatin1String("amount");
-            printAt(printer, amount ? r.right() - kPad - width : r.left() + kPad,
-                    y + (height - printer.textHeight().value()), line);
+            printAt(printer, {amount ? lastX - kPad - width : r.left + kPad, y + (height - printer.textHeight())},
+                    line);
         }
         y += height;
     }
@@ -157,15 +161,15 @@ void drawBox(Printer &printer, const CopyForm &form, const CopyItem &item, QPoin
 
 void drawCopy(Printer &printer, const CopyDrawing &drawing, const CopyForm &form, int copy, const RecordSet &row)
 {
-    const QPoint at = drawing.copyOrigin(copy);
+    const TwipsPoint at = drawing.copyOrigin(copy);
     for (const CopyItem &item : drawing.items) {
         const PrinterFont font{kSans, item.fontSize, item.bold};
-        const QRect r = item.rect.translated(at);
+        const TwipsRect r = item.rect.translated(at);
         if (item.kind == QLatin1String("label")) {
-            printWrapped(printer, font, item.caption, r.left(), r.top(), r.width());
+            printWrapped(printer, font, item.caption, {r.left, r.top}, r.width);
         } else if (item.kind == QLatin1String("legend")) {
             const QString text = drawing.legends.value(copy).value(item.columns.value(0).toLower());
-            printWrapped(printer, font, text, r.left(), r.top(), r.width());
+            printWrapped(printer, font, text, {r.left, r.top}, r.width);
         } else if (item.kind == QLatin1String("mark")) {
             drawMark(printer, item, at, row.flag(item.columns.value(0)));
         } else {
@@ -194,17 +198,17 @@ bool copyWanted(const CopyDrawing &drawing, const CopyForm &form, int copy, cons
 void drawCutLines(Printer &printer, const CopyDrawing &drawing)
 {
     const int rows = (drawing.copies() + drawing.perRow - 1) / std::max(1, drawing.perRow);
-    const int width = drawing.copySize.width() * drawing.perRow;
-    const int height = drawing.copySize.height() * rows;
+    const Twips width = drawing.copySize.width * drawing.perRow;
+    const Twips height = drawing.copySize.height * rows;
     for (int c = 1; c < drawing.perRow; ++c) {
-        const int x = c * drawing.copySize.width();
-        for (int y = 0; y < height; y += 2 * kDash)
-            printer.drawLine(Twips(x), Twips(y), Twips(x), Twips(std::min(y + kDash, height)));
+        const Twips x = c * drawing.copySize.width;
+        for (Twips y; y < height; y += 2 * kDash)
+            printer.drawLine(x, y, x, std::min(y + kDash, height));
     }
     for (int r = 1; r < rows; ++r) {
-        const int y = r * drawing.copySize.height();
-        for (int x = 0; x < width; x += 2 * kDash)
-            printer.drawLine(Twips(x), Twips(y), Twips(std::min(x + kDash, width)), Twips(y));
+        const Twips y = r * drawing.copySize.height;
+        for (Twips x; x < width; x += 2 * kDash)
+            printer.drawLine(x, y, std::min(x + kDash, width), y);
     }
 }
 
@@ -214,15 +218,15 @@ void drawInstructions(Printer &printer, const CopyDrawing &drawing)
     if (drawing.instructions.isEmpty())
         return;
     printer.pageBreak();
-    const QSize page = printer.pageSize();
-    const int width = (page.width() - 2 * kPageMargin - (kColumns - 1) * kColumnGap) / kColumns;
-    const int bottom = page.height() - kPageMargin;
+    const TwipsSize page = printer.pageSize();
+    const Twips width = (page.width - 2 * kPageMargin - (kColumns - 1) * kColumnGap) / kColumns;
+    const Twips bottom = page.height - kPageMargin;
     int column = 0;
-    int y = kPageMargin;
+    Twips y = kPageMargin;
     for (const CopyParagraph &paragraph : drawing.instructions) {
         const PrinterFont &font = paragraph.heading ? kHeadingFont : kInstructionFont;
         printer.setFont(font);
-        const int height = printer.textHeight().value();
+        const Twips height = printer.textHeight();
         if (paragraph.heading && y > kPageMargin)
             y += height / 2;
         for (const QString &line : wrap(printer, paragraph.text, width)) {
@@ -234,7 +238,7 @@ void drawInstructions(Printer &printer, const CopyDrawing &drawing)
                 y = kPageMargin;
             }
             printer.setFont(font);
-            printAt(printer, kPageMargin + column * (width + kColumnGap), y, line);
+            printAt(printer, {kPageMargin + column * (width + kColumnGap), y}, line);
             y += height;
         }
         y += height / 3;

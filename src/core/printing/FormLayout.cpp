@@ -7,7 +7,6 @@
 #include "printing/NumberText.h"
 #include "printing/Printer.h"
 
-#include <QRect>
 #include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
@@ -190,17 +189,16 @@ void PlaceFieldText(Printer &printer, const LayoutField &field, const QString &t
         printer.setCurrentX(field.fieldLength - printer.textWidth(shown) + printer.currentX());
     } else {
         // What runs past the paper would be lost; a long text ends at its edge instead.
-        const Twips overrun = printer.currentX() + printer.textWidth(shown) - Twips(printer.pageSize().width());
+        const Twips overrun = printer.currentX() + printer.textWidth(shown) - printer.pageSize().width;
         if (overrun > Twips())
             printer.setCurrentX(std::max(Twips(), printer.currentX() - overrun));
     }
     printer.print(shown);
 }
 
-QRect FieldBox(const LayoutField &field, Twips top, Twips left, double fontPoints)
+TwipsRect FieldBox(const LayoutField &field, Twips top, Twips left, double fontPoints)
 {
-    return QRect((field.xPos1 + left).value(), (field.yPos1 + top).value(), field.fieldLength.value(),
-                 Twips::points(fontPoints).value());
+    return {field.xPos1 + left, field.yPos1 + top, field.fieldLength, Twips::points(fontPoints)};
 }
 
 QString ValueText(const QVariant &value, ColumnKind kind)

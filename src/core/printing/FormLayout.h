@@ -4,7 +4,6 @@
 #include "data/Twips.h"
 
 #include <QHash>
-#include <QRect>
 #include <QString>
 #include <QVariant>
 #include <QVector>
@@ -85,7 +84,7 @@ QString FormatAmount(const QString &text);
 
 // The box of a field on the page in twips: its place below top and right of left, as wide as
 // the field and one line of the font high.
-QRect FieldBox(const LayoutField &field, Twips top, Twips left, double fontPoints);
+TwipsRect FieldBox(const LayoutField &field, Twips top, Twips left, double fontPoints);
 
 // Draws one value at the field's place below top and right of left. An amount is formatted
 // and right-aligned to end at the right edge of the field's box; plain text starts at the

@@ -8,13 +8,13 @@ JobPaper FormPaper(const QString &formKind)
                                                                                  : JobPaper::Letter;
 }
 
-QSize FormPaperTwips(JobPaper paper)
+TwipsSize FormPaperTwips(JobPaper paper)
 {
     switch (paper) {
     case JobPaper::Letter: // 8 1/2 x 11 in
-        return {Twips::sixteenths(136).value(), Twips::inches(11).value()};
+        return {Twips::sixteenths(136), Twips::inches(11)};
     case JobPaper::Continuous: // 9 1/2 x 11 in
-        return {Twips::sixteenths(152).value(), Twips::inches(11).value()};
+        return {Twips::sixteenths(152), Twips::inches(11)};
     default:
         return {};
     }
@@ -31,13 +31,13 @@ void Printer::print(const QString &text)
 
 void Printer::drawLine(Twips x1, Twips y1, Twips x2, Twips y2)
 {
-    drawLineTwips(QLine(x1.value(), y1.value(), x2.value(), y2.value()));
+    drawLineTwips({{x1, y1}, {x2, y2}});
     drawn_ = true;
 }
 
-void Printer::drawBox(const QRect &box)
+void Printer::drawBox(const TwipsRect &box)
 {
-    const Twips left(box.x()), top(box.y()), right(box.x() + box.width()), bottom(box.y() + box.height());
+    const Twips left = box.left, top = box.top, right = box.right(), bottom = box.bottom();
     drawLine(left, top, right, top);
     drawLine(right, top, right, bottom);
     drawLine(right, bottom, left, bottom);
@@ -47,7 +47,7 @@ void Printer::drawBox(const QRect &box)
 void Printer::printAtColumn(int column, const QString &text)
 {
     // A fixed-pitch font is assumed: every character cell is as wide as a digit.
-    const Twips target = Twips(margins_.left()) + (column > 1 ? column - 1 : 0) * measure(QStringLiteral("0"), font_);
+    const Twips target = margins_.left + (column > 1 ? column - 1 : 0) * measure(QStringLiteral("0"), font_);
     if (x_ > target)
         newLine();
     x_ = target;
@@ -57,12 +57,12 @@ void Printer::printAtColumn(int column, const QString &text)
 void Printer::newLine()
 {
     const Twips height = lineHeight(font_);
-    x_ = Twips(margins_.left());
+    x_ = margins_.left;
     y_ += height;
-    if (y_ + height > Twips(pageSize().height() - margins_.bottom())) {
+    if (y_ + height > pageSize().height - margins_.bottom) {
         if (drawn_)
             newPage();
-        y_ = Twips(margins_.top());
+        y_ = margins_.top;
     }
 }
 

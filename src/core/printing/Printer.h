@@ -2,10 +2,6 @@
 
 #include "data/Twips.h"
 
-#include <QLine>
-#include <QMargins>
-#include <QRect>
-#include <QSize>
 #include <QString>
 #include <stdexcept>
 
@@ -47,7 +43,7 @@ struct PrintJob {
 // need the wide page, every other kind a Letter page.
 JobPaper FormPaper(const QString &formKind);
 // The size of a form paper in twips; nothing for the plain paper, which the printer decides.
-QSize FormPaperTwips(JobPaper paper);
+TwipsSize FormPaperTwips(JobPaper paper);
 
 // The printer as the print runs see it. Positions and widths are in twips (1440 to the inch)
 // from the top-left corner of the printable area; the current position is the top-left corner
@@ -69,12 +65,12 @@ public:
     void startJob(const PrintJob &job) { job_ = job; }
     const PrintJob &job() const { return job_; }
     // The current job's page in twips, and the edges of it that the printer cannot reach.
-    virtual QSize pageSize() = 0;
-    virtual QMargins unprintableMargins() { return {}; }
+    virtual TwipsSize pageSize() = 0;
+    virtual TwipsMargins unprintableMargins() { return {}; }
     // Where lines of text start and end: column 1 and the first line sit inside these margins,
     // and a line that would reach into the bottom margin starts a new page.
-    void setTextMargins(const QMargins &twips) { margins_ = twips; }
-    const QMargins &textMargins() const { return margins_; }
+    void setTextMargins(const TwipsMargins &margins) { margins_ = margins; }
+    const TwipsMargins &textMargins() const { return margins_; }
 
     Twips currentX() const { return x_; }
     Twips currentY() const { return y_; }
@@ -90,7 +86,7 @@ public:
     void print(const QString &text);
     // A line on the page, for sheets that are drawn rather than filled in.
     void drawLine(Twips x1, Twips y1, Twips x2, Twips y2);
-    void drawBox(const QRect &box);
+    void drawBox(const TwipsRect &box);
     // Prints at a character column of the current font, the first column being 1 at the left
     // text margin. A line already past that column goes on at the column on the next line.
     void printAtColumn(int column, const QString &text);
@@ -104,14 +100,14 @@ public:
 
     // Where the layout engine expects a value: a box of one field of a form. Printers that
     // show a preview may outline it; paper gets nothing.
-    virtual void markField(const QRect &box) { Q_UNUSED(box) }
+    virtual void markField(const TwipsRect &box) { Q_UNUSED(box) }
 
 protected:
     virtual Twips measure(const QString &text, const PrinterFont &font) = 0;
     virtual Twips lineHeight(const PrinterFont &font) = 0;
     // Draws with the cell's top-left corner at (x, y); opens the document when needed.
     virtual void draw(Twips x, Twips y, const QString &text, const PrinterFont &font) = 0;
-    virtual void drawLineTwips(const QLine &line) = 0;
+    virtual void drawLineTwips(const TwipsLine &line) = 0;
     virtual void newPage() = 0;
     // Called only when something was drawn since the last end.
     virtual void endJob() = 0;
@@ -119,7 +115,7 @@ protected:
 private:
     PrinterFont font_;
     PrintJob job_;
-    QMargins margins_;
+    TwipsMargins margins_;
     Twips x_;
     Twips y_;
     bool drawn_ = false;

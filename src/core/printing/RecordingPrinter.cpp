@@ -28,17 +28,17 @@ Twips FixedPitchMetrics::lineHeight(const PrinterFont &font)
     return Twips(static_cast<int>(std::lround(kHeightPerEm * emTwips(font))));
 }
 
-RecordingPrinter::RecordingPrinter(std::shared_ptr<TextMetrics> metrics, QSize plainPage, QMargins unprintable)
+RecordingPrinter::RecordingPrinter(std::shared_ptr<TextMetrics> metrics, TwipsSize plainPage, TwipsMargins unprintable)
     : metrics_(std::move(metrics)), plainPage_(plainPage), unprintable_(unprintable)
 {
 }
 
-QSize RecordingPrinter::pageSize()
+TwipsSize RecordingPrinter::pageSize()
 {
     return job().paper == JobPaper::Plain ? plainPage_ : FormPaperTwips(job().paper);
 }
 
-QSize RecordingPrinter::jobPage(int number) const
+TwipsSize RecordingPrinter::jobPage(int number) const
 {
     const JobPaper paper = jobSetup(number).paper;
     return paper == JobPaper::Plain ? plainPage_ : FormPaperTwips(paper);
@@ -82,7 +82,7 @@ void RecordingPrinter::clear()
     page_ = 1;
 }
 
-void RecordingPrinter::markField(const QRect &box)
+void RecordingPrinter::markField(const TwipsRect &box)
 {
     boxes_.append({box, job_, page_});
 }
@@ -103,7 +103,7 @@ void RecordingPrinter::draw(Twips x, Twips y, const QString &text, const Printer
     placed_.append({text, x, y, font, job_, page_});
 }
 
-void RecordingPrinter::drawLineTwips(const QLine &line)
+void RecordingPrinter::drawLineTwips(const TwipsLine &line)
 {
     opened();
     lines_.append({line, job_, page_});

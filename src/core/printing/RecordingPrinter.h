@@ -2,7 +2,6 @@
 
 #include "printing/Printer.h"
 
-#include <QRect>
 #include <QVector>
 #include <memory>
 
@@ -38,19 +37,19 @@ public:
         int page = 1; // pages within the job, from 1
     };
     struct FieldBox {
-        QRect box;
+        TwipsRect box;
         int job = 1;
         int page = 1;
     };
     struct Line {
-        QLine line;
+        TwipsLine line;
         int job = 1;
         int page = 1;
     };
 
     // The plain paper is Letter by default.
     explicit RecordingPrinter(std::shared_ptr<TextMetrics> metrics = std::make_shared<FixedPitchMetrics>(),
-                              QSize plainPage = FormPaperTwips(JobPaper::Letter), QMargins unprintable = {});
+                              TwipsSize plainPage = FormPaperTwips(JobPaper::Letter), TwipsMargins unprintable = {});
 
     const QVector<Placed> &placed() const { return placed_; }
     const QVector<FieldBox> &fieldBoxes() const { return boxes_; }
@@ -58,10 +57,10 @@ public:
     // The name and paper of a job (counted from 1) as it was when its first drawing opened it.
     PrintJob jobSetup(int number) const { return jobs_.value(number - 1); }
     // The page of a job in twips.
-    QSize jobPage(int number) const;
+    TwipsSize jobPage(int number) const;
 
-    QSize pageSize() override;
-    QMargins unprintableMargins() override { return unprintable_; }
+    TwipsSize pageSize() override;
+    TwipsMargins unprintableMargins() override { return unprintable_; }
     // Jobs ended so far; the next drawing belongs to the one after them.
     int jobsEnded() const { return job_ - 1; }
     using Printer::job;
@@ -71,13 +70,13 @@ public:
     const Placed *find(const QString &text) const;
     void clear();
 
-    void markField(const QRect &box) override;
+    void markField(const TwipsRect &box) override;
 
 protected:
     Twips measure(const QString &text, const PrinterFont &font) override;
     Twips lineHeight(const PrinterFont &font) override;
     void draw(Twips x, Twips y, const QString &text, const PrinterFont &font) override;
-    void drawLineTwips(const QLine &line) override;
+    void drawLineTwips(const TwipsLine &line) override;
     void newPage() override { ++page_; }
     void endJob() override;
 
@@ -85,8 +84,8 @@ private:
     void opened();
 
     std::shared_ptr<TextMetrics> metrics_;
-    QSize plainPage_;
-    QMargins unprintable_;
+    TwipsSize plainPage_;
+    TwipsMargins unprintable_;
     QVector<Placed> placed_;
     QVector<FieldBox> boxes_;
     QVector<Line> lines_;

@@ -11,8 +11,8 @@ namespace {
 // How many characters of the report's font fit between the margins.
 int lineChars(Printer &printer)
 {
-    const QMargins &m = printer.textMargins();
-    const Twips width(printer.pageSize().width() - m.left() - m.right());
+    const TwipsMargins &m = printer.textMargins();
+    const Twips width = printer.pageSize().width - m.left - m.right;
     int chars = std::max(1, width / printer.textWidth(QStringLiteral("0")));
     while (chars > 1 && printer.textWidth(QString(chars, QLatin1Char('0'))) > width)
         --chars; // widths of a cell rounded to twips add up
@@ -36,7 +36,7 @@ void printFitted(Printer &printer, int column, const QString &text)
     }
     // Too wide for its column: a line of its own from column 1, broken at blanks where it can
     // be and continued under its first word.
-    if (printer.currentX() > Twips(printer.textMargins().left()))
+    if (printer.currentX() > printer.textMargins().left)
         printer.newLine();
     const int indent = std::min(leadingBlanks(text), chars / 2);
     QString rest = text;
@@ -62,13 +62,13 @@ void StartReport(Printer &printer, const QString &jobName)
 {
     printer.startJob({jobName, JobPaper::Plain});
     printer.setFont(PrinterFont{QStringLiteral("Courier New"), 12.0, false});
-    const QMargins reach = printer.unprintableMargins();
-    const int least = kReportMargin.value();
-    const QMargins margins(std::max(least, reach.left()), std::max(least, reach.top()), std::max(least, reach.right()),
-                           std::max(least, reach.bottom()));
+    const TwipsMargins reach = printer.unprintableMargins();
+    const Twips least = kReportMargin;
+    const TwipsMargins margins{std::max(least, reach.left), std::max(least, reach.top), std::max(least, reach.right),
+                               std::max(least, reach.bottom)};
     printer.setTextMargins(margins);
-    printer.setCurrentX(Twips(margins.left()));
-    printer.setCurrentY(Twips(margins.top()));
+    printer.setCurrentX(margins.left);
+    printer.setCurrentY(margins.top);
     printer.newLine();
 }
 

@@ -27,10 +27,10 @@ Twips tickLength(int sixteenths)
 
 void drawRulers(Printer &printer)
 {
-    const QSize page = printer.pageSize();
+    const TwipsSize page = printer.pageSize();
     printer.setFont(PrinterFont{QStringLiteral("Courier New"), 8.0, false});
     const Twips edge;
-    for (int n = 1; Twips::sixteenths(n) < Twips(page.width()); ++n) {
+    for (int n = 1; Twips::sixteenths(n) < page.width; ++n) {
         const Twips x = Twips::sixteenths(n);
         printer.drawLine(x, edge, x, tickLength(n));
         if (n % 16 == 0) {
@@ -39,7 +39,7 @@ void drawRulers(Printer &printer)
             printer.print(QString::number(n / 16));
         }
     }
-    for (int n = 1; Twips::sixteenths(n) < Twips(page.height()); ++n) {
+    for (int n = 1; Twips::sixteenths(n) < page.height; ++n) {
         const Twips y = Twips::sixteenths(n);
         printer.drawLine(edge, y, tickLength(n), y);
         if (n % 16 == 0) {

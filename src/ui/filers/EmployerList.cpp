@@ -31,13 +31,13 @@ frmEmployerList::frmEmployerList(AppContext &ctx, OpenScreen openScreen, QWidget
     // The first seven columns named; the six after them (Tfid the last of those) hidden; any
     // further column keeps its own name.
     QVector<GridColumn> columns = {
-        {QStringLiteral("Federal ID"), 1100}, {QStringLiteral("Establishment"), 1500},
-        {QStringLiteral("Filer Type"), 1200}, {QStringLiteral("Name"), 2900},
-        {QStringLiteral("Address1"), 2900},   {QStringLiteral("Address2"), 2900},
-        {QStringLiteral("Address3"), 2900},
+        {QStringLiteral("Federal ID"), Twips(1100)}, {QStringLiteral("Establishment"), Twips(1500)},
+        {QStringLiteral("Filer Type"), Twips(1200)}, {QStringLiteral("Name"), Twips(2900)},
+        {QStringLiteral("Address1"), Twips(2900)},   {QStringLiteral("Address2"), Twips(2900)},
+        {QStringLiteral("Address3"), Twips(2900)},
     };
     for (int i = 7; i <= 12; ++i)
-        columns.append({QString(), 0, true});
+        columns.append({QString(), Twips(), true});
     grdEmployers->setColumns(columns);
     connect(grdEmployers, &RecordGrid::rowChosen, this, &frmEmployerList::grdEmployers_Click);
 

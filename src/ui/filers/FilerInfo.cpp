@@ -107,7 +107,7 @@ FilerInfo::FilerInfo(AppContext &ctx, OpenScreen openScreen, QWidget *parent)
     s.focus.afterMove = false;
     s.list.caption = QStringLiteral("List Employers");
     s.list.rows = &filerTable::pickList;
-    s.list.columns = {{{}, 1100}, {{}, 900}, {{}, 900}, {{}, 3500}, {{}, 0, true}};
+    s.list.columns = {{{}, Twips(1100)}, {{}, Twips(900)}, {{}, Twips(900)}, {{}, Twips(3500)}, {{}, Twips(), true}};
     s.list.keys = {QStringLiteral("FedIDNo"), QStringLiteral("EstNo"), QStringLiteral("FilerType")};
     s.list.area = fieldsArea_;
     s.list.disables = {Panel3D4};

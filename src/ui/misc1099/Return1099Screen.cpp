@@ -102,7 +102,7 @@ void Return1099Screen::finishSetup()
     setup.list.rows = [tfid = payerKey_.tfid, table = kind_.table](Database &db) {
         return returnTable::listOf(db, tfid, table);
     };
-    setup.list.columns = {{QStringLiteral("ID Number")}, {QStringLiteral("Name")}};
+    setup.list.columns = {{QStringLiteral("ID Number"), Twips()}, {QStringLiteral("Name"), Twips()}};
     setup.list.keys = {QStringLiteral("RecIDNo")};
     setup.list.area = fieldsArea_;
     setup.list.disables = {Panel3D1};

@@ -29,7 +29,9 @@ PrintScreenSetup misc1099Setup()
     s.caption = QStringLiteral("Print 1099Misc Documents");
     s.activeStatus = QStringLiteral("1099misc print screen");
     s.gridCaption = QStringLiteral("Select 1099's to Print");
-    s.gridColumns = {{QStringLiteral("Recipient ID"), 1200}, {QStringLiteral("Recipient"), 2700}, {QString(), 0, true}};
+    s.gridColumns = {{QStringLiteral("Recipient ID"), Twips(1200)},
+                     {QStringLiteral("Recipient"), Twips(2700)},
+                     {QString(), Twips(), true}};
     s.paperTags = {QStringLiteral("1099-L"), QStringLiteral("1099-C"), QStringLiteral("1099-M")};
     s.printCaptions = {QStringLiteral("&Print Selected 1099 Forms"), QStringLiteral("Print &Summary 1096 Report"),
                        QStringLiteral("Print 1096 &Form")};

@@ -25,10 +25,10 @@ PrintScreenSetup w2Setup()
     s.caption = QStringLiteral("Print W-2 Documents");
     s.activeStatus = QStringLiteral("W2 print screen");
     s.gridCaption = QStringLiteral("Select W-2's to Print");
-    s.gridColumns = {{QStringLiteral("SSN"), 1200},
-                     {QStringLiteral("First Name"), 1300},
-                     {QStringLiteral("Last Name"), 1600},
-                     {QString(), 0, true}};
+    s.gridColumns = {{QStringLiteral("SSN"), Twips(1200)},
+                     {QStringLiteral("First Name"), Twips(1300)},
+                     {QStringLiteral("Last Name"), Twips(1600)},
+                     {QString(), Twips(), true}};
     s.paperTags = {QStringLiteral("W2-L"), QStringLiteral("W2-C"), QStringLiteral("W2-M")};
     s.printCaptions = {QStringLiteral("&Print Selected Forms"), QStringLiteral("Print W3 &Summary Report"),
                        QStringLiteral("Print W3 &Form")};

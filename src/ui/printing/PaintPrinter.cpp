@@ -17,10 +17,10 @@ double pixelsPerTwip(const QPaintDevice *device)
 
 } // namespace
 
-QSize PageTwips(const QPageLayout &layout)
+TwipsSize PageTwips(const QPageLayout &layout)
 {
     const QSizeF paper = layout.fullRect(QPageLayout::Point).size();
-    return {Twips::points(paper.width()).value(), Twips::points(paper.height()).value()};
+    return {Twips::points(paper.width()), Twips::points(paper.height())};
 }
 
 bool SetJobPage(QPrinter &printer, JobPaper paper, const QPageLayout &plain)
@@ -31,8 +31,8 @@ bool SetJobPage(QPrinter &printer, JobPaper paper, const QPageLayout &plain)
         size = QPageSize(QPageSize::Letter);
         orientation = QPageLayout::Portrait;
     } else if (paper == JobPaper::Continuous) {
-        const QSize twips = FormPaperTwips(paper);
-        size = QPageSize(QSizeF(Twips(twips.width()).toPoints(), Twips(twips.height()).toPoints()), QPageSize::Point,
+        const TwipsSize twips = FormPaperTwips(paper);
+        size = QPageSize(QSizeF(twips.width.toPoints(), twips.height.toPoints()), QPageSize::Point,
                          QStringLiteral("Continuous form 9 1/2 x 11 in"), QPageSize::ExactMatch);
         orientation = QPageLayout::Portrait;
     }
@@ -115,22 +115,23 @@ void TwipsPainter::text(Twips x, Twips y, const QString &text, const PrinterFont
     painter_.drawText(QPointF(x.value(), y.value() + metrics_.faceMetrics(font).ascent()), text);
 }
 
-void TwipsPainter::line(const QLine &twips)
+void TwipsPainter::line(const TwipsLine &line)
 {
     QPen pen(Qt::black);
     pen.setWidth(Twips::kPerPoint / 2);
     painter_.setPen(pen);
-    painter_.drawLine(twips);
+    // The painter is scaled to twips: one unit is one twip.
+    painter_.drawLine(line.from.x.value(), line.from.y.value(), line.to.x.value(), line.to.y.value());
 }
 
-void TwipsPainter::outline(const QRect &twips)
+void TwipsPainter::outline(const TwipsRect &box)
 {
     painter_.save();
     QPen pen(QColor(40, 110, 220, 110));
     pen.setCosmetic(true);
     painter_.setPen(pen);
     painter_.setBrush(QColor(40, 110, 220, 18));
-    painter_.drawRect(twips);
+    painter_.drawRect(box.left.value(), box.top.value(), box.width.value(), box.height.value());
     painter_.restore();
 }
 
@@ -166,17 +167,17 @@ Twips PaintPrinter::lineHeight(const PrinterFont &font)
     return page_.metrics().lineHeight(font);
 }
 
-QSize PaintPrinter::pageSize()
+TwipsSize PaintPrinter::pageSize()
 {
     return job().paper == JobPaper::Plain ? PageTwips(plain_) : FormPaperTwips(job().paper);
 }
 
-QMargins PaintPrinter::unprintableMargins()
+TwipsMargins PaintPrinter::unprintableMargins()
 {
     if (job().paper != JobPaper::Plain)
         return {};
     const QMarginsF points = plain_.minimumMargins();
-    const auto twips = [](double p) { return static_cast<int>(std::ceil(p * Twips::kPerPoint)); };
+    const auto twips = [](double p) { return Twips(static_cast<int>(std::ceil(p * Twips::kPerPoint))); };
     return {twips(points.left()), twips(points.top()), twips(points.right()), twips(points.bottom())};
 }
 
@@ -228,7 +229,7 @@ void PaintPrinter::draw(Twips x, Twips y, const QString &text, const PrinterFont
     page_.text(x, y, text, font);
 }
 
-void PaintPrinter::drawLineTwips(const QLine &line)
+void PaintPrinter::drawLineTwips(const TwipsLine &line)
 {
     open();
     page_.line(line);

@@ -28,7 +28,7 @@ void SetPdfOutput(QPrinter &printer, const QString &path);
 QFont ToQFont(const PrinterFont &font);
 
 // Size of a page layout's paper in twips.
-QSize PageTwips(const QPageLayout &layout);
+TwipsSize PageTwips(const QPageLayout &layout);
 
 // Widths and line heights measured at a paint device's resolution, rounded to twips. The
 // face of the last font asked for is kept, as a run asks for the same one thousands of times.
@@ -61,9 +61,9 @@ public:
     // (x, y) is the top-left corner of the first character cell.
     void text(Twips x, Twips y, const QString &text, const PrinterFont &font);
     // A thin line.
-    void line(const QLine &twips);
+    void line(const TwipsLine &line);
     // A faint outline of a field's box, as the preview shows it.
-    void outline(const QRect &twips);
+    void outline(const TwipsRect &box);
     DeviceMetrics &metrics() { return metrics_; }
 
 private:
@@ -86,14 +86,14 @@ public:
     // when the printer reports a failure.
     void finish();
 
-    QSize pageSize() override;
-    QMargins unprintableMargins() override;
+    TwipsSize pageSize() override;
+    TwipsMargins unprintableMargins() override;
 
 protected:
     Twips measure(const QString &text, const PrinterFont &font) override;
     Twips lineHeight(const PrinterFont &font) override;
     void draw(Twips x, Twips y, const QString &text, const PrinterFont &font) override;
-    void drawLineTwips(const QLine &line) override;
+    void drawLineTwips(const TwipsLine &line) override;
     void newPage() override;
     void endJob() override;
 

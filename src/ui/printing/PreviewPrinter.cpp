@@ -19,8 +19,8 @@ void PreviewPrinter::render(QPrinter &printer, bool outlineFields) const
 {
     struct Page {
         QVector<const Placed *> texts;
-        QVector<QRect> boxes;
-        QVector<QLine> lines;
+        QVector<TwipsRect> boxes;
+        QVector<TwipsLine> lines;
     };
     QMap<QPair<int, int>, Page> pages; // by job, then page
     for (const Placed &p : placed())
@@ -41,9 +41,9 @@ void PreviewPrinter::render(QPrinter &printer, bool outlineFields) const
             printer.newPage();
         first = false;
         draw.startPage();
-        for (const QRect &box : page.boxes)
+        for (const TwipsRect &box : page.boxes)
             draw.outline(box);
-        for (const QLine &line : page.lines)
+        for (const TwipsLine &line : page.lines)
             draw.line(line);
         for (const Placed *p : page.texts)
             draw.text(p->x, p->y, p->text, p->font);

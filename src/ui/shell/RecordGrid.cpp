@@ -9,9 +9,9 @@
 
 namespace quillory {
 
-int twipsToPixels(const QWidget *widget, int twips)
+int twipsToPixels(const QWidget *widget, Twips length)
 {
-    return qRound(Twips(twips).toPixels(widget->logicalDpiX()));
+    return qRound(length.toPixels(widget->logicalDpiX()));
 }
 
 void RecordSetModel::setRecords(RecordSet records, const TableInfo *kinds)
@@ -122,15 +122,15 @@ void RecordGrid::applyColumns()
         if (!look.heading.isEmpty())
             model_->setHeaderData(c, Qt::Horizontal, look.heading, Qt::DisplayRole);
         setColumnHidden(c, look.hidden);
-        setColumnWidth(c, look.widthTwips > 0 ? widthFor(look.widthTwips) : horizontalHeader()->defaultSectionSize());
+        setColumnWidth(c, look.width > Twips() ? widthFor(look.width) : horizontalHeader()->defaultSectionSize());
     }
 }
 
-int RecordGrid::widthFor(int twips) const
+int RecordGrid::widthFor(Twips width) const
 {
     const double points = font().pointSizeF();
     const double scale = points > 8.25 ? points / 8.25 : 1.0;
-    return qRound(twipsToPixels(this, twips) * scale);
+    return qRound(twipsToPixels(this, width) * scale);
 }
 
 QVariant RecordGrid::value(int row, const QString &column) const

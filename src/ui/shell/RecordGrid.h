@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/RecordSet.h"
+#include "data/Twips.h"
 
 #include <QAbstractTableModel>
 #include <QTableView>
@@ -12,13 +13,13 @@ namespace quillory {
 class Database;
 
 // Converts a length in twips to pixels of the widget's screen.
-int twipsToPixels(const QWidget *widget, int twips);
+int twipsToPixels(const QWidget *widget, Twips length);
 
 // How one column of a grid looks. An empty heading shows the column's own name; a width of
 // 0 leaves the grid's default width.
 struct GridColumn {
     QString heading;
-    int widthTwips = 0;
+    Twips width;
     bool hidden = false;
 };
 
@@ -61,7 +62,7 @@ public:
 
     // A width in twips on this grid: twips are scaled from the 8-point font that such widths
     // are usually measured with to the grid's own font.
-    int widthFor(int twips) const;
+    int widthFor(Twips width) const;
 
     int rowCount() const { return model_->rowCount(); }
     // The value of a row's column, by position or by name (Null when there is none).

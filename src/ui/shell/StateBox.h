@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Twips.h"
+
 #include <QComboBox>
 #include <QPair>
 #include <QVector>
@@ -22,8 +24,8 @@ public:
     void setEntrySource(std::function<Entries()> source) { source_ = std::move(source); }
 
     // Column widths of the drop-down, in twips.
-    static constexpr int kCodeWidth = 400;
-    static constexpr int kNumberWidth = 1400;
+    static constexpr Twips kCodeWidth{400};
+    static constexpr Twips kNumberWidth{1400};
 
     void showPopup() override;
 

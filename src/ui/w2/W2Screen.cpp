@@ -49,10 +49,10 @@ W2::W2(AppContext &ctx, const FilerKey &employer, OpenScreen openScreen, QWidget
     // two W-2s with one SSN stay apart.
     s.list.caption = QStringLiteral("Employee List");
     // The SSN column is wider than the names' so that a whole number shows in any font.
-    s.list.columns = {{{}, 0, true},
-                      {QStringLiteral("SSN"), 1300},
-                      {QStringLiteral("First Name"), 1200},
-                      {QStringLiteral("Last Name"), 1200}};
+    s.list.columns = {{{}, Twips(), true},
+                      {QStringLiteral("SSN"), Twips(1300)},
+                      {QStringLiteral("First Name"), Twips(1200)},
+                      {QStringLiteral("Last Name"), Twips(1200)}};
     s.list.keys = {QStringLiteral("id")};
     s.list.area = formArea_;
     s.list.disables = {Panel3D1};

@@ -6,6 +6,7 @@
 #include "printing/RecordingPrinter.h"
 #include "printing/TestSheet.h"
 #include "support/OfficialBoxes.h"
+#include "support/PrintRun.h"
 #include "support/TestDatabase.h"
 
 using namespace quillory;
@@ -170,7 +171,7 @@ TEST_F(FormEditions1099, A2026Nec1099PrintsEveryValueInItsBoxOfTheOfficialFormOn
 {
     const QVector<qlonglong> ids{addReturn("1099Nec", kNec), addReturn("1099Nec", kNec)};
     RecordingPrinter printer;
-    PrintTwoUp(db, printer, "NEC-L", Nec1099TwoUpForm(), ids);
+    test::PrintTwoUp(db, printer, "NEC-L", Nec1099TwoUpForm(), ids);
     ASSERT_EQ(printer.jobsEnded(), 1);
     EXPECT_EQ(printer.jobSetup(1).name, "1099-NEC 12-3456789 sheet 1 of 1");
     // Two to a sheet, the lower form 5.5 in below the upper.
@@ -194,7 +195,7 @@ TEST_F(FormEditions1099, A2026Misc1099PrintsEveryValueInItsBoxOfTheOfficialFormO
     // Boxes the 2026 form no longer has: nonemployee compensation, golden parachute payments.
     db.exec("UPDATE \"1099Misc\" SET Box7 = 990000, Box13 = 880000, Box15a = 'OLD 15A'");
     RecordingPrinter printer;
-    PrintTwoUp(db, printer, "1099-L", Misc1099TwoUpForm(), ids);
+    test::PrintTwoUp(db, printer, "1099-L", Misc1099TwoUpForm(), ids);
     ASSERT_EQ(printer.jobsEnded(), 1);
     test::expectOnOfficialBoxes(printer, kMisc.constData(), kMisc.constData() + kMisc.size(), 2, 7920);
 }
@@ -247,13 +248,13 @@ TEST_F(FormEditions1099, A2025DatabaseIsRefusedNamingTheMissingForm)
     db.exec("UPDATE Settings SET Year = '2025'");
     RecordingPrinter printer;
     try {
-        PrintTwoUp(db, printer, "NEC-L", Nec1099TwoUpForm(), {nec});
+        test::PrintTwoUp(db, printer, "NEC-L", Nec1099TwoUpForm(), {nec});
         ADD_FAILURE() << "printed";
     } catch (const DbError &e) {
         EXPECT_STREQ(e.what(), "Quillory has no 1099-NEC form for tax year 2025; it has the 1099-NEC of tax years "
                                "2026 and later.");
     }
-    EXPECT_THROW(PrintTwoUp(db, printer, "1099-L", Misc1099TwoUpForm(), {misc}), DbError);
+    EXPECT_THROW(test::PrintTwoUp(db, printer, "1099-L", Misc1099TwoUpForm(), {misc}), DbError);
     EXPECT_THROW(PrintTestSheet(db, printer, "NEC-M", Nec1099TwoUpForm(), {}), DbError);
     EXPECT_THROW(Print1096Form(db, printer, "12-3456789", "1099-NEC"), DbError);
     EXPECT_TRUE(printer.placed().isEmpty());

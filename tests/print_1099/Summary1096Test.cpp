@@ -2,6 +2,7 @@
 #include "data/RecordSet.h"
 #include "print_1099/Misc1099FormsRun.h"
 #include "print_1099/Print1096.h"
+#include "support/PrintRun.h"
 #include "support/PrintedBoxes.h"
 #include "support/TestDatabase.h"
 
@@ -129,8 +130,8 @@ protected:
 
 TEST_F(Print1099, ThreeFormsMakeTwoSheets)
 {
-    PrintTwoUp(db, printer, "1099-L", Misc1099TwoUpForm(),
-               {add1099("11-1111111"), add1099("22-2222222"), add1099("AF")});
+    test::PrintTwoUp(db, printer, "1099-L", Misc1099TwoUpForm(),
+                     {add1099("11-1111111"), add1099("22-2222222"), add1099("AF")});
     EXPECT_EQ(printer.jobsEnded(), 2);
     EXPECT_EQ(count("Applied For"), 1);
     EXPECT_EQ(count("1500.00"), 3);
@@ -141,7 +142,7 @@ TEST_F(Print1099, ThreeFormsMakeTwoSheets)
 TEST_F(Print1099, EveryMarkColumnPrintsInItsOwnBox)
 {
     test::expectEveryMarkInItsBox(db, "1099Misc", "1099-MISC", "1099-M", [&](RecordingPrinter &p, const QString &set) {
-        PrintTwoUp(db, p, "1099-M", Misc1099TwoUpForm(), {add1099("11-1111111", set)});
+        test::PrintTwoUp(db, p, "1099-M", Misc1099TwoUpForm(), {add1099("11-1111111", set)});
     });
 }
 

@@ -7,6 +7,7 @@
 #include "printing/RecordingPrinter.h"
 #include "printing/TestSheet.h"
 #include "support/OfficialBoxes.h"
+#include "support/PrintRun.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -147,7 +148,7 @@ TEST_F(FormEditions, A2026W2PrintsEveryValueInItsBoxOfTheOfficialFormOnBothForms
         ids << rs.integer("id");
     }
     RecordingPrinter printer;
-    PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), ids);
+    test::PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), ids);
     EXPECT_EQ(printer.jobsEnded(), 1);
     // Copy A of the 2026 W-2 fills the upper half of the sheet; the lower form is 5.5 in below.
     test::expectOnOfficialBoxes(printer, std::begin(kW2), std::end(kW2), 2, 7920);
@@ -223,7 +224,7 @@ TEST_F(FormEditions, AYearWithoutAnEditionIsRefusedBeforeAnythingPrints)
     taxYear("2025");
     RecordingPrinter printer;
     try {
-        PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {db.scalar("SELECT id FROM W2").toLongLong()});
+        test::PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {db.scalar("SELECT id FROM W2").toLongLong()});
         ADD_FAILURE() << "printed";
     } catch (const DbError &e) {
         EXPECT_STREQ(e.what(), "Quillory has no W-2 form for tax year 2025; it has the W-2 of tax years 2001 to "

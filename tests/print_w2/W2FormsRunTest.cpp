@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/RecordSet.h"
 #include "printing/RecordingPrinter.h"
+#include "support/PrintRun.h"
 #include "support/PrintedBoxes.h"
 #include "support/TestDatabase.h"
 
@@ -37,7 +38,7 @@ protected:
 TEST_F(W2FormsRun, TwoFormsASheetEachFullSheetItsOwnJob)
 {
     const qlonglong a = addW2("111-11-1111"), b = addW2("222-22-2222"), c = addW2("333-33-3333");
-    PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {a, b, c});
+    test::PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {a, b, c});
     EXPECT_EQ(printer.jobsEnded(), 2);
     const int y = field("Boxd").yPos1.value();
     const auto *upper = printer.find("111-11-1111"), *lower = printer.find("222-22-2222");
@@ -51,7 +52,7 @@ TEST_F(W2FormsRun, OneFormGoesOutWithTheFinalEndAndThePaperKindMovesOnlyTheOrigi
 {
     db.exec("UPDATE PrintMargins SET TopMargAdjust = 180, LeftMargAdjust = -90 WHERE FormName = 'W2-M'");
     const FormOrigin origin = GetFormOrigin(db, "W2-M");
-    PrintTwoUp(db, printer, "W2-M", W2TwoUpForm(), {addW2("123-45-6789")});
+    test::PrintTwoUp(db, printer, "W2-M", W2TwoUpForm(), {addW2("123-45-6789")});
     EXPECT_EQ(printer.jobsEnded(), 1);
     const auto *ssn = printer.find("123-45-6789");
     ASSERT_TRUE(ssn);
@@ -66,7 +67,7 @@ TEST_F(W2FormsRun, OneFormGoesOutWithTheFinalEndAndThePaperKindMovesOnlyTheOrigi
 
 TEST_F(W2FormsRun, ColumnRulesForEmployerNumberAndSsn)
 {
-    PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {addW2("123456789a", "AF"), addW2("12345678", "af-123")});
+    test::PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {addW2("123456789a", "AF"), addW2("12345678", "af-123")});
     EXPECT_TRUE(printer.find("Applied For "));
     EXPECT_TRUE(printer.find("af-123"));
     EXPECT_TRUE(printer.find("123-45-6789A"));
@@ -78,7 +79,7 @@ TEST_F(W2FormsRun, EveryMarkColumnPrintsInItsOwnBox)
     test::expectEveryMarkInItsBox(db, "W2", "W2", "W2-C", [&](RecordingPrinter &p, const QString &set) {
         const qlonglong id = addW2("123-45-6789");
         db.exec(QString("UPDATE W2 SET %1 = -1 WHERE id = ?").arg(set), {id});
-        PrintTwoUp(db, p, "W2-C", W2TwoUpForm(), {id});
+        test::PrintTwoUp(db, p, "W2-C", W2TwoUpForm(), {id});
     });
 }
 
@@ -91,8 +92,8 @@ TEST_F(W2FormsRun, SsnFormatting)
 
 TEST_F(W2FormsRun, ARemovedRecordOrAMissingMarginRowStopsTheRun)
 {
-    EXPECT_THROW(PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {4242}), DbError);
+    EXPECT_THROW(test::PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {4242}), DbError);
     db.exec("DELETE FROM PrintMargins WHERE FormName = 'W2-C'");
-    EXPECT_THROW(PrintTwoUp(db, printer, "W2-C", W2TwoUpForm(), {addW2("123-45-6789")}), std::exception);
+    EXPECT_THROW(test::PrintTwoUp(db, printer, "W2-C", W2TwoUpForm(), {addW2("123-45-6789")}), std::exception);
     EXPECT_TRUE(printer.placed().isEmpty());
 }

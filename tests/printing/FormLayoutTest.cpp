@@ -108,8 +108,8 @@ TEST_F(Layout, OnlyColumnsWithALayoutRowPrintAndTheFirstRowOfAFieldWins)
     addFormat("T", "Boxe_LName", 900, 900);
     addFormat("T", "NoSuchColumn", 10, 10);
     const FieldLayout layout = OpenFieldLayout(db, "T", 0);
-    EXPECT_EQ(FindFieldLayout(layout, "BOXE_LNAME")->xPos1, Twips(500));
-    EXPECT_EQ(FindFieldLayout(layout, "Box1"), nullptr);
+    EXPECT_EQ(layout.find("BOXE_LNAME")->xPos1, Twips(500));
+    EXPECT_EQ(layout.find("Box1"), nullptr);
     RecordingPrinter other;
     PrintRowOnForm(other, w2Row(), layout, Twips(0), Twips(0));
     ASSERT_EQ(other.placed().size(), 1);

@@ -6,6 +6,7 @@
 #include "data/RecordSet.h"
 #include "print_w2/W2FormsRun.h"
 #include "printing/RecordingPrinter.h"
+#include "support/PrintRun.h"
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +55,7 @@ protected:
     QStringList print()
     {
         RecordingPrinter printer;
-        PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {id});
+        test::PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {id});
         QStringList placed;
         for (const auto &p : printer.placed())
             placed << QString("%1@%2,%3").arg(p.text).arg(p.x.value()).arg(p.y.value());
@@ -73,7 +74,7 @@ TEST_P(HostileLayout, StopsWithTheFieldNamedOrPrintsTheSameEveryTime)
     if (const char *error = GetParam().error) {
         RecordingPrinter printer;
         try {
-            PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {id});
+            test::PrintTwoUp(db, printer, "W2-L", W2TwoUpForm(), {id});
             FAIL() << "the run must stop";
         } catch (const DbError &e) {
             const QString message = QString::fromUtf8(e.what());

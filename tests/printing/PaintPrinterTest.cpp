@@ -9,6 +9,7 @@
 #include "shell/Dialogs.h"
 #include "shell/StepRunner.h"
 #include "support/FakeDialogs.h"
+#include "support/PrintRun.h"
 #include "support/TestDatabase.h"
 
 #include <QAction>
@@ -111,7 +112,7 @@ TEST_F(PdfRun, AW2RunLandsWhereTheLayoutSays)
     const qlonglong id = rs.integer("id");
     db.exec("UPDATE PrintMargins SET TopMargAdjust = 90, LeftMargAdjust = -45 WHERE FormName = 'W2-M'");
     // Two sheets: upper and lower form, then an upper form alone.
-    auto run = [&](Printer &printer) { PrintTwoUp(db, printer, "W2-M", W2TwoUpForm(), {id, id, id}); };
+    auto run = [&](Printer &printer) { test::PrintTwoUp(db, printer, "W2-M", W2TwoUpForm(), {id, id, id}); };
 
     const QString pdf = folder.folder() + "/run.pdf";
     std::unique_ptr<QPrinter> qprinter(formPrinter());

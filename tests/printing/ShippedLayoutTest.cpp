@@ -6,6 +6,7 @@
 #include "print_w2/W3Print.h"
 #include "printing/FormLayout.h"
 #include "printing/RecordingPrinter.h"
+#include "support/PrintRun.h"
 #include "support/TestDatabase.h"
 
 #include <QRect>
@@ -117,9 +118,9 @@ TEST_F(ShippedLayouts, EveryValueOfFullFormsLiesOnTheJobPageOfEachPaperKind)
             SCOPED_TRACE(kind.toStdString());
             RecordingPrinter printer;
             if (form.table == QLatin1String("W2"))
-                PrintTwoUp(db, printer, kind, W2TwoUpForm(), keys);
+                test::PrintTwoUp(db, printer, kind, W2TwoUpForm(), keys);
             else if (form.table == QLatin1String("1099Misc"))
-                PrintTwoUp(db, printer, kind, Misc1099TwoUpForm(), keys);
+                test::PrintTwoUp(db, printer, kind, Misc1099TwoUpForm(), keys);
             else if (form.table == QLatin1String("W3"))
                 PrintW3Form(db, printer, number);
             else

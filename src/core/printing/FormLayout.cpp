@@ -147,11 +147,6 @@ void SetFormFont(Printer &printer)
     printer.setFontSize(12);
 }
 
-const LayoutField *FindFieldLayout(const FieldLayout &layout, const QString &columnName)
-{
-    return layout.find(columnName);
-}
-
 QString FormatAmount(const QString &text)
 {
     QString formatted = text;

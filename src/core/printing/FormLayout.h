@@ -76,8 +76,6 @@ FieldLayout OpenFieldLayout(Database &db, const QString &formName, std::optional
 // The font of every form run: Courier New, 12 points.
 void SetFormFont(Printer &printer);
 
-const LayoutField *FindFieldLayout(const FieldLayout &layout, const QString &columnName);
-
 // An amount as the forms print it: "######0.00", and the empty text when it comes to zero,
 // is empty or is not a number at all.
 QString FormatAmount(const QString &text);

@@ -92,12 +92,4 @@ std::vector<std::function<void()>> TwoUpSteps(TwoUpRun &run, Database &db, const
     return steps;
 }
 
-void PrintTwoUp(Database &db, Printer &printer, const QString &paperKind, const TwoUpForm &form,
-                const QVector<qlonglong> &keys)
-{
-    TwoUpRun run(db, printer, paperKind, form, keys.size());
-    for (const auto &step : TwoUpSteps(run, db, form, keys))
-        step();
-}
-
 } // namespace quillory

@@ -92,9 +92,4 @@ private:
 std::vector<std::function<void()>> TwoUpSteps(TwoUpRun &run, Database &db, const TwoUpForm &form,
                                               const QVector<qlonglong> &keys);
 
-// Prints the rows with the given keys on the paper kind ("W2-L", "1099-M", ...) by those
-// steps. Throws on the first failure.
-void PrintTwoUp(Database &db, Printer &printer, const QString &paperKind, const TwoUpForm &form,
-                const QVector<qlonglong> &keys);
-
 } // namespace quillory

@@ -14,8 +14,9 @@ struct AppState {
     QString gDatabasePath;
     Database gDatabase;
     // The filer chosen last: the menus start from it, so a value they do not set (the
-    // establishment number of a sole filer) keeps what the last choice gave it. Screens are
-    // handed their filer when they open and never read this.
+    // establishment number of a sole filer) keeps what the last choice gave it. The employer list
+    // and the filer screen choose; the entry and print screens are handed their filer when they
+    // open and never read this.
     FilerKey chosenFiler;
     // W-2 switches: edits on at every start; auto-numbering mirrors Settings.W2AutoNo.
     bool gW2EditsOn = true;

@@ -374,6 +374,19 @@ QWidget *W2::box13Marks(const QVector<QWidget *> &fields)
     return marks;
 }
 
+void W2::addEmployerBoxes(PaperForm &form)
+{
+    form.addBand({1, 1, 1, 1});
+    form.addBoxes({
+        {QString(), QString(), {0, 2, 1, 2}, {lblFormTitle_}},
+        {QStringLiteral("b"), QStringLiteral("Employer identification number"), {1, 0, 1, 2}, {lblEmployerId}},
+        {QStringLiteral("c"),
+         QStringLiteral("Employer's name, address, and ZIP Code"),
+         {2, 0, 3, 2},
+         {lblEmployer[0], lblEmployer[1], lblEmployer[2], lblEmployer[3]}},
+    });
+}
+
 void W2::buildForm()
 {
     auto *form = new PaperForm(this);
@@ -401,17 +414,9 @@ void W2::buildForm()
         boxes[r.band][boxOfCell.value(cell)].fields << fieldOf(i);
     }
 
-    // Three columns of boxes (the left one split for the two names) with the employer's boxes
-    // and the title, then the two state lines across the whole width.
-    form->addBand({1, 1, 1, 1});
-    form->addBoxes({
-        {QString(), QString(), {0, 2, 1, 2}, {lblFormTitle_}},
-        {QStringLiteral("b"), QStringLiteral("Employer identification number"), {1, 0, 1, 2}, {lblEmployerId}},
-        {QStringLiteral("c"),
-         QStringLiteral("Employer's name, address, and ZIP Code"),
-         {2, 0, 3, 2},
-         {lblEmployer[0], lblEmployer[1], lblEmployer[2], lblEmployer[3]}},
-    });
+    // Three columns of boxes (the left one split for the two names), then the two state lines
+    // across the whole width.
+    addEmployerBoxes(*form);
     for (int band = 0; band < 2; ++band) {
         if (band == 1)
             form->addBand({0, 3, 2, 2, 2, 2, 1});

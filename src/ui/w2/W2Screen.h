@@ -14,6 +14,7 @@ class QLineEdit;
 
 namespace quillory {
 
+class PaperForm;
 class StateBox;
 
 // The W-2 screen: the W-2s of one employer, one at a time, in fields laid out like the paper
@@ -87,6 +88,8 @@ private:
     StateBox *makeStateBox(int line);
     void makeLabels();
     void buildForm();
+    // The title and the employer's boxes b and c, in the first band of the form.
+    void addEmployerBoxes(PaperForm &form);
     QWidget *box12Row(const QString &letter, QWidget *code, QWidget *amount);
     QWidget *box13Marks(const QVector<QWidget *> &fields);
     void fillControlNumber();

@@ -47,6 +47,17 @@ qint64 twipsOf(const QString &label, const QString &text, AlignmentReading readi
 
 } // namespace
 
+std::optional<StoredMargins> ReadStoredMargins(Database &db, const QString &formName)
+{
+    QSqlQuery q = db.exec(QStringLiteral("SELECT TopMargin, TopMargAdjust, LeftMargin, LeftMargAdjust "
+                                         "FROM PrintMargins WHERE FormName = ?"),
+                          {formName});
+    if (!q.next())
+        return std::nullopt;
+    return StoredMargins{q.value(QStringLiteral("TopMargin")), q.value(QStringLiteral("TopMargAdjust")),
+                         q.value(QStringLiteral("LeftMargin")), q.value(QStringLiteral("LeftMargAdjust"))};
+}
+
 AlignmentFields LoadAlignment(Database &db, const QString &formName)
 {
     QSqlQuery q = db.exec(QStringLiteral("SELECT TopMargAdjust, LeftMargAdjust FROM PrintMargins WHERE FormName = ?"),

@@ -4,6 +4,9 @@
 
 #include <QLocale>
 #include <QString>
+#include <QVariant>
+#include <array>
+#include <optional>
 #include <stdexcept>
 
 namespace quillory {
@@ -27,6 +30,11 @@ class AlignmentInputError : public std::runtime_error {
 public:
     explicit AlignmentInputError(const QString &message) : std::runtime_error(message.toStdString()) {}
 };
+
+// The PrintMargins row of a form kind as stored: TopMargin, TopMargAdjust, LeftMargin,
+// LeftMargAdjust; nothing when the kind has no row.
+using StoredMargins = std::array<QVariant, 4>;
+std::optional<StoredMargins> ReadStoredMargins(Database &db, const QString &formName);
 
 // The adjustment of a form kind ("W2-L", "1096", ...) as the fields show it (180 -> " 2").
 AlignmentFields LoadAlignment(Database &db, const QString &formName);

@@ -4,6 +4,7 @@
 #include "data/DbError.h"
 #include "data/Money.h"
 #include "data/RecordSet.h"
+#include "printing/Alignment.h"
 #include "printing/NumberText.h"
 #include "printing/Printer.h"
 
@@ -49,22 +50,19 @@ bool fits(qint64 value, LayoutNumbers numbers)
 
 FormOrigin GetFormOrigin(Database &db, const QString &formName, MissingMargins missing, const FormOrigin *shift)
 {
-    QSqlQuery q = db.exec(QStringLiteral("SELECT TopMargin, TopMargAdjust, LeftMargin, LeftMargAdjust "
-                                         "FROM PrintMargins WHERE FormName = ?"),
-                          {formName});
-    if (!q.next()) {
+    const std::optional<StoredMargins> margins = ReadStoredMargins(db, formName);
+    if (!margins) {
         if (missing == MissingMargins::UseZero)
             return {};
         throw DbError(QStringLiteral("No current record: the database file has no print margins for the form "
                                      "kind '%1'.")
                           .arg(formName));
     }
-    static const char *const parts[4] = {"TopMargin", "TopMargAdjust", "LeftMargin", "LeftMargAdjust"};
     qint64 sums[2] = {0, 0};
     for (int i = 0; i < 4; ++i) {
         const QVariant stored = shift && i == 1   ? QVariant(shift->top.value())
                                 : shift && i == 3 ? QVariant(shift->left.value())
-                                                  : q.value(QLatin1String(parts[i]));
+                                                  : (*margins)[i];
         const auto part = wholeValue(stored);
         if (!part)
             throw DbError(QStringLiteral("Type mismatch: the print margins of the form kind '%1' hold '%2', "

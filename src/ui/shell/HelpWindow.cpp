@@ -75,11 +75,11 @@ void HelpWindow::setTopics(const QMap<int, HelpTopic> &topics)
     }
 }
 
-bool HelpWindow::showTopic(int topic)
+void HelpWindow::showTopic(int topic)
 {
     const auto it = topics_.constFind(topic);
     if (it == topics_.constEnd())
-        return false;
+        return;
     current_ = topic;
     browser_->setHtml(it->html);
     const QSignalBlocker block(list_);
@@ -87,7 +87,6 @@ bool HelpWindow::showTopic(int topic)
         if (list_->item(i)->data(Qt::UserRole).toInt() == topic)
             list_->setCurrentRow(i);
     }
-    return true;
 }
 
 QtHelpViewer::~QtHelpViewer() = default;

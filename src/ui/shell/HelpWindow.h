@@ -16,8 +16,8 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(QWidget *owner);
     void setTopics(const QMap<int, HelpTopic> &topics);
-    // False when there is no such topic.
-    bool showTopic(int topic);
+    // Shows the topic and marks it in the list; a topic it does not have changes nothing.
+    void showTopic(int topic);
     int currentTopic() const { return current_; }
     QTextBrowser *browser() const { return browser_; }
 

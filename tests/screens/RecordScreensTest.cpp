@@ -427,12 +427,12 @@ TYPED_TEST(RecordScreens, AmountsTakeNoMoreCharactersThanTheirBoxHolds)
 
 } // namespace
 
-// Every grid of the screen, on the forms of 2001 and 2026: a box or field placed over another
-// hides it.
+// Every grid of the screen, on the forms of 2001, 2025 and 2026: a box or field placed over
+// another hides it.
 TYPED_TEST(RecordScreens, NoTwoBoxesOfTheFormShareACell)
 {
     this->dialogs.expectAllUsed = false;
-    for (const QString year : {"2001", "2026"}) {
+    for (const QString year : {"2001", "2025", "2026"}) {
         if (std::is_same_v<TypeParam, Nec1099> && year == "2001")
             continue; // no 1099-NEC screen before 2025
         this->db().exec("UPDATE Settings SET Year = ?", {year});

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRegularExpression>
 
 using namespace quillory;
 using namespace quillory::test;
@@ -293,6 +294,18 @@ TEST_F(W2Screen, On2026TheScreenHasBox14bAndTheNewCodes)
     };
     EXPECT_EQ(boxCaption(w.MaskedEdit1), "Employee's social security number");
     EXPECT_EQ(boxCaption(w.Text1[0]), "Control number");
+    // Every box of the 2026 form shows its number once, and box c the employer's four lines.
+    QStringList shown;
+    for (const QLabel *label : w.findChildren<QLabel *>())
+        if (label->isVisibleTo(&w) && !label->objectName().startsWith("lblEmployer")) // not the filer's values
+            shown << label->text();
+    for (const char *number :
+         {"a",  "b",  "c",   "d",   "e",   "f",   "1",  "2",   "3",   "4",  "5",  "6",  "7",  "8",  "9",
+          "10", "11", "12a", "12b", "12c", "12d", "13", "14a", "14b", "15", "16", "17", "18", "19", "20"})
+        EXPECT_EQ(shown.filter(QRegularExpression(QStringLiteral("^%1(\\.|$|\\s)").arg(number))).size(), 1)
+            << "box " << number;
+    for (QLabel *line : w.lblEmployer)
+        EXPECT_EQ(boxCaption(line), "Employer's name, address, and ZIP Code") << line->objectName().toStdString();
     EXPECT_EQ(w.LabelOpt[4]->text(), "3rd party\nsick pay") << "box 13's marks under two-line captions";
 
     fillConsistent(w, "123456789");

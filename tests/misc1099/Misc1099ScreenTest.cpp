@@ -97,6 +97,11 @@ TEST_F(Misc1099Screen, TheListAndTheKeysKeepTheScreenOnTheRecordShown)
     EXPECT_EQ(m.windowTitle(), caption(4, 4));
     QTest::keyClick(m.Text1[7], Qt::Key_Home);
     EXPECT_EQ(m.windowTitle(), caption(1, 4));
+    // Page Up moves forward, Page Down back.
+    QTest::keyClick(m.Text1[7], Qt::Key_PageUp);
+    EXPECT_EQ(m.Text1[4]->text(), "B");
+    QTest::keyClick(m.Text1[7], Qt::Key_PageDown);
+    EXPECT_EQ(m.Text1[4]->text(), "A");
 }
 
 TEST_F(Misc1099Screen, TheEntryAndPrintScreensTakeTurns)

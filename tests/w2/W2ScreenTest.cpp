@@ -300,10 +300,12 @@ TEST_F(W2Screen, On2026TheScreenHasBox14bAndTheNewCodes)
         if (label->isVisibleTo(&w) && !label->objectName().startsWith("lblEmployer")) // not the filer's values
             shown << label->text();
     for (const char *number :
-         {"a",  "b",  "c",   "d",   "e",   "f",   "1",  "2",   "3",   "4",  "5",  "6",  "7",  "8",  "9",
-          "10", "11", "12a", "12b", "12c", "12d", "13", "14a", "14b", "15", "16", "17", "18", "19", "20"})
+         {"a",  "b",  "c",   "d",   "e",   "f",   "1",  "2",   "3",   "4",  "5",  "6",  "7",  "8",  "9", "10",
+          "11", "12", "12a", "12b", "12c", "12d", "13", "14a", "14b", "15", "16", "17", "18", "19", "20"})
         EXPECT_EQ(shown.filter(QRegularExpression(QStringLiteral("^%1(\\.|$|\\s)").arg(number))).size(), 1)
             << "box " << number;
+    for (int line = 0; line < 4; ++line) // each code of box 12 on one line with its amount
+        EXPECT_EQ(w.Text1[W2::kBox12Code[line]]->parentWidget(), w.Text1[W2::kBox12Amount[line]]->parentWidget());
     for (QLabel *line : w.lblEmployer)
         EXPECT_EQ(boxCaption(line), "Employer's name, address, and ZIP Code") << line->objectName().toStdString();
     EXPECT_EQ(w.LabelOpt[4]->text(), "3rd party\nsick pay") << "box 13's marks under two-line captions";

@@ -183,6 +183,7 @@ TEST(HelpFile, TheViewerShowsATopicAndIgnoresAMissingOne)
     // The year and limits of the database file in place of the shipped ones.
     viewer.setValues({{"Year", "2024"}, {"W2box12", "$23,000.00"}});
     viewer.showTopic(folder.helpPath(), 1032);
+    EXPECT_EQ(topics->currentItem()->data(Qt::UserRole).toInt(), 1032) << "the list marks the topic shown";
     const QString text = viewer.window()->browser()->toPlainText();
     for (const char *part :
          {"What's changed in 2024", "serves tax year 2024", "(codes D to H and S): $23,000.00", "$80,400.00"})

@@ -5,6 +5,7 @@
 #include "data/DbError.h"
 #include "misc1099/Misc1099Rules.h"
 #include "misc1099/Nec1099Screen.h"
+#include "shell/StateBox.h"
 #include "support/TestDatabase.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -74,6 +75,24 @@ TEST_F(Misc1099Screen, ANameIsNeededAndAllElseMayStayEmptyOrRepeat)
     type(m.Text1[4], "second");
     m.cmdEdit[2]->click();
     EXPECT_EQ(m.windowTitle(), caption(2, 2));
+}
+
+// A record shows the state number it was stored with, even where the payer's has changed since;
+// emptying the state empties its number, and a state typed then takes the payer's.
+TEST_F(Misc1099Screen, AStoredStateNumberShowsAsStored)
+{
+    addRecipient("ID-1", "A");
+    addRecipient("ID-2", "B");
+    db().exec("UPDATE \"1099Misc\" SET Box17a_L1 = 'MD', Box17b_L1 = CASE RecName1 WHEN 'A' THEN 'MD-OLD' END");
+    Misc1099 &m = openScreen();
+    EXPECT_EQ(box<QLineEdit>("Payer's state no, line 1")->text(), "MD-OLD");
+    m.cmdMove[1]->click();
+    EXPECT_EQ(box<QLineEdit>("Payer's state no, line 1")->text(), "") << "none stored, none shown";
+    m.cmdEdit[1]->click();
+    m.cboState[Misc1099::kStateNumber[0]]->setEditText("");
+    EXPECT_EQ(box<QLineEdit>("Payer's state no, line 1")->text(), "");
+    m.cboState[Misc1099::kStateNumber[0]]->setEditText("VA");
+    EXPECT_EQ(box<QLineEdit>("Payer's state no, line 1")->text(), "VA-2");
 }
 
 TEST_F(Misc1099Screen, TheListAndTheKeysKeepTheScreenOnTheRecordShown)

@@ -77,6 +77,19 @@ TEST_F(Misc1099Screen, ANameIsNeededAndAllElseMayStayEmptyOrRepeat)
     EXPECT_EQ(m.windowTitle(), caption(2, 2));
 }
 
+// The payer's name and address lines stand in the payer's box, in order.
+TEST_F(Misc1099Screen, ThePayerBoxHoldsThePayersLines)
+{
+    dialogs.answer(Answer::Ok); // first recipient
+    Misc1099 &m = openScreen();
+    QWidget *box = m.lblEmployer[0]->parentWidget();
+    EXPECT_EQ(box->findChild<QLabel *>("caption")->text(), "Employer's name, address, and ZIP code");
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(m.lblEmployer[i]->parentWidget(), box) << i;
+    EXPECT_EQ(m.lblEmployer[0]->text(), "ACME");
+    EXPECT_LT(m.lblEmployer[1]->y(), m.lblEmployer[2]->y());
+}
+
 // A record shows the state number it was stored with, even where the payer's has changed since;
 // emptying the state empties its number, and a state typed then takes the payer's.
 TEST_F(Misc1099Screen, AStoredStateNumberShowsAsStored)
